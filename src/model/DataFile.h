@@ -1,0 +1,45 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/KM42Doc.h"
+
+// Data files (*.kmd16, *.kmd04): a little-endian dump of the document's fields, a 104-byte
+// header followed by 4 or 16 records of 104 bytes. No signature, no checksum.
+namespace datafile {
+
+inline constexpr std::size_t kHeaderSize = 104;
+inline constexpr std::size_t kRecordSize = 104;
+inline constexpr std::size_t kChannelCountOffset = 100;  // m_b16Channel, last header field
+inline constexpr const char* kExtension16 = ".kmd16";
+inline constexpr const char* kExtension4 = ".kmd04";
+
+constexpr std::size_t FileSize(int channelCount) {
+    return kHeaderSize + kRecordSize * static_cast<std::size_t>(channelCount);
+}
+
+// Result of a save or open: ok, or the fixed message plus the system's reason.
+struct FileOutcome {
+    bool ok = true;
+    std::string message;  // "Cannot Save File!" / "Cannot Open File!"
+    std::string detail;   // why, in the system's words (may be empty)
+};
+
+// The exact bytes a save writes for the document.
+std::vector<std::uint8_t> SerializeDocument(const CKM42Doc& doc);
+
+// Takes the fields from a file's bytes. Refuses (returning false, doc untouched) bytes shorter
+// than the header says; bytes after the last record are ignored.
+bool DeserializeDocument(const std::uint8_t* data, std::size_t size, CKM42Doc& doc);
+
+// Writes the plan to path. The previous file survives any failure: the bytes go to a
+// temporary file in the same folder first, which then replaces the target.
+FileOutcome SaveDocument(const CKM42Doc& doc, const std::string& path);
+
+// Reads a plan from path (read-only access). On failure the document is left exactly as it
+// was.
+FileOutcome OpenDocument(CKM42Doc& doc, const std::string& path);
+
+}  // namespace datafile

@@ -1,0 +1,52 @@
+#pragma once
+// Every fixed text the user can see in a message box, in one table. The wording (trailing
+// blanks included) is what dealers know from the radio shop's manuals; do not "tidy" it.
+namespace msg {
+
+// Application identity
+inline constexpr const char* kAppTitle = "PRG-715";
+inline constexpr const char* kDocTitle = " PRG-715 ";
+inline constexpr const char* kFrameTitle = "Ver 2.5";
+inline constexpr const char* kAboutCaption = "About PRG-715";
+inline constexpr const char* kAboutVersion = "PRG-715 Version 2.5";
+
+// Data files
+inline constexpr const char* kCannotSaveFile = "Cannot Save File!";
+inline constexpr const char* kCannotOpenFile = "Cannot Open File!";
+
+// Serial port
+inline constexpr const char* kFailOpenPort1 = "Fail to open PORT1";
+inline constexpr const char* kFailOpenPort2 = "Fail to open PORT2";
+inline constexpr const char* kWatcherStartFailed = "Error while creating ThreadWatchComm, ";
+inline constexpr const char* kQueueFull = "m_QueueRead FULL!";
+inline constexpr const char* kComPort1Selected = "COM Port 1 was selected";
+inline constexpr const char* kComPort2Selected = "COM Port 2 was selected";
+
+// Read and write exchanges
+inline constexpr const char* kCheckRadio = "Check your Radio power On/Off or Communication cable !";
+inline constexpr const char* kRetry = "Error! please Retry..";
+inline constexpr const char* kReadComplete = "Read Complete !";
+inline constexpr const char* kWriteComplete = "Write Complete !";
+inline constexpr const char* kReading = "Reading...";
+inline constexpr const char* kWriting = "Writing...";
+
+// Grid and flags
+inline constexpr const char* kCreateNewDataFirst = "Please Create New Data First ! ";
+inline constexpr const char* kNoFrequency = "No frequency in this channel !";
+inline constexpr const char* kPriorityAlreadySet = "The priority channel was already set up !";
+
+// Model selection
+inline constexpr const char* kSelectRadioModel = "Please select a Radio Model ! ";
+
+// Channel editor (the band range texts live in the band table)
+inline constexpr const char* kInvalidTxFrequency = "Input Valid TX Frequency!";
+inline constexpr const char* kToneRange = "Valid Settings 50.0 to 300.0";
+
+// Option features editor
+inline constexpr const char* kTimeOutRange = "Valid Settings 10 to 990";
+inline constexpr const char* kInhibitRange = "Valid Settings 5 to 75";
+inline constexpr const char* kScanSpeedRange = "Valid Settings 0.05 to 2.0";
+inline constexpr const char* kRxOnRange = "Valid Settings 0.05 to 0.2";
+inline constexpr const char* kRxOffRange = "Valid Settings 0.10 to 4.0";
+
+}  // namespace msg

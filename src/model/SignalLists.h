@@ -1,0 +1,16 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// The standard CTCSS tones and DCS codes, in the order the radio numbers them. The grid, the
+// channel editor's lists, the report and the image codec all index these same tables.
+inline constexpr int kCtcssCount = 39;
+inline constexpr int kDcsCount = 83;
+
+extern const std::array<double, kCtcssCount> kCtcssTones;  // Hz, shown "%4.1f"
+extern const std::array<int, kDcsCount> kDcsCodes;         // octal digits as decimal, "%03d"
+
+// Safe lookups: a damaged data file may hold any index.
+std::optional<double> CtcssTone(std::int32_t index);
+std::optional<int> DcsCode(std::int32_t index);

@@ -1,0 +1,58 @@
+#include <cstdio>
+#include <string>
+
+#include "CliSupport.h"
+#include "model/BandTable.h"
+#include "model/PlanText.h"
+#include "model/ReportText.h"
+
+namespace cli {
+namespace {
+
+std::string Cell(const std::optional<std::string>& text) { return text.value_or(""); }
+
+void PrintChannels(const CKM42Doc& doc) {
+    std::printf("%-3s %-9s %-7s %-6s %-9s %-7s %-6s %-2s %-2s %-3s %s\n", "CH", "Rx Freq",
+                "Squelch", "Value", "Tx Freq", "Squelch", "Value", "S", "P", "Pwr", "CS");
+    for (int n = 1; n <= doc.ChannelCount(); ++n) {
+        const ChannelRecord& ch = doc.Channel(n);
+        const ChannelRowText row = ChannelRowTexts(ch);
+        const std::string rx = ch.InUse() ? Cell(row[kColRxFreq]) : "No Data";
+        std::string line = FormatText("%2d  %-9s %-7s %-6s %-9s %-7s %-6s %-2s %-2s %-3s %s", n, rx.c_str(),
+                    Cell(row[kColRxSquelch]).c_str(), Cell(row[kColRxValue]).c_str(),
+                    Cell(row[kColTxFreq]).c_str(), Cell(row[kColTxSquelch]).c_str(),
+                    Cell(row[kColTxValue]).c_str(), Cell(row[kColScan]).c_str(),
+                    Cell(row[kColPriority]).c_str(), Cell(row[kColPower]).c_str(),
+                    Cell(row[kColSpacing]).c_str());
+        line.erase(line.find_last_not_of(' ') + 1);
+        std::printf("%s\n", line.c_str());
+    }
+}
+
+template <std::size_t N>
+void PrintOptionBlock(const char* head, const std::array<OptionText, N>& lines) {
+    std::printf("%s\n", head);
+    for (const OptionText& line : lines) std::printf("%-20s%s\n", line.label, line.value.c_str());
+}
+
+}  // namespace
+
+int RunShow(ArgList& args) {
+    const std::string path = args.Positionals(1).front();
+    const CKM42Doc doc = LoadPlan(path);
+
+    std::printf("* Radio Model : %s\n", ReportModelText(doc).c_str());
+    std::printf("  Band        : %s\n", BandName(doc.m_nBand));
+    std::printf("  Channels    : %d\n\n", doc.ChannelCount());
+    PrintChannels(doc);
+
+    const OptionTexts options = ReportOptionTexts(doc);
+    std::printf("\n");
+    PrintOptionBlock("[ OPTION ]", options.features);
+    PrintOptionBlock("[ SCAN ]", options.scan);
+    PrintOptionBlock("[ POWER SAVE ]", options.powerSave);
+    std::printf("%-20s%s\n", "  Audio Compander", doc.m_nCompander != 0 ? ": Disable" : ": Enable");
+    return kExitOk;
+}
+
+}  // namespace cli

@@ -1,0 +1,62 @@
+// prg715-cli: the programming tool's core from the command line, for scripts, for dealers
+// programming many radios, and for reproducing what the desktop does.
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "CliSupport.h"
+
+namespace {
+
+void PrintOverview(std::FILE* out) {
+    std::fprintf(out, "usage: prg715-cli COMMAND [OPTIONS]\n\nCommands:\n");
+    for (const cli::Command& command : cli::Commands())
+        std::fprintf(out, "  %-8s %s\n", command.name, command.summary);
+    std::fprintf(out, "\nRun 'prg715-cli COMMAND --help' for a command's options.\n"
+                      "Exit status: 0 success, 1 failure, 2 bad usage.\n");
+}
+
+const cli::Command* FindCommand(const std::string& name) {
+    for (const cli::Command& command : cli::Commands())
+        if (name == command.name) return &command;
+    return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        PrintOverview(stderr);
+        return cli::kExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintOverview(stdout);
+        return cli::kExitOk;
+    }
+    const cli::Command* command = FindCommand(args[0]);
+    if (command == nullptr) {
+        std::fprintf(stderr, "prg715-cli: unknown command '%s'\n\n", args[0].c_str());
+        PrintOverview(stderr);
+        return cli::kExitUsage;
+    }
+    cli::ArgList rest(std::vector<std::string>(args.begin() + 1, args.end()));
+    if (rest.TakeFlag("--help") || rest.TakeFlag("-h")) {
+        std::printf("usage: prg715-cli %s\n", command->usage);
+        return cli::kExitOk;
+    }
+    try {
+        return command->run(rest);
+    } catch (const cli::UsageError& e) {
+        std::fprintf(stderr, "prg715-cli %s: %s\nusage: prg715-cli %s\n", command->name,
+                     e.what(), command->usage);
+        return cli::kExitUsage;
+    } catch (const cli::Failure& e) {
+        std::fprintf(stderr, "prg715-cli %s: %s\n", command->name, e.what());
+        return cli::kExitFailure;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "prg715-cli %s: %s\n", command->name, e.what());
+        return cli::kExitFailure;
+    }
+}
