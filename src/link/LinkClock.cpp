@@ -34,10 +34,8 @@ LinkClock& SteadyLinkClock() {
 }
 
 void Pacer::Pause(LinkDuration length) {
-    const LinkTime scheduled = m_Next + length;
-    const LinkTime earliest = m_Clock.Now() + length / 2;
-    m_Next = std::max(scheduled, earliest);
-    m_Clock.SleepUntil(m_Next);
+    m_Schedule += length;
+    m_Clock.SleepUntil(std::max(m_Schedule, m_Clock.Now() + length / 2));
 }
 
 }  // namespace radiolink

@@ -25,12 +25,12 @@ LinkClock& SteadyLinkClock();
 // below half its length: the radio stores each byte as it comes and needs its time.
 class Pacer {
 public:
-    explicit Pacer(LinkClock& clock) : m_Clock(clock), m_Next(clock.Now()) {}
+    explicit Pacer(LinkClock& clock) : m_Clock(clock), m_Schedule(clock.Now()) {}
     void Pause(LinkDuration length);
 
 private:
     LinkClock& m_Clock;
-    LinkTime m_Next;
+    LinkTime m_Schedule;  // where the pauses would end with no delay anywhere
 };
 
 }  // namespace radiolink

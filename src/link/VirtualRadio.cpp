@@ -96,6 +96,11 @@ void CVirtualRadio::Stop() {
     }
 }
 
+bool CVirtualRadio::WaitForReadsServed(int count, std::chrono::milliseconds bound) {
+    std::unique_lock lock(m_MemoryMutex);
+    return m_Served.wait_for(lock, bound, [&] { return m_nReadsServed >= count; });
+}
+
 LineImage CVirtualRadio::Memory() const {
     std::lock_guard guard(m_MemoryMutex);
     return m_Memory;
@@ -159,8 +164,10 @@ void CVirtualRadio::HandleByte(std::uint8_t byte) {
             if (byte != proto::kBlockEnd) {
                 HandleRequest(byte);
             } else if (++m_nBlock == static_cast<int>(image::kBlockCount)) {
-                ++m_nReadsServed;
                 m_State = State::Idle;
+                std::lock_guard guard(m_MemoryMutex);
+                ++m_nReadsServed;
+                m_Served.notify_all();
             } else {
                 SendBlock(m_nBlock);
             }

@@ -2,6 +2,7 @@
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -56,6 +57,9 @@ public:
     LineImage Memory() const;
     int ReadsServed() const { return m_nReadsServed; }
     int WritesStored() const { return m_nWritesStored; }
+    // Waits until `count` reads have been served to their last acknowledgement; false when
+    // `bound` passed first.
+    bool WaitForReadsServed(int count, std::chrono::milliseconds bound);
 
 private:
     enum class State { Idle, ReadAwaitStart, ReadAwaitAck, WriteAwaitStart, WriteReceiving };
@@ -73,6 +77,7 @@ private:
     Options m_Options;
     LineImage m_Memory;
     mutable std::mutex m_MemoryMutex;
+    std::condition_variable m_Served;
     std::string m_sDevicePath;
     int m_Master = -1;
     int m_HeldSlave = -1;  // keeps the line up while no port has it open
