@@ -246,12 +246,14 @@ void CVirtualRadio::FinishWrite() {
 void CVirtualRadio::Send(const std::vector<std::uint8_t>& bytes) {
     if (!m_Options.paced) {
         // What does not fit into a full line buffer is lost, as on a real line.
-        if (::write(m_Master, bytes.data(), bytes.size()) < 0) return;
+        [[maybe_unused]] const ssize_t sent = ::write(m_Master, bytes.data(), bytes.size());
         return;
     }
+    // The bytes queue up behind each other as in a UART: each is complete at the far end ten
+    // bit times after the previous one, however late this thread wakes.
+    m_TxFree = std::max(m_TxFree, Clock::now());
     for (const std::uint8_t byte : bytes) {
-        // A byte is complete at the far end ten bit times after the line was free.
-        m_TxFree = std::max(m_TxFree, Clock::now()) + proto::kByteTime;
+        m_TxFree += proto::kByteTime;
         SleepUntil(m_TxFree);
         if (m_bStopping) return;
         if (::write(m_Master, &byte, 1) < 0) return;
