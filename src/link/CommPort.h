@@ -19,7 +19,8 @@
 class CCommPort final : public radiolink::RadioLine {
 public:
     // How the watcher reaches the application: it shows no UI itself. Both run on the
-    // watcher thread.
+    // watcher thread and must not wait for the thread that closes the port (post, do not
+    // block): ClosePort joins the watcher.
     struct Notifier {
         std::function<void(const std::string& text)> showMessage;
         std::function<void(std::uint16_t portId)> dataArrived;
