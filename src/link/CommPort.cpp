@@ -29,7 +29,11 @@ CCommPort::~CCommPort() {
 
 int CCommPort::OpenPort(const std::string& name, int baud, std::uint16_t portId, int parity,
                         int stopBits) {
-    ClosePort();
+    if (m_pDevice != nullptr) {
+        // Already open: refused like any second open, and the open line is left alone.
+        m_LastOpenFailure = radiolink::DescribeOpenError(EBUSY, m_PortMap.DeviceFor(name));
+        return 0;
+    }
     m_bConnected = 0;
     m_bLineLost = false;
     m_wPortID = portId;

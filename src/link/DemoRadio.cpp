@@ -18,7 +18,9 @@ constexpr std::int64_t kVhfRepeaterShiftHz = 600'000;
 constexpr std::int64_t kUhfRepeaterShiftHz = 5'000'000;
 constexpr int kPriorityChannel = 2;
 
-double Mhz(std::int64_t hertz) { return static_cast<double>(hertz) / 1'000'000.0; }
+double Mhz(std::int64_t hertz) {
+    return static_cast<double>(hertz) / 1'000'000.0;
+}
 
 void SetSquelch(ChannelRecord& ch, int n) {
     // Rx and Tx alike, cycling through carrier, CTCSS, DCS and inverted DCS.

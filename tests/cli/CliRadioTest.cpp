@@ -19,13 +19,17 @@ using namespace radiolink;
 
 namespace {
 
-ProgramResult Cli(const std::vector<std::string>& args) { return RunProgram(PRG715_CLI, args); }
+ProgramResult Cli(const std::vector<std::string>& args) {
+    return RunProgram(PRG715_CLI, args);
+}
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-std::vector<std::uint8_t> Bytes(const LineImage& memory) { return {memory.begin(), memory.end()}; }
+std::vector<std::uint8_t> Bytes(const LineImage& memory) {
+    return {memory.begin(), memory.end()};
+}
 
 LineImage Encoded(const CKM42Doc& doc) {
     RadioImage image{};
@@ -82,8 +86,8 @@ TEST_F(CliRadio, ReadSavesThePlanTheRadioHolds) {
 TEST_F(CliRadio, ReadKeepsTheImageItReceivedWhenAsked) {
     const LineImage memory = DemoImage(*FindRadioModel("KM42"));
     StartRadio(memory);
-    const ProgramResult r = Cli({"read", "--port", Device(), "-o", dir.File("p.kmd04"),
-                                 "--image", dir.File("radio.img")});
+    const ProgramResult r = Cli(
+        {"read", "--port", Device(), "-o", dir.File("p.kmd04"), "--image", dir.File("radio.img")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(ReadBytes(dir.File("radio.img")), Bytes(memory));
     ExpectSameChannels(PlanFile(dir.File("p.kmd04")), DemoPlan(*FindRadioModel("KM42")));
@@ -93,8 +97,8 @@ TEST_F(CliRadio, WriteSendsTheEncodedPlanAndKeepsTheBytesSent) {
     StartRadio(DemoImage(*FindRadioModel("KM41")));
     const CKM42Doc plan = DemoPlan(*FindRadioModel("KM162"));
     ASSERT_TRUE(datafile::SaveDocument(plan, dir.File("plan.kmd16")).ok);
-    const ProgramResult r = Cli({"write", "--port", Device(), dir.File("plan.kmd16"), "--image",
-                                 dir.File("sent.img")});
+    const ProgramResult r =
+        Cli({"write", "--port", Device(), dir.File("plan.kmd16"), "--image", dir.File("sent.img")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_TRUE(Contains(r.out, msg::kWriteComplete));
     EXPECT_TRUE(Contains(r.err, msg::kWriting));

@@ -85,6 +85,7 @@ TEST_F(CommPortOnPipe, OpenUsesTheLineSettingsAndThePortMap) {
     EXPECT_EQ(port.PortName(), "COM1");
     EXPECT_EQ(port.DevicePath(), "/dev/ttyUSB7");
 
+    port.ClosePort();
     ASSERT_EQ(Open("/dev/pts/9"), 1);  // a device path is taken as it is
     EXPECT_EQ(driver.openedDevices.back(), "/dev/pts/9");
 }
@@ -101,6 +102,7 @@ TEST_F(CommPortOnPipe, OpenRadioPortTakesCom1ForNonZeroAndCom2ForZero) {
     EXPECT_EQ(OpenRadioPort(port, 1), 2);
     EXPECT_EQ(port.PortName(), "COM1");
     EXPECT_EQ(driver.openedDevices.back(), "/dev/ttyS0");
+    port.ClosePort();
     EXPECT_EQ(OpenRadioPort(port, 0), 2);
     EXPECT_EQ(port.PortName(), "COM2");
     EXPECT_EQ(driver.openedDevices.back(), "/dev/ttyS1");

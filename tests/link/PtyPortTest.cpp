@@ -42,6 +42,17 @@ TEST(PortOnPseudoTerminal, SecondOpenOfTheSameDeviceFailsAsBusy) {
     EXPECT_EQ(OpenOn(second, pty.Path()), 1);
 }
 
+TEST(PortOnPseudoTerminal, OpeningAnOpenPortAgainFailsAndLeavesItWorking) {
+    PtyPair pty;
+    CCommPort port;
+    ASSERT_EQ(OpenOn(port, pty.Path()), 1);
+    EXPECT_EQ(OpenOn(port, pty.Path()), 0);
+    EXPECT_EQ(port.LastOpenFailure().kind, OpenFailureKind::Busy);
+    pty.Send({0x63});
+    port.WaitForData(std::nullopt, {});
+    EXPECT_EQ(Drain(port.m_QueueRead), std::vector<std::uint8_t>{0x63});
+}
+
 TEST(PortOnPseudoTerminal, CloseGivesTheLineBackToEveryone) {
     PtyPair pty;
     CCommPort port;
