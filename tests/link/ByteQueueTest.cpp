@@ -59,15 +59,6 @@ TEST(ByteQueue, FullAcrossTheWrapIsStill8191) {
     EXPECT_EQ(queue.PutByte(1), 0);
 }
 
-TEST(ByteQueue, ClearEmptiesTheQueue) {
-    CByteQueue queue;
-    Put(queue, 10);
-    queue.Clear();
-    EXPECT_EQ(queue.GetSize(), 0);
-    std::uint8_t byte = 7;
-    EXPECT_EQ(queue.GetByte(byte), 0);
-}
-
 // --- Two threads -----------------------------------------------------------------------------
 
 TEST(ByteQueue, ProducerAndConsumerThreadsPassEveryByteInOrder) {

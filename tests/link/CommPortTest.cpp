@@ -90,12 +90,9 @@ TEST_F(CommPortOnPipe, OpenUsesTheLineSettingsAndThePortMap) {
     EXPECT_EQ(driver.openedDevices.back(), "/dev/pts/9");
 }
 
-TEST(PortMap, DefaultsAreTheFirstTwoSerialPorts) {
-    const CPortMap map;
-    EXPECT_EQ(map.DeviceFor("COM1"), "/dev/ttyS0");
-    EXPECT_EQ(map.DeviceFor("COM2"), "/dev/ttyS1");
-    CPortMap other;
-    EXPECT_THROW(other.SetDevice("COM3", "/dev/ttyS2"), std::invalid_argument);
+TEST(PortMap, OnlyCom1AndCom2CanBeMapped) {
+    CPortMap map;
+    EXPECT_THROW(map.SetDevice("COM3", "/dev/ttyS2"), std::invalid_argument);
 }
 
 TEST_F(CommPortOnPipe, OpenRadioPortTakesCom1ForNonZeroAndCom2ForZero) {

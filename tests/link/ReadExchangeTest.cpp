@@ -112,13 +112,6 @@ TEST_F(ReadExchange, LeftoverByteFromAnEarlierExchangeFailsTheReadAtOnce) {
     EXPECT_EQ(line.closeCount, 1);
 }
 
-TEST_F(ReadExchange, WriteAnswerToAReadRequestIsRefused) {
-    radio.readAnswer = {0x63};
-    const ExchangeResult r = Run();
-    EXPECT_EQ(r.outcome, ExchangeOutcome::WrongAnswer);
-    EXPECT_NE(r.detail.find("0x63"), std::string::npos);
-}
-
 TEST_F(ReadExchange, SilentRadioEndsWithCheckRadioWhenATimeOutIsSet) {
     radio.readAnswer.clear();
     options.answerTimeout = 10s;
