@@ -49,4 +49,10 @@ inline constexpr const char* kScanSpeedRange = "Valid Settings 0.05 to 2.0";
 inline constexpr const char* kRxOnRange = "Valid Settings 0.05 to 0.2";
 inline constexpr const char* kRxOffRange = "Valid Settings 0.10 to 4.0";
 
+// Data report (PDF output of prg715-cli report)
+inline constexpr const char* kCannotWriteReport = "Cannot Write Report!";
+inline constexpr const char* kReportNotDrawn = "the report pages could not be drawn";
+inline constexpr const char* kReportPdfNotBuilt =
+    "PDF output is not part of this build (configured with PRG715_BUILD_UI=OFF); use --text";
+
 }  // namespace msg

@@ -4,12 +4,15 @@ namespace cli {
 
 int RunNew(ArgList& args);
 int RunShow(ArgList& args);
+int RunReport(ArgList& args);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"new", "write a new channel plan for a radio model",
          "new --model KM41|KM42|KM161|KM162 -o FILE", RunNew},
         {"show", "print a channel plan: model, channels and options", "show FILE", RunShow},
+        {"report", "print the data report as a PDF or as positioned text",
+         "report FILE [-o OUT.pdf [--paper A4|Letter]] [--text]", RunReport},
     };
     return commands;
 }
