@@ -95,8 +95,8 @@ constexpr SignalColumn kTxSignal = {2900, 2670, "%5.1f", 2740, 2670, "%4.1f", 26
 
 // Option section.
 constexpr int kOptionHeadX = 1400;
-constexpr int kLeftBlockHeadX = 400;   // "[ OPTION ]"
-constexpr int kRightBlockHeadX = 2400; // "[ SCAN ]" and "[ POWER SAVE ]"
+constexpr int kLeftBlockHeadX = 400;    // "[ OPTION ]"
+constexpr int kRightBlockHeadX = 2400;  // "[ SCAN ]" and "[ POWER SAVE ]"
 constexpr int kLeftLabelX = 300;
 constexpr int kLeftValueX = 1400;
 constexpr int kRightLabelX = 2300;
@@ -127,7 +127,9 @@ void Put(ReportPage& page, int x, int y, std::string text) {
     if (!text.empty()) page.texts.push_back({x, y, std::move(text)});
 }
 
-void Put(ReportPage& page, const FixedText& fixed) { Put(page, fixed.x, fixed.y, fixed.text); }
+void Put(ReportPage& page, const FixedText& fixed) {
+    Put(page, fixed.x, fixed.y, fixed.text);
+}
 
 // A tone or code index that a damaged file put outside its list prints as the grid shows
 // it, with the type still named.
@@ -189,8 +191,10 @@ void PutChannelTable(ReportPage& page, const CKM42Doc& doc, const SheetVariant& 
     for (const FixedText& head : kColumnHeads) Put(page, head);
     for (int k = 0; k <= count; ++k) Put(page, kRulerX, kFirstRowRulerY + kRowPitch * k, ruler);
     for (int k = 0; k < count; ++k)
-        Put(page, kChannelNumberX, kFirstRowY + kRowPitch * k, FormatText(kChannelNumberFormat, k + 1));
-    for (int k = 0; k < count; ++k) PutChannelRow(page, doc.Channel(k + 1), kFirstRowY + kRowPitch * k);
+        Put(page, kChannelNumberX, kFirstRowY + kRowPitch * k,
+            FormatText(kChannelNumberFormat, k + 1));
+    for (int k = 0; k < count; ++k)
+        PutChannelRow(page, doc.Channel(k + 1), kFirstRowY + kRowPitch * k);
 }
 
 template <std::size_t N>

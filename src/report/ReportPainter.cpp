@@ -41,7 +41,8 @@ QFont ReportFont(const QPaintDevice& device) {
     // Faces differ in width per pixel size; measure on the device and scale to the pitch.
     const qreal advance = QFontMetricsF(font, &device).horizontalAdvance(QLatin1Char('0'));
     if (advance > 0.0) {
-        const int pixels = static_cast<int>(std::floor(kFontPixelGuess * kReportCharPitch / advance));
+        const int pixels =
+            static_cast<int>(std::floor(kFontPixelGuess * kReportCharPitch / advance));
         if (pixels > 0) font.setPixelSize(pixels);
     }
     return font;

@@ -41,7 +41,7 @@ enum class ReportPaper { A4, Letter };
 // printable-area margin, and the job name as the document title.
 void SetUpReportPdf(QPdfWriter& writer, const ReportDocument& report, ReportPaper paper);
 
-// Writes the report as a PDF set up by SetUpReportPdf. The file is replaced only when it was written whole; on failure
-// *error (if given) holds the reason and false is returned.
+// Writes the report as a PDF set up by SetUpReportPdf. The file is replaced only when it was
+// written whole; on failure *error (if given) holds the reason and false is returned.
 bool WriteReportPdf(const ReportDocument& report, const std::string& path, std::string* error,
                     ReportPaper paper = ReportPaper::A4);

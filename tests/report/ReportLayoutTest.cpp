@@ -52,7 +52,8 @@ std::vector<PlacedText> Line(const ReportPage& page, int y) {
 std::vector<int> RulerYs(const ReportPage& page, std::size_t hyphens) {
     std::vector<int> ys;
     for (const PlacedText& t : page.texts) {
-        if (t.text.find('-') == std::string::npos || t.text.find_first_not_of('-') != std::string::npos)
+        if (t.text.find('-') == std::string::npos ||
+            t.text.find_first_not_of('-') != std::string::npos)
             continue;
         EXPECT_EQ(t.text.size(), hyphens) << "ruler at y " << t.y;
         EXPECT_EQ(t.x, 100);
@@ -81,7 +82,8 @@ TEST(ReportSheets, SixteenChannelsPrintTableThenOptionsOnTwoPages) {
     for (int k = 0; k <= 16; ++k) expectedRulers.push_back(1100 + 300 * k);
     EXPECT_EQ(RulerYs(p1, 108), expectedRulers);
     EXPECT_EQ(expectedRulers.back(), 5900);
-    for (int k = 0; k < 16; ++k) EXPECT_EQ(TextAt(p1, 200, kRowY1 + kRowPitch * k), std::to_string(k + 1));
+    for (int k = 0; k < 16; ++k)
+        EXPECT_EQ(TextAt(p1, 200, kRowY1 + kRowPitch * k), std::to_string(k + 1));
 
     // Page 2 holds the option section only, its head first at y 400.
     const ReportPage& p2 = report.pages[1];
@@ -113,9 +115,11 @@ TEST(ReportSheets, ColumnHeadsShareOneLine) {
     for (bool sixteen : {true, false}) {
         const std::vector<PlacedText> heads = Line(BuildDataReport(Plan(sixteen)).pages[0], 1000);
         const std::vector<PlacedText> expected = {
-            {150, 1000, "CH"},         {350, 1000, "RX_FREQ(MHz)"}, {1200, 1000, "RX_OPTION"},
-            {1900, 1000, "TX_FREQ(MHz)"}, {2750, 1000, "TX_OPTION"}, {3450, 1000, "SCAN"},
-            {3820, 1000, "PRI"},       {4100, 1000, "PWR"},          {4400, 1000, "CS"}};
+            {150, 1000, "CH"},         {350, 1000, "RX_FREQ(MHz)"},
+            {1200, 1000, "RX_OPTION"}, {1900, 1000, "TX_FREQ(MHz)"},
+            {2750, 1000, "TX_OPTION"}, {3450, 1000, "SCAN"},
+            {3820, 1000, "PRI"},       {4100, 1000, "PWR"},
+            {4400, 1000, "CS"}};
         EXPECT_EQ(heads, expected);
     }
 }
@@ -191,8 +195,7 @@ const SignalCase kSignalCases[] = {
      [](ChannelRecord& c) { c.m_nRxCtcss = c.m_nTxCtcss = 0; }},
     {"last tone", 1, 1150, "250.3 (CTCSS)", 2670, "250.3 (CTCSS)",
      [](ChannelRecord& c) { c.m_nRxCtcss = c.m_nTxCtcss = 38; }},
-    {"dcs", 2, 1200, "023 (DCS)", 2740, "754 (DCS)",
-     [](ChannelRecord& c) { c.m_nTxDcs = 82; }},
+    {"dcs", 2, 1200, "023 (DCS)", 2740, "754 (DCS)", [](ChannelRecord& c) { c.m_nTxDcs = 82; }},
     {"inverted dcs", 2, 1200, "025 (I-DCS)", 2740, "026 (I-DCS)",
      [](ChannelRecord& c) {
          c.m_nRxDcs = 1;
@@ -233,7 +236,8 @@ TEST(ReportSignalling, EachTypePrintsItsFormatAtItsColumn) {
         std::vector<PlacedText> signalling;
         for (const PlacedText& t : row)
             if (t.x > 400 && t.x < 3580 && t.x != 2000) signalling.push_back(t);
-        const std::vector<PlacedText> expected = {{sc.rxX, 1850, sc.rxText}, {sc.txX, 1850, sc.txText}};
+        const std::vector<PlacedText> expected = {{sc.rxX, 1850, sc.rxText},
+                                                  {sc.txX, 1850, sc.txText}};
         EXPECT_EQ(signalling, expected) << sc.name;
     }
 }
@@ -263,15 +267,24 @@ struct OptionRow {
 };
 
 const OptionRow kOptionRows[] = {
-    {300, 1400, 1000, 3400, "  Tx Time Out"},     {300, 1400, 1150, 3550, "  Tx Time Out Time"},
-    {300, 1400, 1300, 3700, "  Tx Inhibit Time"}, {300, 1400, 1450, 3850, "  Tx Delay"},
-    {300, 1400, 1600, 4000, "  Busy Ch Lockout"}, {300, 1400, 1750, 4150, "  Marked Idle"},
-    {300, 1400, 1900, 4300, "  Monitor"},         {300, 1400, 2050, 4450, "  Scan Indicator"},
-    {300, 1400, 2200, 4600, "  Beep"},            {300, 1400, 2350, 4750, "  Pr Lookback Time"},
-    {2300, 3300, 1000, 3400, "  Delay"},          {2300, 3300, 1150, 3550, "  Speed"},
-    {2300, 3300, 1300, 3700, "  Carrier + Tone"}, {2300, 3300, 1450, 3850, "  Tx Option"},
-    {2300, 3300, 2000, 4400, "  Power Save"},     {2300, 3300, 2150, 4550, "  Rx On Time"},
-    {2300, 3300, 2300, 4700, "  Rx Off Time"},    {2300, 3300, 2450, 4850, "  Delay"},
+    {300, 1400, 1000, 3400, "  Tx Time Out"},
+    {300, 1400, 1150, 3550, "  Tx Time Out Time"},
+    {300, 1400, 1300, 3700, "  Tx Inhibit Time"},
+    {300, 1400, 1450, 3850, "  Tx Delay"},
+    {300, 1400, 1600, 4000, "  Busy Ch Lockout"},
+    {300, 1400, 1750, 4150, "  Marked Idle"},
+    {300, 1400, 1900, 4300, "  Monitor"},
+    {300, 1400, 2050, 4450, "  Scan Indicator"},
+    {300, 1400, 2200, 4600, "  Beep"},
+    {300, 1400, 2350, 4750, "  Pr Lookback Time"},
+    {2300, 3300, 1000, 3400, "  Delay"},
+    {2300, 3300, 1150, 3550, "  Speed"},
+    {2300, 3300, 1300, 3700, "  Carrier + Tone"},
+    {2300, 3300, 1450, 3850, "  Tx Option"},
+    {2300, 3300, 2000, 4400, "  Power Save"},
+    {2300, 3300, 2150, 4550, "  Rx On Time"},
+    {2300, 3300, 2300, 4700, "  Rx Off Time"},
+    {2300, 3300, 2450, 4850, "  Delay"},
 };
 
 TEST(ReportOptions, EveryLabelAndValueSitsAtItsRowInBothSheets) {
@@ -293,10 +306,10 @@ TEST(ReportOptions, ValuesFollowTheirFlags) {
     CKM42Doc doc = Plan(true);
     const ReportPage off = BuildDataReport(doc).pages[1];
     EXPECT_EQ(TextAt(off, 1400, 1000), ": Off");
-    EXPECT_EQ(TextAt(off, 1400, 1450), ": On");    // transmit delay on by default
-    EXPECT_EQ(TextAt(off, 3300, 1000), ": 4 s");   // scan delay
+    EXPECT_EQ(TextAt(off, 1400, 1450), ": On");   // transmit delay on by default
+    EXPECT_EQ(TextAt(off, 3300, 1000), ": 4 s");  // scan delay
     EXPECT_EQ(TextAt(off, 3300, 1150), ": 0.10 s");
-    EXPECT_EQ(TextAt(off, 3300, 2000), ": Off");   // power save off: three times 0 s
+    EXPECT_EQ(TextAt(off, 3300, 2000), ": Off");  // power save off: three times 0 s
     for (int y : {2150, 2300, 2450}) EXPECT_EQ(TextAt(off, 3300, y), ": 0 s") << y;
 
     doc.m_bPowerSave = 1;
@@ -329,7 +342,8 @@ TEST(ReportOptions, CompanderIsNotPrinted) {
     for (bool sixteen : {true, false}) {
         const ReportDocument report = BuildDataReport(Plan(sixteen));
         for (const ReportPage& page : report.pages)
-            for (const PlacedText& t : page.texts) EXPECT_EQ(t.text.find("ompander"), std::string::npos);
+            for (const PlacedText& t : page.texts)
+                EXPECT_EQ(t.text.find("ompander"), std::string::npos);
     }
 }
 

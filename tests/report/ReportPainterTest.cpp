@@ -144,7 +144,8 @@ protected:
             const std::size_t end = r.out.find("</page>", at);
             const std::string body = r.out.substr(at, end - at);
             pages.emplace_back();
-            for (auto it = std::sregex_iterator(body.begin(), body.end(), word); it != std::sregex_iterator(); ++it)
+            for (auto it = std::sregex_iterator(body.begin(), body.end(), word);
+                 it != std::sregex_iterator(); ++it)
                 pages.back().push_back({std::stod((*it)[1]), std::stod((*it)[2]), (*it)[3]});
             at = end;
         }
@@ -153,8 +154,8 @@ protected:
 
     // Whether a word `text` has its top-left corner at (x, y) units (within half a point, or
     // `slack` points across where leading blanks of the face's own width come first).
-    static bool HasWordAt(const std::vector<Word>& words, const std::string& text, double x, double y,
-                          double slack = 0.5) {
+    static bool HasWordAt(const std::vector<Word>& words, const std::string& text, double x,
+                          double y, double slack = 0.5) {
         for (const Word& w : words) {
             if (w.text == text && std::abs(w.xMin - (x + kMarginUnits) * kPointsPerUnit) < slack &&
                 std::abs(w.yMin - (y + kMarginUnits) * kPointsPerUnit) < 0.5)
@@ -168,7 +169,8 @@ protected:
 
 std::size_t Count(const std::string& text, const std::string& what) {
     std::size_t n = 0;
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
     return n;
 }
 
@@ -185,7 +187,8 @@ TEST_F(ReportPdf, SixteenChannelSheetIsATwoPageA4Pdf) {
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
 
     const std::string page1 = PageText(pdf, 1);
-    EXPECT_NE(page1.find("=== PRG-715 Ver2.4 KM161/162 Channel/Option Data Report ==="), std::string::npos);
+    EXPECT_NE(page1.find("=== PRG-715 Ver2.4 KM161/162 Channel/Option Data Report ==="),
+              std::string::npos);
     EXPECT_NE(page1.find("KM162 UHF2 (440 - 470 MHz)"), std::string::npos);
     EXPECT_NE(page1.find("446.5000"), std::string::npos);
     EXPECT_EQ(Count(page1, "No Data"), 15u);
@@ -250,7 +253,8 @@ TEST_F(ReportPdf, PrinterGetsTheJobNameAndSixHundredUnitsPerInch) {
 
 TEST_F(ReportPdf, UnwritablePathFailsWithReasonAndLeavesNoFile) {
     std::string error;
-    EXPECT_FALSE(WriteReportPdf(BuildDataReport(Plan(false)), dir.File("no/such/dir/x.pdf"), &error));
+    EXPECT_FALSE(
+        WriteReportPdf(BuildDataReport(Plan(false)), dir.File("no/such/dir/x.pdf"), &error));
     EXPECT_FALSE(error.empty());
     error.clear();
     EXPECT_FALSE(WriteReportPdf(BuildDataReport(Plan(false)), dir.Path().string(), &error));

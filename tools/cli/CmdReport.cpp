@@ -1,7 +1,8 @@
+#include <strings.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <strings.h>
 
 #include "CliSupport.h"
 #include "model/Messages.h"
