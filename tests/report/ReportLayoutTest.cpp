@@ -111,19 +111,6 @@ TEST(ReportSheets, FourChannelsPrintEverythingOnOnePage) {
     EXPECT_EQ(TextAt(p, 1400, 2900), "=====  OPTION DATA REPORT =====");
 }
 
-TEST(ReportSheets, ColumnHeadsShareOneLine) {
-    for (bool sixteen : {true, false}) {
-        const std::vector<PlacedText> heads = Line(BuildDataReport(Plan(sixteen)).pages[0], 1000);
-        const std::vector<PlacedText> expected = {
-            {150, 1000, "CH"},         {350, 1000, "RX_FREQ(MHz)"},
-            {1200, 1000, "RX_OPTION"}, {1900, 1000, "TX_FREQ(MHz)"},
-            {2750, 1000, "TX_OPTION"}, {3450, 1000, "SCAN"},
-            {3820, 1000, "PRI"},       {4100, 1000, "PWR"},
-            {4400, 1000, "CS"}};
-        EXPECT_EQ(heads, expected);
-    }
-}
-
 TEST(ReportSheets, ModelLineIsUhfForEveryBandButOne) {
     EXPECT_EQ(TextAt(BuildDataReport(Plan(true, 4)).pages[0], 1100, 500),
               ": KM162 UHF2 (440 - 470 MHz)");
@@ -335,15 +322,6 @@ TEST(ReportOptions, ScanTransmitWordingDependsOnThePriorityChannel) {
         doc.m_bPriorityUsed = c.priorityUsed;
         doc.m_nScanTx = c.scanTx;
         EXPECT_EQ(TextAt(BuildDataReport(doc).pages[0], 3300, 3850), c.text);
-    }
-}
-
-TEST(ReportOptions, CompanderIsNotPrinted) {
-    for (bool sixteen : {true, false}) {
-        const ReportDocument report = BuildDataReport(Plan(sixteen));
-        for (const ReportPage& page : report.pages)
-            for (const PlacedText& t : page.texts)
-                EXPECT_EQ(t.text.find("ompander"), std::string::npos);
     }
 }
 
