@@ -49,4 +49,14 @@ inline constexpr const char* kScanSpeedRange = "Valid Settings 0.05 to 2.0";
 inline constexpr const char* kRxOnRange = "Valid Settings 0.05 to 0.2";
 inline constexpr const char* kRxOffRange = "Valid Settings 0.10 to 4.0";
 
+// Editing rules (channel editor, channel flags, option features) and `prg715-cli set`
+inline constexpr const char* kInvalidRxFrequency = "Input Valid RX Frequency!";
+inline constexpr const char* kChannelOutOfPlan = "No such channel in this plan !";
+inline constexpr const char* kMarkedIdleNeedsBusyLockout = "Marked Idle needs Busy Ch Lockout On";
+inline constexpr const char* kLookbackRange = "Valid Settings 0 to 7";
+inline constexpr const char* kScanDelayRange = "Valid Settings 0 to 15";
+inline constexpr const char* kPowerSaveDelayRange = "Valid Settings 1 to 8";
+inline constexpr const char* kNotCtcssTone = "Not a CTCSS tone of the list !";
+inline constexpr const char* kNotDcsCode = "Not a DCS code of the list !";
+
 }  // namespace msg

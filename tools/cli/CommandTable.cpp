@@ -4,12 +4,15 @@ namespace cli {
 
 int RunNew(ArgList& args);
 int RunShow(ArgList& args);
+int RunSet(ArgList& args);
+const char* SetUsage();
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"new", "write a new channel plan for a radio model",
          "new --model KM41|KM42|KM161|KM162 -o FILE", RunNew},
         {"show", "print a channel plan: model, channels and options", "show FILE", RunShow},
+        {"set", "edit a channel plan in place with the editors' rules", SetUsage(), RunSet},
     };
     return commands;
 }
