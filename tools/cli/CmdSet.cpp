@@ -1,7 +1,7 @@
 // prg715-cli set: edits a data file in place with the rules of the channel editor, the grid's
 // flag cells and the option features editor, so scripted programming can never store what
-// the desktop would refuse. Everything is applied to the loaded plan first; the file is
-// written only when every setting was accepted.
+// the desktop would refuse. The whole command line is read and checked for its form first,
+// then applied to the loaded plan; the file is written only when every setting was accepted.
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -18,89 +18,144 @@
 namespace cli {
 namespace {
 
-struct ChannelArgs {
-    std::optional<std::string> rx, tx, rxSquelch, txSquelch, scan, priority, power, spacing;
-    bool clear = false;
-
-    bool EditsSignalOrFrequency() const { return rx || tx || rxSquelch || txSquelch; }
-    bool Any() const {
-        return clear || EditsSignalOrFrequency() || scan || priority || power || spacing;
-    }
-};
-
-struct SetArgs {
-    std::string path;
-    std::optional<std::string> channel, nsc1, nsc2;
-    ChannelArgs ch;
-    std::vector<std::string> options;
-};
-
-SetArgs TakeSetArgs(ArgList& args) {
-    SetArgs a;
-    a.channel = args.TakeValue("--channel");
-    a.ch.rx = args.TakeValue("--rx");
-    a.ch.tx = args.TakeValue("--tx");
-    a.ch.rxSquelch = args.TakeValue("--rx-squelch");
-    a.ch.txSquelch = args.TakeValue("--tx-squelch");
-    a.ch.scan = args.TakeValue("--scan");
-    a.ch.priority = args.TakeValue("--priority");
-    a.ch.power = args.TakeValue("--power");
-    a.ch.spacing = args.TakeValue("--spacing");
-    a.ch.clear = args.TakeFlag("--clear");
-    a.nsc1 = args.TakeValue("--nsc1");
-    a.nsc2 = args.TakeValue("--nsc2");
-    a.options = args.TakeValues("--option");
-    a.path = args.Positionals(1).front();
-    if (a.ch.Any() && !a.channel) throw UsageError("channel options need --channel N");
-    if (a.channel && !a.ch.Any() && !a.nsc1 && !a.nsc2)
-        throw UsageError("--channel given without anything to set in it");
-    if (!a.channel && !a.nsc1 && !a.nsc2 && a.options.empty()) throw UsageError("nothing to set");
-    return a;
-}
-
 void Refuse(const std::string& context, const std::string& message) {
     throw Failure(context + ": " + message);
 }
 
-// "" is the emptied box; anything else must be a number.
-std::string FrequencyArg(const std::string& what, const std::string& text) {
-    return text.empty() ? text : RequireNumber(what, text);
-}
+// One direction's signalling as typed: csq | ctcss:TONE | dcs:CODE[:inv] | nsc1 | nsc2.
+struct SquelchSpec {
+    std::string what;  // option and value, for messages
+    std::int32_t type = kSquelchCsq;
+    double toneHz = 0.0;
+    int dcsCode = 0;
+    bool dcsTextTooLong = false;
+    bool inverted = false;
+};
 
-double ToneArg(const std::string& what, const std::string& text) {
-    const ToneCheck check = CheckTone(RequireNumber(what, text));
-    if (!check.accepted) Refuse(what, check.message);
-    return check.hz;
-}
-
-// csq | ctcss:TONE | dcs:CODE[:inv] | nsc1 | nsc2 into one direction of the edit.
-void ApplySquelch(const std::string& what, const std::string& text, std::int32_t& type,
-                  std::int32_t& ctcss, std::int32_t& dcs, std::int32_t& invert) {
+SquelchSpec ParseSquelch(const std::string& option, const std::string& text) {
+    SquelchSpec spec;
+    spec.what = option + " " + text;
     const std::size_t colon = text.find(':');
     const std::string kind = text.substr(0, colon);
     const std::string rest = colon == std::string::npos ? "" : text.substr(colon + 1);
     if ((kind == "csq" || kind == "nsc1" || kind == "nsc2") && colon == std::string::npos) {
-        type = kind == "csq" ? kSquelchCsq : kind == "nsc1" ? kSquelchNsc1 : kSquelchNsc2;
+        spec.type = kind == "csq" ? kSquelchCsq : kind == "nsc1" ? kSquelchNsc1 : kSquelchNsc2;
     } else if (kind == "ctcss" && !rest.empty()) {
-        const std::optional<std::int32_t> index =
-            CtcssIndexOf(TypedNumber::Read(RequireNumber(what, rest)).Value());
-        if (!index) Refuse(what, msg::kNotCtcssTone);
-        type = kSquelchCtcss;
-        ctcss = *index;
+        spec.type = kSquelchCtcss;
+        spec.toneHz = TypedNumber::Read(RequireNumber(spec.what, rest)).Value();
     } else if (kind == "dcs" && !rest.empty()) {
         const std::size_t colon2 = rest.find(':');
         const std::string code = rest.substr(0, colon2);
         const std::string flag = colon2 == std::string::npos ? "" : rest.substr(colon2 + 1);
         if (colon2 != std::string::npos && flag != "inv")
-            throw UsageError(what + ": expected dcs:CODE or dcs:CODE:inv");
-        const std::optional<std::int32_t> index = DcsIndexOf(RequireCount(what, code));
-        if (code.size() > 3 || !index) Refuse(what, msg::kNotDcsCode);
-        type = kSquelchDcs;
-        dcs = *index;
-        invert = flag == "inv" ? 1 : 0;
+            throw UsageError(spec.what + ": expected dcs:CODE or dcs:CODE:inv");
+        spec.type = kSquelchDcs;
+        spec.dcsCode = RequireCount(spec.what, code);
+        spec.dcsTextTooLong = code.size() > 3;
+        spec.inverted = flag == "inv";
     } else {
-        throw UsageError(what + ": expected csq, ctcss:TONE, dcs:CODE[:inv], nsc1 or nsc2");
+        throw UsageError(spec.what + ": expected csq, ctcss:TONE, dcs:CODE[:inv], nsc1 or nsc2");
     }
+    return spec;
+}
+
+// A flag option as typed, with the state asked for.
+struct FlagSpec {
+    std::string what;
+    bool on;
+};
+
+std::optional<FlagSpec> TakeFlagSpec(ArgList& args, const std::string& option, const char* yes,
+                                     const char* no) {
+    const std::optional<std::string> text = args.TakeValue(option);
+    if (!text) return std::nullopt;
+    const std::string what = option + " " + *text;
+    if (*text != yes && *text != no) throw UsageError(what + ": expected " + yes + " or " + no);
+    return FlagSpec{what, *text == yes};
+}
+
+// "" is the emptied box; anything else must be a number.
+std::optional<std::string> TakeFrequency(ArgList& args, const std::string& option) {
+    std::optional<std::string> text = args.TakeValue(option);
+    if (text && !text->empty()) RequireNumber(option + " " + *text, *text);
+    return text;
+}
+
+std::optional<std::string> TakeNumber(ArgList& args, const std::string& option) {
+    std::optional<std::string> text = args.TakeValue(option);
+    if (text) RequireNumber(option + " " + *text, *text);
+    return text;
+}
+
+std::optional<SquelchSpec> TakeSquelch(ArgList& args, const std::string& option) {
+    const std::optional<std::string> text = args.TakeValue(option);
+    if (!text) return std::nullopt;
+    return ParseSquelch(option, *text);
+}
+
+struct SetArgs {
+    std::string path;
+    std::optional<std::string> channelText;
+    int channel = 0;
+    bool clear = false;
+    std::optional<std::string> rx, tx, nsc1, nsc2;
+    std::optional<SquelchSpec> rxSquelch, txSquelch;
+    std::optional<FlagSpec> scan, priority, power, spacing;
+    std::vector<std::string> options;
+
+    bool EditsChannel() const { return rx || tx || rxSquelch || txSquelch; }
+    bool ChannelOptions() const {
+        return clear || EditsChannel() || scan || priority || power || spacing;
+    }
+};
+
+SetArgs TakeSetArgs(ArgList& args) {
+    SetArgs a;
+    a.channelText = args.TakeValue("--channel");
+    if (a.channelText) a.channel = RequireCount("--channel", *a.channelText);
+    a.clear = args.TakeFlag("--clear");
+    a.rx = TakeFrequency(args, "--rx");
+    a.tx = TakeFrequency(args, "--tx");
+    a.rxSquelch = TakeSquelch(args, "--rx-squelch");
+    a.txSquelch = TakeSquelch(args, "--tx-squelch");
+    a.scan = TakeFlagSpec(args, "--scan", "on", "off");
+    a.priority = TakeFlagSpec(args, "--priority", "on", "off");
+    a.power = TakeFlagSpec(args, "--power", "high", "low");
+    a.spacing = TakeFlagSpec(args, "--spacing", "s", "n");
+    a.nsc1 = TakeNumber(args, "--nsc1");
+    a.nsc2 = TakeNumber(args, "--nsc2");
+    a.options = args.TakeValues("--option");
+    CheckRadioOptions(a.options);
+    a.path = args.Positionals(1).front();
+    if (a.ChannelOptions() && !a.channelText) throw UsageError("channel options need --channel N");
+    if (a.channelText && !a.ChannelOptions() && !a.nsc1 && !a.nsc2)
+        throw UsageError("--channel given without anything to set in it");
+    if (!a.channelText && !a.nsc1 && !a.nsc2 && a.options.empty())
+        throw UsageError("nothing to set");
+    return a;
+}
+
+double ToneValue(const std::string& option, const std::string& text) {
+    const ToneCheck check = CheckTone(text);
+    if (!check.accepted) Refuse(option + " " + text, check.message);
+    return check.hz;
+}
+
+// The chosen signalling into one direction of the edit; tones and codes must be in the
+// editor's lists.
+void ApplySquelch(const SquelchSpec& spec, std::int32_t& type, std::int32_t& ctcss,
+                  std::int32_t& dcs, std::int32_t& invert) {
+    if (spec.type == kSquelchCtcss) {
+        const std::optional<std::int32_t> index = CtcssIndexOf(spec.toneHz);
+        if (!index) Refuse(spec.what, msg::kNotCtcssTone);
+        ctcss = *index;
+    } else if (spec.type == kSquelchDcs) {
+        const std::optional<std::int32_t> index = DcsIndexOf(spec.dcsCode);
+        if (spec.dcsTextTooLong || !index) Refuse(spec.what, msg::kNotDcsCode);
+        dcs = *index;
+        invert = spec.inverted ? 1 : 0;
+    }
+    type = spec.type;
 }
 
 // A value the command line does not change is checked as the editor re-checks its box on
@@ -121,22 +176,21 @@ FrequencyCheck KeptUnlessAccepted(FrequencyCheck check, double fileMHz) {
 void EditChannel(CKM42Doc& doc, int n, const SetArgs& a, std::vector<std::string>& notes) {
     const std::string where = "channel " + std::to_string(n);
     ChannelEdit edit = *LoadChannelEdit(doc, n);
-    const ChannelArgs& c = a.ch;
     const double fileRx = edit.rxMHz;
 
     FrequencyCheck rx;
-    if (c.rx) {
-        rx = CheckRxFrequency(FrequencyArg("--rx", *c.rx), doc.m_nBand);
-        if (!rx.accepted) Refuse(where + ": --rx " + *c.rx, rx.message);
+    if (a.rx) {
+        rx = CheckRxFrequency(*a.rx, doc.m_nBand);
+        if (!rx.accepted) Refuse(where + ": --rx " + *a.rx, rx.message);
     } else {
         rx = KeptUnlessAccepted(CheckRxFrequency(fileRx, doc.m_nBand), fileRx);
     }
     if (rx.moved)
         notes.push_back(where + ": RX moved to the 12.5 kHz raster, " + rx.shownText + " stored");
     FrequencyCheck tx;
-    if (c.tx) {
-        tx = CheckTxFrequency(FrequencyArg("--tx", *c.tx), rx.stepCode, doc.m_nBand);
-        if (!tx.accepted) Refuse(where + ": --tx " + *c.tx, tx.message);
+    if (a.tx) {
+        tx = CheckTxFrequency(*a.tx, rx.stepCode, doc.m_nBand);
+        if (!tx.accepted) Refuse(where + ": --tx " + *a.tx, tx.message);
     } else {
         tx = KeptUnlessAccepted(CheckTxFrequency(edit.txMHz, rx.stepCode, doc.m_nBand), edit.txMHz);
     }
@@ -146,60 +200,38 @@ void EditChannel(CKM42Doc& doc, int n, const SetArgs& a, std::vector<std::string
     // The editor's "OK" stays disabled on an empty channel until it is given a frequency.
     if (fileRx == 0.0 && edit.rxMHz == 0.0) Refuse(where, msg::kNoFrequency);
 
-    if (c.rxSquelch) {
-        const std::string what = where + ": --rx-squelch " + *c.rxSquelch;
-        if (!RxSignallingEditable(edit)) Refuse(what, msg::kNoFrequency);
-        ApplySquelch(what, *c.rxSquelch, edit.rxType, edit.rxCtcss, edit.rxDcs, edit.rxInvert);
+    if (a.rxSquelch) {
+        if (!RxSignallingEditable(edit))
+            Refuse(where + ": " + a.rxSquelch->what, msg::kNoFrequency);
+        ApplySquelch(*a.rxSquelch, edit.rxType, edit.rxCtcss, edit.rxDcs, edit.rxInvert);
     }
-    if (c.txSquelch) {
-        const std::string what = where + ": --tx-squelch " + *c.txSquelch;
+    if (a.txSquelch) {
+        const std::string what = where + ": " + a.txSquelch->what;
         if (!RxSignallingEditable(edit)) Refuse(what, msg::kNoFrequency);
         if (!TxSignallingEditable(edit)) Refuse(what, msg::kInvalidTxFrequency);
-        ApplySquelch(what, *c.txSquelch, edit.txType, edit.txCtcss, edit.txDcs, edit.txInvert);
+        ApplySquelch(*a.txSquelch, edit.txType, edit.txCtcss, edit.txDcs, edit.txInvert);
     }
-    if (a.nsc1) edit.nsc1 = ToneArg("--nsc1 " + *a.nsc1, *a.nsc1);
-    if (a.nsc2) edit.nsc2 = ToneArg("--nsc2 " + *a.nsc2, *a.nsc2);
+    if (a.nsc1) edit.nsc1 = ToneValue("--nsc1", *a.nsc1);
+    if (a.nsc2) edit.nsc2 = ToneValue("--nsc2", *a.nsc2);
 
     const StoreOutcome stored = StoreChannel(doc, n, edit);
     if (stored.stored) return;
-    const bool txFromFile = stored.field == ChannelField::kTxFrequency && !c.tx;
+    const bool txFromFile = stored.field == ChannelField::kTxFrequency && !a.tx;
     Refuse(where + (txFromFile ? ": TX in the file" : ""), stored.message);
 }
 
-void ApplyFlag(const std::string& what, const FlagOutcome& outcome) {
-    if (!outcome.accepted) Refuse(what, outcome.message);
-}
-
-bool Choice(const std::string& what, const std::string& text, const char* yes, const char* no) {
-    if (text == yes) return true;
-    if (text == no) return false;
-    throw UsageError(what + ": expected " + yes + " or " + no);
-}
-
-void SetFlags(CKM42Doc& doc, int n, const ChannelArgs& c) {
+void SetFlags(CKM42Doc& doc, int n, const SetArgs& a) {
     const std::string where = "channel " + std::to_string(n) + ": ";
-    if (c.scan) {
-        const std::string what = where + "--scan " + *c.scan;
-        ApplyFlag(what, SetScan(doc, n, RequireOnOff(what, *c.scan)));
+    struct Step {
+        const std::optional<FlagSpec>& spec;
+        FlagOutcome (*set)(CKM42Doc&, int, bool);
+    };
+    for (const Step& step : {Step{a.scan, SetScan}, Step{a.priority, SetPriority},
+                             Step{a.power, SetHighPower}, Step{a.spacing, SetStdSpacing}}) {
+        if (!step.spec) continue;
+        const FlagOutcome outcome = step.set(doc, n, step.spec->on);
+        if (!outcome.accepted) Refuse(where + step.spec->what, outcome.message);
     }
-    if (c.priority) {
-        const std::string what = where + "--priority " + *c.priority;
-        ApplyFlag(what, SetPriority(doc, n, RequireOnOff(what, *c.priority)));
-    }
-    if (c.power) {
-        const std::string what = where + "--power " + *c.power;
-        ApplyFlag(what, SetHighPower(doc, n, Choice(what, *c.power, "high", "low")));
-    }
-    if (c.spacing) {
-        const std::string what = where + "--spacing " + *c.spacing;
-        ApplyFlag(what, SetStdSpacing(doc, n, Choice(what, *c.spacing, "s", "n")));
-    }
-}
-
-int ChannelNumber(const CKM42Doc& doc, const std::string& text) {
-    const int n = RequireCount("--channel", text);
-    if (!IsPlanChannel(doc, n)) Refuse("--channel " + text, msg::kChannelOutOfPlan);
-    return n;
 }
 
 }  // namespace
@@ -233,17 +265,18 @@ int RunSet(ArgList& args) {
     CKM42Doc doc = LoadPlan(a.path);
     std::vector<std::string> notes;
 
-    if (a.channel) {
-        const int n = ChannelNumber(doc, *a.channel);
-        if (a.ch.clear) ClearChannel(doc, n);
-        if (a.ch.EditsSignalOrFrequency() || a.nsc1 || a.nsc2) EditChannel(doc, n, a, notes);
-        SetFlags(doc, n, a.ch);
+    if (a.channelText) {
+        if (!IsPlanChannel(doc, a.channel))
+            Refuse("--channel " + *a.channelText, msg::kChannelOutOfPlan);
+        if (a.clear) ClearChannel(doc, a.channel);
+        if (a.EditsChannel() || a.nsc1 || a.nsc2) EditChannel(doc, a.channel, a, notes);
+        SetFlags(doc, a.channel, a);
     } else if (a.nsc1 || a.nsc2) {
         // Without a channel only the tones change; the other one stays as channel 1 has it,
         // which is the pair the radio receives.
         const ChannelRecord& first = doc.Channel(1);
-        const double nsc1 = a.nsc1 ? ToneArg("--nsc1 " + *a.nsc1, *a.nsc1) : first.m_dRxNsc1;
-        const double nsc2 = a.nsc2 ? ToneArg("--nsc2 " + *a.nsc2, *a.nsc2) : first.m_dRxNsc2;
+        const double nsc1 = a.nsc1 ? ToneValue("--nsc1", *a.nsc1) : first.m_dRxNsc1;
+        const double nsc2 = a.nsc2 ? ToneValue("--nsc2", *a.nsc2) : first.m_dRxNsc2;
         SetNonStandardTones(doc, nsc1, nsc2);
     }
     ApplyRadioOptions(doc, a.options, notes);

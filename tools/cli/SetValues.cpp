@@ -20,9 +20,14 @@ std::string Lower(std::string text) {
 using ApplyFn = void (*)(CKM42Doc& doc, const std::string& what, const std::string& value,
                          std::vector<std::string>& notes);
 
+// How a value is written; checked for every setting before any is applied, so a malformed
+// one is always a usage error.
+enum class ValueKind { kOnOff, kNumber, kCount, kEnableDisable };
+
 struct RadioOption {
     const char* name;
     const char* values;  // for --help
+    ValueKind kind;
     ApplyFn apply;
 };
 
@@ -71,38 +76,45 @@ void ApplyList(CKM42Doc& doc, const std::string& what, const std::string& value,
     if (!outcome.accepted) Refuse(what, outcome.message);
 }
 
+bool RequireEnableDisable(const std::string& what, const std::string& text) {
+    const std::string v = Lower(text);
+    if (v != "enable" && v != "disable") throw UsageError(what + ": expected enable or disable");
+    return v == "enable";
+}
+
 void ApplyCompander(CKM42Doc& doc, const std::string& what, const std::string& value,
                     std::vector<std::string>&) {
-    const std::string v = Lower(value);
-    if (v != "enable" && v != "disable") throw UsageError(what + ": expected enable or disable");
-    SetCompander(doc, v == "enable");
+    SetCompander(doc, RequireEnableDisable(what, value));
 }
 
 // In the order they are applied; see ApplyRadioOptions.
 const std::vector<RadioOption>& RadioOptions() {
     static const std::vector<RadioOption> options = {
-        {"tx-timeout", "on|off", ApplyToggle<OptionToggle::kTxTimeOut>},
-        {"tx-timeout-time", "10..990 s, truncated to tens", ApplySeconds<EnterTxTimeOut>},
-        {"tx-inhibit", "5..75 s, truncated to fives", ApplySeconds<EnterTxInhibit>},
-        {"tx-delay", "on|off", ApplyToggle<OptionToggle::kTxDelay>},
-        {"busy-lockout", "on|off (off also turns marked-idle off)",
+        {"tx-timeout", "on|off", ValueKind::kOnOff, ApplyToggle<OptionToggle::kTxTimeOut>},
+        {"tx-timeout-time", "10..990 s, truncated to tens", ValueKind::kNumber,
+         ApplySeconds<EnterTxTimeOut>},
+        {"tx-inhibit", "5..75 s, truncated to fives", ValueKind::kNumber,
+         ApplySeconds<EnterTxInhibit>},
+        {"tx-delay", "on|off", ValueKind::kOnOff, ApplyToggle<OptionToggle::kTxDelay>},
+        {"busy-lockout", "on|off (off also turns marked-idle off)", ValueKind::kOnOff,
          ApplyToggle<OptionToggle::kBusyLockout>},
-        {"marked-idle", "on|off (on needs busy-lockout on)",
+        {"marked-idle", "on|off (on needs busy-lockout on)", ValueKind::kOnOff,
          ApplyToggle<OptionToggle::kMarkedIdle>},
-        {"monitor", "on|off", ApplyToggle<OptionToggle::kMonitor>},
-        {"scan-indicator", "on|off", ApplyToggle<OptionToggle::kScanIndicator>},
-        {"beep", "on|off", ApplyToggle<OptionToggle::kBeep>},
-        {"lookback", "0..7 s (priority look-back)", ApplyList<SetLookbackTime>},
-        {"scan-delay", "0..15 s", ApplyList<SetScanDelay>},
-        {"scan-speed", "0.05..2.0 s, truncated to 0.01", ApplyTime<EnterScanSpeed>},
-        {"carrier-tone", "on|off", ApplyToggle<OptionToggle::kCarrierTone>},
+        {"monitor", "on|off", ValueKind::kOnOff, ApplyToggle<OptionToggle::kMonitor>},
+        {"scan-indicator", "on|off", ValueKind::kOnOff, ApplyToggle<OptionToggle::kScanIndicator>},
+        {"beep", "on|off", ValueKind::kOnOff, ApplyToggle<OptionToggle::kBeep>},
+        {"lookback", "0..7 s (priority look-back)", ValueKind::kCount, ApplyList<SetLookbackTime>},
+        {"scan-delay", "0..15 s", ValueKind::kCount, ApplyList<SetScanDelay>},
+        {"scan-speed", "0.05..2.0 s, truncated to 0.01", ValueKind::kNumber,
+         ApplyTime<EnterScanSpeed>},
+        {"carrier-tone", "on|off", ValueKind::kOnOff, ApplyToggle<OptionToggle::kCarrierTone>},
         {"scan-tx", "on|off (on: Rx Only - No Tx, or Priority Only Tx with a priority channel)",
-         ApplyToggle<OptionToggle::kScanTx>},
-        {"power-save", "on|off", ApplyToggle<OptionToggle::kPowerSave>},
-        {"rx-on", "0.05..0.2 s, truncated to 0.01", ApplyTime<EnterRxOnTime>},
-        {"rx-off", "0.1..4.0 s, truncated to 0.1", ApplyTime<EnterRxOffTime>},
-        {"power-save-delay", "1..8 s", ApplyList<SetPowerSaveDelay>},
-        {"compander", "enable|disable", ApplyCompander},
+         ValueKind::kOnOff, ApplyToggle<OptionToggle::kScanTx>},
+        {"power-save", "on|off", ValueKind::kOnOff, ApplyToggle<OptionToggle::kPowerSave>},
+        {"rx-on", "0.05..0.2 s, truncated to 0.01", ValueKind::kNumber, ApplyTime<EnterRxOnTime>},
+        {"rx-off", "0.1..4.0 s, truncated to 0.1", ValueKind::kNumber, ApplyTime<EnterRxOffTime>},
+        {"power-save-delay", "1..8 s", ValueKind::kCount, ApplyList<SetPowerSaveDelay>},
+        {"compander", "enable|disable", ValueKind::kEnableDisable, ApplyCompander},
     };
     return options;
 }
@@ -133,8 +145,31 @@ int RequireCount(const std::string& what, const std::string& text) {
     return ParseTypedInteger(text);
 }
 
-void ApplyRadioOptions(CKM42Doc& doc, const std::vector<std::string>& settings,
-                       std::vector<std::string>& notes) {
+namespace {
+
+void CheckSyntax(const RadioOption& option, const std::string& what, const std::string& value) {
+    switch (option.kind) {
+        case ValueKind::kOnOff:
+            RequireOnOff(what, value);
+            break;
+        case ValueKind::kNumber:
+            RequireNumber(what, value);
+            break;
+        case ValueKind::kCount:
+            RequireCount(what, value);
+            break;
+        case ValueKind::kEnableDisable:
+            RequireEnableDisable(what, value);
+            break;
+    }
+}
+
+std::string Context(const std::string& name, const std::string& value) {
+    return "--option " + name + "=" + value;
+}
+
+// Settings by name, each checked for its form.
+std::map<std::string, std::string> ParseSettings(const std::vector<std::string>& settings) {
     std::map<std::string, std::string> byName;
     for (const std::string& setting : settings) {
         const std::size_t eq = setting.find('=');
@@ -145,11 +180,24 @@ void ApplyRadioOptions(CKM42Doc& doc, const std::vector<std::string>& settings,
         if (known == RadioOptions().end()) throw UsageError("unknown option name '" + name + "'");
         if (!byName.emplace(name, setting.substr(eq + 1)).second)
             throw UsageError("option " + name + " given more than once");
+        CheckSyntax(*known, Context(name, setting.substr(eq + 1)), setting.substr(eq + 1));
     }
+    return byName;
+}
+
+}  // namespace
+
+void CheckRadioOptions(const std::vector<std::string>& settings) {
+    ParseSettings(settings);
+}
+
+void ApplyRadioOptions(CKM42Doc& doc, const std::vector<std::string>& settings,
+                       std::vector<std::string>& notes) {
+    const std::map<std::string, std::string> byName = ParseSettings(settings);
     for (const RadioOption& option : RadioOptions()) {
         const auto it = byName.find(option.name);
         if (it == byName.end()) continue;
-        option.apply(doc, "--option " + it->first + "=" + it->second, it->second, notes);
+        option.apply(doc, Context(it->first, it->second), it->second, notes);
     }
 }
 

@@ -18,6 +18,10 @@ bool RequireOnOff(const std::string& what, const std::string& text);
 // Whole number made of digits only.
 int RequireCount(const std::string& what, const std::string& text);
 
+// Checks the form of `--option NAME=VALUE` settings (known name, given once, value written
+// as the option takes it); throws UsageError.
+void CheckRadioOptions(const std::vector<std::string>& settings);
+
 // Applies `--option NAME=VALUE` settings in the order the options are listed, so that
 // busy-lockout comes before marked-idle whatever the command line's order. Refused values
 // throw Failure, malformed ones UsageError. Notes (values stored other than typed) are
