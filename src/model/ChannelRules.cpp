@@ -156,6 +156,17 @@ FrequencyCheck CheckTxFrequency(double mhz, std::int32_t stepCode, std::int32_t 
     return CheckTxHertz(HertzOf(mhz), stepCode, band);
 }
 
+FrequencyCheck CheckRxBox(std::string_view boxText, double loadedMHz, std::int32_t band) {
+    if (boxText == FrequencyText(loadedMHz)) return CheckRxFrequency(loadedMHz, band);
+    return CheckRxFrequency(boxText, band);
+}
+
+FrequencyCheck CheckTxBox(std::string_view boxText, double loadedMHz, std::int32_t stepCode,
+                          std::int32_t band) {
+    if (boxText == FrequencyText(loadedMHz)) return CheckTxFrequency(loadedMHz, stepCode, band);
+    return CheckTxFrequency(boxText, stepCode, band);
+}
+
 ToneCheck CheckTone(std::string_view typed) {
     // The editor has always rounded a tone by printing it with one decimal and reading the
     // print back; glibc's printf rounds the binary value, so 49.95 becomes 50.0.

@@ -52,6 +52,15 @@ FrequencyCheck CheckRxFrequency(double mhz, std::int32_t band);
 FrequencyCheck CheckTxFrequency(std::string_view typed, std::int32_t stepCode, std::int32_t band);
 FrequencyCheck CheckTxFrequency(double mhz, std::int32_t stepCode, std::int32_t band);
 
+// The checks as the frequency boxes run them. A box shows "%8.4f", which cannot hold a
+// 6.25 kHz value with five decimals (450.00625 shows as "450.0063", which read back would
+// move to 450.0125; 146.00625 as "146.0062", moving to 146.0000); a box that still shows
+// the text its value was loaded with therefore checks the loaded value itself, so opening a
+// channel read from a radio and pressing "OK" never moves its frequencies.
+FrequencyCheck CheckRxBox(std::string_view boxText, double loadedMHz, std::int32_t band);
+FrequencyCheck CheckTxBox(std::string_view boxText, double loadedMHz, std::int32_t stepCode,
+                          std::int32_t band);
+
 // Non-standard tone check: the value printed with "%5.1f" and read back, 50.0..300.0 Hz.
 struct ToneCheck {
     bool accepted = false;

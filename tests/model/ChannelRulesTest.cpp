@@ -171,6 +171,25 @@ TEST(RxCheckValue, StoredValuesCheckWithoutLosingTheirFifthDecimal) {
     EXPECT_FALSE(CheckRxFrequency(1e300, kUhf6).accepted);
 }
 
+TEST(FrequencyBoxes, BoxStillShowingTheLoadedValueKeepsItsFifthDecimal) {
+    // "%8.4f" shows 450.00625 as 450.0063, which read back would move to 450.0125.
+    const std::string shown = FrequencyText(450.00625);
+    FrequencyCheck c = CheckRxBox(shown, 450.00625, kUhf2);
+    EXPECT_TRUE(c.accepted);
+    EXPECT_FALSE(c.moved);
+    EXPECT_EQ(c.mhz, 450.00625);
+    EXPECT_EQ(c.shownText, shown);
+    EXPECT_EQ(CheckTxBox(shown, 450.00625, kStep6250, kUhf2).mhz, 450.00625);
+    // Anything else typed is read as typed.
+    EXPECT_EQ(CheckRxBox(FrequencyText(146.00625), 146.00625, kVhf2).mhz, 146.00625);
+    c = CheckRxBox("450.0064", 450.00625, kUhf2);
+    EXPECT_EQ(c.mhz, 450.0125);
+    EXPECT_TRUE(c.moved);
+    EXPECT_EQ(CheckRxBox("", 450.00625, kUhf2).mhz, 0.0);
+    EXPECT_FALSE(CheckTxBox("450.005", 0.0, kStep6250, kUhf2).accepted);
+    EXPECT_TRUE(CheckRxBox("", 0.0, kUhf2).accepted);
+}
+
 TEST(TxCheck, RasterFollowsTheStepCodeOfTheReceiveCheck) {
     FrequencyCheck c = CheckTxFrequency("450.005", kStep6250, kUhf2);
     EXPECT_FALSE(c.accepted);

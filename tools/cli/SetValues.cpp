@@ -44,20 +44,14 @@ void ApplyToggle(CKM42Doc& doc, const std::string& what, const std::string& valu
     if (!outcome.accepted) Refuse(what, outcome.message);
 }
 
-// Boxes whose typed value the editor truncates: the note says what was stored.
-template <class Check>
-void NoteIfChanged(const std::string& what, const std::string& value, const Check& check,
-                   std::vector<std::string>& notes) {
-    if (ParseTypedNumber(value) != static_cast<double>(check.seconds))
-        notes.push_back(what + ": " + check.shownText + " stored");
-}
-
+// The time boxes truncate what is typed; a note says what was stored then.
 template <SecondsCheck (*enter)(CKM42Doc&, std::string_view)>
 void ApplySeconds(CKM42Doc& doc, const std::string& what, const std::string& value,
                   std::vector<std::string>& notes) {
     const SecondsCheck check = enter(doc, RequireNumber(what, value));
     if (!check.accepted) Refuse(what, check.message);
-    NoteIfChanged(what, value, check, notes);
+    if (ParseTypedNumber(value) != static_cast<double>(check.seconds))
+        notes.push_back(what + ": " + check.shownText + " stored");
 }
 
 template <TimeCheck (*enter)(CKM42Doc&, std::string_view)>
