@@ -56,7 +56,8 @@ FrequencyCheck CheckTxFrequency(double mhz, std::int32_t stepCode, std::int32_t 
 // 6.25 kHz value with five decimals (450.00625 shows as "450.0063", which read back would
 // move to 450.0125; 146.00625 as "146.0062", moving to 146.0000); a box that still shows
 // the text its value was loaded with therefore checks the loaded value itself, so opening a
-// channel read from a radio and pressing "OK" never moves its frequencies.
+// channel read from a radio and pressing "OK" never moves its frequencies. loadedMHz is the
+// value the box was last filled with: the dialog's m_dRxMHz / m_dTxMHz.
 FrequencyCheck CheckRxBox(std::string_view boxText, double loadedMHz, std::int32_t band);
 FrequencyCheck CheckTxBox(std::string_view boxText, double loadedMHz, std::int32_t stepCode,
                           std::int32_t band);

@@ -23,7 +23,7 @@ void Refuse(const std::string& context, const std::string& message) {
 }
 
 // One direction's signalling as typed: csq | ctcss:TONE | dcs:CODE[:inv] | nsc1 | nsc2.
-struct SquelchSpec {
+struct SquelchChoice {
     std::string what;  // option and value, for messages
     std::int32_t type = kSquelchCsq;
     double toneHz = 0.0;
@@ -32,46 +32,46 @@ struct SquelchSpec {
     bool inverted = false;
 };
 
-SquelchSpec ParseSquelch(const std::string& option, const std::string& text) {
-    SquelchSpec spec;
-    spec.what = option + " " + text;
+SquelchChoice ParseSquelch(const std::string& option, const std::string& text) {
+    SquelchChoice choice;
+    choice.what = option + " " + text;
     const std::size_t colon = text.find(':');
     const std::string kind = text.substr(0, colon);
     const std::string rest = colon == std::string::npos ? "" : text.substr(colon + 1);
     if ((kind == "csq" || kind == "nsc1" || kind == "nsc2") && colon == std::string::npos) {
-        spec.type = kind == "csq" ? kSquelchCsq : kind == "nsc1" ? kSquelchNsc1 : kSquelchNsc2;
+        choice.type = kind == "csq" ? kSquelchCsq : kind == "nsc1" ? kSquelchNsc1 : kSquelchNsc2;
     } else if (kind == "ctcss" && !rest.empty()) {
-        spec.type = kSquelchCtcss;
-        spec.toneHz = TypedNumber::Read(RequireNumber(spec.what, rest)).Value();
+        choice.type = kSquelchCtcss;
+        choice.toneHz = TypedNumber::Read(RequireNumber(choice.what, rest)).Value();
     } else if (kind == "dcs" && !rest.empty()) {
         const std::size_t colon2 = rest.find(':');
         const std::string code = rest.substr(0, colon2);
         const std::string flag = colon2 == std::string::npos ? "" : rest.substr(colon2 + 1);
         if (colon2 != std::string::npos && flag != "inv")
-            throw UsageError(spec.what + ": expected dcs:CODE or dcs:CODE:inv");
-        spec.type = kSquelchDcs;
-        spec.dcsCode = RequireCount(spec.what, code);
-        spec.dcsTextTooLong = code.size() > 3;
-        spec.inverted = flag == "inv";
+            throw UsageError(choice.what + ": expected dcs:CODE or dcs:CODE:inv");
+        choice.type = kSquelchDcs;
+        choice.dcsCode = RequireCount(choice.what, code);
+        choice.dcsTextTooLong = code.size() > 3;
+        choice.inverted = flag == "inv";
     } else {
-        throw UsageError(spec.what + ": expected csq, ctcss:TONE, dcs:CODE[:inv], nsc1 or nsc2");
+        throw UsageError(choice.what + ": expected csq, ctcss:TONE, dcs:CODE[:inv], nsc1 or nsc2");
     }
-    return spec;
+    return choice;
 }
 
 // A flag option as typed, with the state asked for.
-struct FlagSpec {
+struct FlagChoice {
     std::string what;
     bool on;
 };
 
-std::optional<FlagSpec> TakeFlagSpec(ArgList& args, const std::string& option, const char* yes,
-                                     const char* no) {
+std::optional<FlagChoice> TakeFlagChoice(ArgList& args, const std::string& option, const char* yes,
+                                         const char* no) {
     const std::optional<std::string> text = args.TakeValue(option);
     if (!text) return std::nullopt;
     const std::string what = option + " " + *text;
     if (*text != yes && *text != no) throw UsageError(what + ": expected " + yes + " or " + no);
-    return FlagSpec{what, *text == yes};
+    return FlagChoice{what, *text == yes};
 }
 
 // "" is the emptied box; anything else must be a number.
@@ -87,7 +87,7 @@ std::optional<std::string> TakeNumber(ArgList& args, const std::string& option) 
     return text;
 }
 
-std::optional<SquelchSpec> TakeSquelch(ArgList& args, const std::string& option) {
+std::optional<SquelchChoice> TakeSquelch(ArgList& args, const std::string& option) {
     const std::optional<std::string> text = args.TakeValue(option);
     if (!text) return std::nullopt;
     return ParseSquelch(option, *text);
@@ -99,8 +99,8 @@ struct SetArgs {
     int channel = 0;
     bool clear = false;
     std::optional<std::string> rx, tx, nsc1, nsc2;
-    std::optional<SquelchSpec> rxSquelch, txSquelch;
-    std::optional<FlagSpec> scan, priority, power, spacing;
+    std::optional<SquelchChoice> rxSquelch, txSquelch;
+    std::optional<FlagChoice> scan, priority, power, spacing;
     std::vector<std::string> options;
 
     bool EditsChannel() const { return rx || tx || rxSquelch || txSquelch; }
@@ -118,10 +118,10 @@ SetArgs TakeSetArgs(ArgList& args) {
     a.tx = TakeFrequency(args, "--tx");
     a.rxSquelch = TakeSquelch(args, "--rx-squelch");
     a.txSquelch = TakeSquelch(args, "--tx-squelch");
-    a.scan = TakeFlagSpec(args, "--scan", "on", "off");
-    a.priority = TakeFlagSpec(args, "--priority", "on", "off");
-    a.power = TakeFlagSpec(args, "--power", "high", "low");
-    a.spacing = TakeFlagSpec(args, "--spacing", "s", "n");
+    a.scan = TakeFlagChoice(args, "--scan", "on", "off");
+    a.priority = TakeFlagChoice(args, "--priority", "on", "off");
+    a.power = TakeFlagChoice(args, "--power", "high", "low");
+    a.spacing = TakeFlagChoice(args, "--spacing", "s", "n");
     a.nsc1 = TakeNumber(args, "--nsc1");
     a.nsc2 = TakeNumber(args, "--nsc2");
     a.options = args.TakeValues("--option");
@@ -143,19 +143,19 @@ double ToneValue(const std::string& option, const std::string& text) {
 
 // The chosen signalling into one direction of the edit; tones and codes must be in the
 // editor's lists.
-void ApplySquelch(const SquelchSpec& spec, std::int32_t& type, std::int32_t& ctcss,
+void ApplySquelch(const SquelchChoice& choice, std::int32_t& type, std::int32_t& ctcss,
                   std::int32_t& dcs, std::int32_t& invert) {
-    if (spec.type == kSquelchCtcss) {
-        const std::optional<std::int32_t> index = CtcssIndexOf(spec.toneHz);
-        if (!index) Refuse(spec.what, msg::kNotCtcssTone);
+    if (choice.type == kSquelchCtcss) {
+        const std::optional<std::int32_t> index = CtcssIndexOf(choice.toneHz);
+        if (!index) Refuse(choice.what, msg::kNotCtcssTone);
         ctcss = *index;
-    } else if (spec.type == kSquelchDcs) {
-        const std::optional<std::int32_t> index = DcsIndexOf(spec.dcsCode);
-        if (spec.dcsTextTooLong || !index) Refuse(spec.what, msg::kNotDcsCode);
+    } else if (choice.type == kSquelchDcs) {
+        const std::optional<std::int32_t> index = DcsIndexOf(choice.dcsCode);
+        if (choice.dcsTextTooLong || !index) Refuse(choice.what, msg::kNotDcsCode);
         dcs = *index;
-        invert = spec.inverted ? 1 : 0;
+        invert = choice.inverted ? 1 : 0;
     }
-    type = spec.type;
+    type = choice.type;
 }
 
 // A value the command line does not change is checked as the editor re-checks its box on
@@ -223,14 +223,14 @@ void EditChannel(CKM42Doc& doc, int n, const SetArgs& a, std::vector<std::string
 void SetFlags(CKM42Doc& doc, int n, const SetArgs& a) {
     const std::string where = "channel " + std::to_string(n) + ": ";
     struct Step {
-        const std::optional<FlagSpec>& spec;
+        const std::optional<FlagChoice>& choice;
         FlagOutcome (*set)(CKM42Doc&, int, bool);
     };
     for (const Step& step : {Step{a.scan, SetScan}, Step{a.priority, SetPriority},
                              Step{a.power, SetHighPower}, Step{a.spacing, SetStdSpacing}}) {
-        if (!step.spec) continue;
-        const FlagOutcome outcome = step.set(doc, n, step.spec->on);
-        if (!outcome.accepted) Refuse(where + step.spec->what, outcome.message);
+        if (!step.choice) continue;
+        const FlagOutcome outcome = step.set(doc, n, step.choice->on);
+        if (!outcome.accepted) Refuse(where + step.choice->what, outcome.message);
     }
 }
 

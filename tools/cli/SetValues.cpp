@@ -117,7 +117,8 @@ const std::vector<RadioOption>& RadioOptions() {
 
 const std::string& RequireNumber(const std::string& what, const std::string& text) {
     const TypedNumber whole = TypedNumber::Read(text, TypedNumber::kWholeText);
-    if (!whole.HasDigits() || whole.Consumed() != text.size() || text.front() == ' ')
+    if (!whole.HasDigits() || whole.Consumed() != text.size() ||
+        std::isspace(static_cast<unsigned char>(text.front())) != 0)
         throw UsageError(what + ": '" + text + "' is not a number");
     if (!whole.SameValue(TypedNumber::Read(text)))
         throw UsageError(what + ": '" + text + "' has more digits than the editor reads (" +
