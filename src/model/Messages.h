@@ -55,4 +55,14 @@ inline constexpr const char* kReportNotDrawn = "the report pages could not be dr
 inline constexpr const char* kReportPdfNotBuilt =
     "PDF output is not part of this build (configured with PRG715_BUILD_UI=OFF); use --text";
 
+// Editing rules (channel editor, channel flags, option features) and `prg715-cli set`
+inline constexpr const char* kInvalidRxFrequency = "Input Valid RX Frequency!";
+inline constexpr const char* kChannelOutOfPlan = "No such channel in this plan !";
+inline constexpr const char* kMarkedIdleNeedsBusyLockout = "Marked Idle needs Busy Ch Lockout On";
+inline constexpr const char* kLookbackRange = "Valid Settings 0 to 7";
+inline constexpr const char* kScanDelayRange = "Valid Settings 0 to 15";
+inline constexpr const char* kPowerSaveDelayRange = "Valid Settings 1 to 8";
+inline constexpr const char* kNotCtcssTone = "Not a CTCSS tone of the list !";
+inline constexpr const char* kNotDcsCode = "Not a DCS code of the list !";
+
 }  // namespace msg

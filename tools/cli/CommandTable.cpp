@@ -5,6 +5,8 @@ namespace cli {
 int RunNew(ArgList& args);
 int RunShow(ArgList& args);
 int RunReport(ArgList& args);
+int RunSet(ArgList& args);
+const char* SetUsage();
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -13,6 +15,7 @@ const std::vector<Command>& Commands() {
         {"show", "print a channel plan: model, channels and options", "show FILE", RunShow},
         {"report", "print the data report as a PDF or as positioned text",
          "report FILE [-o OUT.pdf [--paper A4|Letter]] [--text]", RunReport},
+        {"set", "edit a channel plan in place with the editors' rules", SetUsage(), RunSet},
     };
     return commands;
 }
