@@ -15,8 +15,8 @@ const std::vector<Command>& Commands() {
         {"show", "print a channel plan: model, channels and options", "show FILE", RunShow},
         {"encode", "write the radio image that Write to Radio would send for a plan",
          "encode FILE -o IMAGE", RunEncode},
-        {"decode", "turn a radio image into a plan, as Read from Radio would", "decode IMAGE -o FILE",
-         RunDecode},
+        {"decode", "turn a radio image into a plan, as Read from Radio would",
+         "decode IMAGE -o FILE", RunDecode},
         {"dump", "print a radio image in hexadecimal, 16 bytes a line", "dump IMAGE", RunDump},
     };
     return commands;
