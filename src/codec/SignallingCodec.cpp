@@ -172,17 +172,16 @@ std::array<std::uint8_t, image::kToneTextSize> ToneTextBytes(double hz) {
 }
 
 double ToneFromTextBytes(const std::array<std::uint8_t, image::kToneTextSize>& bytes) {
-    constexpr std::array<std::size_t, 4> kDigitPlaces = {0, 1, 2, 4};
     long long tenths = 0;
-    int digits = 0;
-    for (const std::size_t place : kDigitPlaces) {
-        if (bytes[place] > 9) break;
-        tenths = tenths * 10 + bytes[place];
+    std::size_t digits = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i == image::kToneTextDot) continue;
+        if (bytes[i] > 9) break;
+        tenths = tenths * 10 + bytes[i];
         ++digits;
     }
-    // Digits before the decimal count whole hertz; only a complete text has the decimal.
-    constexpr int kAllDigits = 4;
-    if (digits == kAllDigits) return static_cast<double>(tenths) / 10.0;
+    // Digits before the dot count whole hertz; only a complete text has its decimal.
+    if (digits == image::kToneTextSize - 1) return static_cast<double>(tenths) / 10.0;
     return static_cast<double>(tenths);
 }
 
