@@ -198,9 +198,4 @@ TEST(ImageEncoding, StepCodeThreeTakesTheRasterBothFrequenciesShare) {
     EXPECT_EQ(Encoded(doc), Encoded(same));
 }
 
-TEST(ImageEncoding, BandByteHoldsTheBandsLowByte) {
-    CKM42Doc doc = NewPlan(8, false);
-    EXPECT_EQ(Encoded(doc)[2029], 8);
-}
-
 }  // namespace
