@@ -65,4 +65,26 @@ inline constexpr const char* kPowerSaveDelayRange = "Valid Settings 1 to 8";
 inline constexpr const char* kNotCtcssTone = "Not a CTCSS tone of the list !";
 inline constexpr const char* kNotDcsCode = "Not a DCS code of the list !";
 
+// Memory image codec: plans the radio's memory cannot hold (printf formats), image files
+inline constexpr const char* kImageBandRange = "Band %d is not one of the radio's bands (0 to %d)";
+inline constexpr const char* kImageNoSharedRaster =
+    "Channel %d: RX %s MHz and TX %s MHz lie on neither the 6.25 kHz nor the 5 kHz raster";
+inline constexpr const char* kImageOffRaster =
+    "Channel %d: %s %s MHz is not on the %s kHz raster of the channel's step";
+inline constexpr const char* kImageDividerRange =
+    "Channel %d: %s %s MHz is beyond what the radio's synthesizer can be set to";
+inline constexpr const char* kImageSquelchType =
+    "Channel %d: %s signalling type %d is none of CSQ, CTCSS, DCS, NSC-1 and NSC-2";
+inline constexpr const char* kImageCtcssIndex =
+    "Channel %d: %s CTCSS tone number %d is outside the tone list (0 to %d)";
+inline constexpr const char* kImageDcsIndex =
+    "Channel %d: %s DCS code number %d is outside the code list (0 to %d)";
+inline constexpr const char* kImageToneRange = "NSC-%d tone %s Hz is outside 50.0 to 300.0 Hz";
+inline constexpr const char* kImageOptionRange = "Option %s (%s) does not fit the radio's memory";
+inline constexpr const char* kImageTooShort =
+    "Not a radio image: %zu bytes, at least %zu expected";
+inline constexpr const char* kImageTooLong = "Not a radio image: %zu bytes, at most %zu expected";
+inline constexpr const char* kImageRx = "RX";
+inline constexpr const char* kImageTx = "TX";
+
 }  // namespace msg
