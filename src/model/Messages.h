@@ -49,6 +49,44 @@ inline constexpr const char* kScanSpeedRange = "Valid Settings 0.05 to 2.0";
 inline constexpr const char* kRxOnRange = "Valid Settings 0.05 to 0.2";
 inline constexpr const char* kRxOffRange = "Valid Settings 0.10 to 4.0";
 
+// Data report (PDF output of prg715-cli report)
+inline constexpr const char* kCannotWriteReport = "Cannot Write Report!";
+inline constexpr const char* kReportNotDrawn = "the report pages could not be drawn";
+inline constexpr const char* kReportPdfNotBuilt =
+    "PDF output is not part of this build (configured with PRG715_BUILD_UI=OFF); use --text";
+
+// Editing rules (channel editor, channel flags, option features) and `prg715-cli set`
+inline constexpr const char* kInvalidRxFrequency = "Input Valid RX Frequency!";
+inline constexpr const char* kChannelOutOfPlan = "No such channel in this plan !";
+inline constexpr const char* kMarkedIdleNeedsBusyLockout = "Marked Idle needs Busy Ch Lockout On";
+inline constexpr const char* kLookbackRange = "Valid Settings 0 to 7";
+inline constexpr const char* kScanDelayRange = "Valid Settings 0 to 15";
+inline constexpr const char* kPowerSaveDelayRange = "Valid Settings 1 to 8";
+inline constexpr const char* kNotCtcssTone = "Not a CTCSS tone of the list !";
+inline constexpr const char* kNotDcsCode = "Not a DCS code of the list !";
+
+// Memory image codec: plans the radio's memory cannot hold (printf formats), image files
+inline constexpr const char* kImageBandRange = "Band %d is not one of the radio's bands (0 to %d)";
+inline constexpr const char* kImageNoSharedRaster =
+    "Channel %d: RX %s MHz and TX %s MHz lie on neither the 6.25 kHz nor the 5 kHz raster";
+inline constexpr const char* kImageOffRaster =
+    "Channel %d: %s %s MHz is not on the %s kHz raster of the channel's step";
+inline constexpr const char* kImageDividerRange =
+    "Channel %d: %s %s MHz is beyond what the radio's synthesizer can be set to";
+inline constexpr const char* kImageSquelchType =
+    "Channel %d: %s signalling type %d is none of CSQ, CTCSS, DCS, NSC-1 and NSC-2";
+inline constexpr const char* kImageCtcssIndex =
+    "Channel %d: %s CTCSS tone number %d is outside the tone list (0 to %d)";
+inline constexpr const char* kImageDcsIndex =
+    "Channel %d: %s DCS code number %d is outside the code list (0 to %d)";
+inline constexpr const char* kImageToneRange = "NSC-%d tone %s Hz is outside 50.0 to 300.0 Hz";
+inline constexpr const char* kImageOptionRange = "Option %s (%s) does not fit the radio's memory";
+inline constexpr const char* kImageTooShort =
+    "Not a radio image: %zu bytes, at least %zu expected";
+inline constexpr const char* kImageTooLong = "Not a radio image: %zu bytes, at most %zu expected";
+inline constexpr const char* kImageRx = "RX";
+inline constexpr const char* kImageTx = "TX";
+
 // Radio link: why a port did not open (shown beside "Fail to open PORTn"), and what ended an
 // exchange (shown beside its fixed text by the command line). printf formats.
 inline constexpr const char* kPortNoSuchDevice = "%s: no such device";

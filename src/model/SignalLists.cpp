@@ -1,5 +1,7 @@
 #include "model/SignalLists.h"
 
+#include <cmath>
+
 const std::array<double, kCtcssCount> kCtcssTones = {
     67.0,  69.4,  71.9,  74.4,  77.0,  79.7,  82.5,  85.4,  88.5,  91.5,
     94.8,  97.4,  100.0, 103.5, 107.2, 110.9, 114.8, 118.8, 123.0, 127.3,
@@ -21,4 +23,22 @@ std::optional<double> CtcssTone(std::int32_t index) {
 std::optional<int> DcsCode(std::int32_t index) {
     if (index < 0 || index >= kDcsCount) return std::nullopt;
     return kDcsCodes[static_cast<std::size_t>(index)];
+}
+
+namespace {
+// Tones are given to 0.1 Hz; this only absorbs the binary representation.
+constexpr double kToneMatch = 1e-6;
+}  // namespace
+
+std::optional<std::int32_t> CtcssIndexOf(double hz) {
+    for (std::size_t i = 0; i < kCtcssTones.size(); ++i)
+        if (std::fabs(hz - kCtcssTones[i]) < kToneMatch)
+            return static_cast<std::int32_t>(i);
+    return std::nullopt;
+}
+
+std::optional<std::int32_t> DcsIndexOf(int code) {
+    for (std::size_t i = 0; i < kDcsCodes.size(); ++i)
+        if (kDcsCodes[i] == code) return static_cast<std::int32_t>(i);
+    return std::nullopt;
 }

@@ -14,3 +14,8 @@ extern const std::array<int, kDcsCount> kDcsCodes;         // octal digits as de
 // Safe lookups: a damaged data file may hold any index.
 std::optional<double> CtcssTone(std::int32_t index);
 std::optional<int> DcsCode(std::int32_t index);
+
+// List index of a tone given in Hz (100.0 is tone 12, 100.05 is none) or of a DCS code given as its three octal
+// digits read as a decimal number (023 -> 23); nullopt when the list has no such entry.
+std::optional<std::int32_t> CtcssIndexOf(double hz);
+std::optional<std::int32_t> DcsIndexOf(int code);

@@ -4,12 +4,26 @@ namespace cli {
 
 int RunNew(ArgList& args);
 int RunShow(ArgList& args);
+int RunReport(ArgList& args);
+int RunSet(ArgList& args);
+const char* SetUsage();
+int RunEncode(ArgList& args);
+int RunDecode(ArgList& args);
+int RunDump(ArgList& args);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"new", "write a new channel plan for a radio model",
          "new --model KM41|KM42|KM161|KM162 -o FILE", RunNew},
         {"show", "print a channel plan: model, channels and options", "show FILE", RunShow},
+        {"report", "print the data report as a PDF or as positioned text",
+         "report FILE [-o OUT.pdf [--paper A4|Letter]] [--text]", RunReport},
+        {"set", "edit a channel plan in place with the editors' rules", SetUsage(), RunSet},
+        {"encode", "write the radio image that Write to Radio would send for a plan",
+         "encode FILE -o IMAGE", RunEncode},
+        {"decode", "turn a radio image into a plan, as Read from Radio would",
+         "decode IMAGE -o FILE", RunDecode},
+        {"dump", "print a radio image in hexadecimal, 16 bytes a line", "dump IMAGE", RunDump},
     };
     return commands;
 }

@@ -1,0 +1,107 @@
+// What the image cannot hold is refused here, before anything reaches a radio: a value that
+// does not fit its bits would otherwise go out silently cut, and the radio would work on a
+// frequency, tone or time other than the plan shows.
+#include <optional>
+#include <string>
+
+#include "codec/FrequencyCodec.h"
+#include "codec/ImageCodec.h"
+#include "codec/OptionBytes.h"
+#include "codec/SignallingCodec.h"
+#include "model/BandTable.h"
+#include "model/Messages.h"
+#include "model/PlanText.h"
+#include "model/SignalLists.h"
+
+namespace {
+
+using Refusal = std::optional<std::string>;
+
+// Enough decimals to show the hertz that put a frequency off its raster.
+std::string MHzText(double mhz) {
+    std::string text = FormatText("%.6f", mhz);
+    const std::size_t dot = text.find('.');
+    if (dot == std::string::npos) return text;
+    const std::size_t keep = dot + 5;  // at least four decimals, as the grid shows them
+    while (text.size() > keep && text.back() == '0') text.pop_back();
+    return text;
+}
+
+const char* SideName(bool rx) {
+    return rx ? msg::kImageRx : msg::kImageTx;
+}
+
+Refusal CheckDivider(int n, bool rx, double mhz, const freq::Divider& divider,
+                     std::int64_t stepHz) {
+    if (!divider.Fits())
+        return FormatText(msg::kImageDividerRange, n, SideName(rx), MHzText(mhz).c_str());
+    if (!divider.OnRaster(stepHz)) {
+        const std::string kHz = FormatText("%g", static_cast<double>(stepHz) / 1000.0);
+        return FormatText(msg::kImageOffRaster, n, SideName(rx), MHzText(mhz).c_str(), kHz.c_str());
+    }
+    return std::nullopt;
+}
+
+Refusal CheckFrequencies(int n, const ChannelRecord& ch, std::int32_t band) {
+    const freq::ChannelDividers dividers = freq::PlanDividers(ch, band);
+    if (dividers.stepHz == 0) {
+        return FormatText(msg::kImageNoSharedRaster, n, MHzText(ch.m_dRxFreq).c_str(),
+                          MHzText(ch.m_dTxFreq).c_str());
+    }
+    if (Refusal r = CheckDivider(n, true, ch.m_dRxFreq, dividers.rx, dividers.stepHz)) return r;
+    return CheckDivider(n, false, ch.m_dTxFreq, dividers.tx, dividers.stepHz);
+}
+
+Refusal CheckSignalling(int n, bool rx, std::int32_t type, std::int32_t ctcss, std::int32_t dcs) {
+    switch (type) {
+        case kSquelchCsq:
+        case kSquelchNsc1:
+        case kSquelchNsc2:
+            return std::nullopt;
+        case kSquelchCtcss:
+            if (CtcssTone(ctcss)) return std::nullopt;
+            return FormatText(msg::kImageCtcssIndex, n, SideName(rx), ctcss, kCtcssCount - 1);
+        case kSquelchDcs:
+            if (DcsCode(dcs)) return std::nullopt;
+            return FormatText(msg::kImageDcsIndex, n, SideName(rx), dcs, kDcsCount - 1);
+        default:
+            return FormatText(msg::kImageSquelchType, n, SideName(rx), type);
+    }
+}
+
+Refusal CheckChannel(int n, const ChannelRecord& ch, std::int32_t band) {
+    if (Refusal r = CheckFrequencies(n, ch, band)) return r;
+    if (Refusal r = CheckSignalling(n, true, ch.m_nRxSquelch, ch.m_nRxCtcss, ch.m_nRxDcs)) return r;
+    return CheckSignalling(n, false, ch.m_nTxSquelch, ch.m_nTxCtcss, ch.m_nTxDcs);
+}
+
+Refusal CheckTones(const ChannelRecord& first) {
+    const double tones[] = {first.m_dRxNsc1, first.m_dRxNsc2};
+    for (int i = 0; i < 2; ++i) {
+        if (!signalling::IsToneEncodable(tones[i]))
+            return FormatText(msg::kImageToneRange, i + 1, FormatText("%g", tones[i]).c_str());
+    }
+    return std::nullopt;
+}
+
+Refusal CheckOptions(const CKM42Doc& doc) {
+    const options::OptionRule* misfit = options::FindMisfit(doc);
+    if (misfit == nullptr) return std::nullopt;
+    return FormatText(msg::kImageOptionRange, misfit->name,
+                      FormatText("%g", misfit->shown(doc)).c_str());
+}
+
+}  // namespace
+
+std::optional<std::string> CheckEncodable(const CKM42Doc& doc) {
+    // The band decides the receiver offset and the polarity sense of every channel.
+    if (doc.m_nBand < 0 || doc.m_nBand >= kBandCount)
+        return FormatText(msg::kImageBandRange, doc.m_nBand, kBandCount - 1);
+    for (int n = 1; n <= doc.ChannelCount(); ++n) {
+        const ChannelRecord& ch = doc.Channel(n);
+        if (!ch.InUse()) continue;
+        if (Refusal r = CheckChannel(n, ch, doc.m_nBand)) return r;
+    }
+    if (Refusal r = CheckTones(doc.Channel(1))) return r;
+    return CheckOptions(doc);
+}

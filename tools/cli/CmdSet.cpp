@@ -1,0 +1,290 @@
+// prg715-cli set: edits a data file in place with the rules of the channel editor, the grid's
+// flag cells and the option features editor, so scripted programming can never store what
+// the desktop would refuse. The whole command line is read and checked for its form first,
+// then applied to the loaded plan; the file is written only when every setting was accepted.
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "CliSupport.h"
+#include "SetValues.h"
+#include "model/ChannelFlags.h"
+#include "model/ChannelRules.h"
+#include "model/Messages.h"
+#include "model/SignalLists.h"
+#include "model/TypedNumber.h"
+
+namespace cli {
+namespace {
+
+void Refuse(const std::string& context, const std::string& message) {
+    throw Failure(context + ": " + message);
+}
+
+// One direction's signalling as typed: csq | ctcss:TONE | dcs:CODE[:inv] | nsc1 | nsc2.
+struct SquelchChoice {
+    std::string what;  // option and value, for messages
+    std::int32_t type = kSquelchCsq;
+    double toneHz = 0.0;
+    int dcsCode = 0;
+    bool dcsTextTooLong = false;
+    bool inverted = false;
+};
+
+SquelchChoice ParseSquelch(const std::string& option, const std::string& text) {
+    SquelchChoice choice;
+    choice.what = option + " " + text;
+    const std::size_t colon = text.find(':');
+    const std::string kind = text.substr(0, colon);
+    const std::string rest = colon == std::string::npos ? "" : text.substr(colon + 1);
+    if ((kind == "csq" || kind == "nsc1" || kind == "nsc2") && colon == std::string::npos) {
+        choice.type = kind == "csq" ? kSquelchCsq : kind == "nsc1" ? kSquelchNsc1 : kSquelchNsc2;
+    } else if (kind == "ctcss" && !rest.empty()) {
+        choice.type = kSquelchCtcss;
+        choice.toneHz = TypedNumber::Read(RequireNumber(choice.what, rest)).Value();
+    } else if (kind == "dcs" && !rest.empty()) {
+        const std::size_t colon2 = rest.find(':');
+        const std::string code = rest.substr(0, colon2);
+        const std::string flag = colon2 == std::string::npos ? "" : rest.substr(colon2 + 1);
+        if (colon2 != std::string::npos && flag != "inv")
+            throw UsageError(choice.what + ": expected dcs:CODE or dcs:CODE:inv");
+        choice.type = kSquelchDcs;
+        choice.dcsCode = RequireCount(choice.what, code);
+        choice.dcsTextTooLong = code.size() > 3;
+        choice.inverted = flag == "inv";
+    } else {
+        throw UsageError(choice.what + ": expected csq, ctcss:TONE, dcs:CODE[:inv], nsc1 or nsc2");
+    }
+    return choice;
+}
+
+// A flag option as typed, with the state asked for.
+struct FlagChoice {
+    std::string what;
+    bool on;
+};
+
+std::optional<FlagChoice> TakeFlagChoice(ArgList& args, const std::string& option, const char* yes,
+                                         const char* no) {
+    const std::optional<std::string> text = args.TakeValue(option);
+    if (!text) return std::nullopt;
+    const std::string what = option + " " + *text;
+    if (*text != yes && *text != no) throw UsageError(what + ": expected " + yes + " or " + no);
+    return FlagChoice{what, *text == yes};
+}
+
+// "" is the emptied box; anything else must be a number.
+std::optional<std::string> TakeFrequency(ArgList& args, const std::string& option) {
+    std::optional<std::string> text = args.TakeValue(option);
+    if (text && !text->empty()) RequireNumber(option + " " + *text, *text);
+    return text;
+}
+
+std::optional<std::string> TakeNumber(ArgList& args, const std::string& option) {
+    std::optional<std::string> text = args.TakeValue(option);
+    if (text) RequireNumber(option + " " + *text, *text);
+    return text;
+}
+
+std::optional<SquelchChoice> TakeSquelch(ArgList& args, const std::string& option) {
+    const std::optional<std::string> text = args.TakeValue(option);
+    if (!text) return std::nullopt;
+    return ParseSquelch(option, *text);
+}
+
+struct SetArgs {
+    std::string path;
+    std::optional<std::string> channelText;
+    int channel = 0;
+    bool clear = false;
+    std::optional<std::string> rx, tx, nsc1, nsc2;
+    std::optional<SquelchChoice> rxSquelch, txSquelch;
+    std::optional<FlagChoice> scan, priority, power, spacing;
+    std::vector<std::string> options;
+
+    bool EditsChannel() const { return rx || tx || rxSquelch || txSquelch; }
+    bool ChannelOptions() const {
+        return clear || EditsChannel() || scan || priority || power || spacing;
+    }
+};
+
+SetArgs TakeSetArgs(ArgList& args) {
+    SetArgs a;
+    a.channelText = args.TakeValue("--channel");
+    if (a.channelText) a.channel = RequireCount("--channel", *a.channelText);
+    a.clear = args.TakeFlag("--clear");
+    a.rx = TakeFrequency(args, "--rx");
+    a.tx = TakeFrequency(args, "--tx");
+    a.rxSquelch = TakeSquelch(args, "--rx-squelch");
+    a.txSquelch = TakeSquelch(args, "--tx-squelch");
+    a.scan = TakeFlagChoice(args, "--scan", "on", "off");
+    a.priority = TakeFlagChoice(args, "--priority", "on", "off");
+    a.power = TakeFlagChoice(args, "--power", "high", "low");
+    a.spacing = TakeFlagChoice(args, "--spacing", "s", "n");
+    a.nsc1 = TakeNumber(args, "--nsc1");
+    a.nsc2 = TakeNumber(args, "--nsc2");
+    a.options = args.TakeValues("--option");
+    CheckRadioOptions(a.options);
+    a.path = args.Positionals(1).front();
+    if (a.ChannelOptions() && !a.channelText) throw UsageError("channel options need --channel N");
+    if (a.channelText && !a.ChannelOptions() && !a.nsc1 && !a.nsc2)
+        throw UsageError("--channel given without anything to set in it");
+    if (!a.channelText && !a.nsc1 && !a.nsc2 && a.options.empty())
+        throw UsageError("nothing to set");
+    return a;
+}
+
+double ToneValue(const std::string& option, const std::string& text) {
+    const ToneCheck check = CheckTone(text);
+    if (!check.accepted) Refuse(option + " " + text, check.message);
+    return check.hz;
+}
+
+// The chosen signalling into one direction of the edit; tones and codes must be in the
+// editor's lists.
+void ApplySquelch(const SquelchChoice& choice, std::int32_t& type, std::int32_t& ctcss,
+                  std::int32_t& dcs, std::int32_t& invert) {
+    if (choice.type == kSquelchCtcss) {
+        const std::optional<std::int32_t> index = CtcssIndexOf(choice.toneHz);
+        if (!index) Refuse(choice.what, msg::kNotCtcssTone);
+        ctcss = *index;
+    } else if (choice.type == kSquelchDcs) {
+        const std::optional<std::int32_t> index = DcsIndexOf(choice.dcsCode);
+        if (choice.dcsTextTooLong || !index) Refuse(choice.what, msg::kNotDcsCode);
+        dcs = *index;
+        invert = choice.inverted ? 1 : 0;
+    }
+    type = choice.type;
+}
+
+// A value the command line does not change is checked as the editor re-checks its box on
+// "OK"; where the editor would refuse it, the channel keeps it, as the editor keeps its last
+// accepted value.
+FrequencyCheck KeptUnlessAccepted(FrequencyCheck check, double fileMHz) {
+    if (check.accepted) return check;
+    FrequencyCheck kept;
+    kept.accepted = true;
+    kept.mhz = fileMHz;
+    kept.stepCode = RasterStepCode(fileMHz);
+    return kept;
+}
+
+// The channel editor's "OK" on channel n: RX check, TX check with the RX check's step,
+// signalling and tones, then the store. A value the editor would move is stored moved,
+// with a note; a value given here that the editor would refuse ends the command.
+void EditChannel(CKM42Doc& doc, int n, const SetArgs& a, std::vector<std::string>& notes) {
+    const std::string where = "channel " + std::to_string(n);
+    ChannelEdit edit = *LoadChannelEdit(doc, n);
+    const double fileRx = edit.rxMHz;
+
+    FrequencyCheck rx;
+    if (a.rx) {
+        rx = CheckRxFrequency(*a.rx, doc.m_nBand);
+        if (!rx.accepted) Refuse(where + ": --rx " + *a.rx, rx.message);
+    } else {
+        rx = KeptUnlessAccepted(CheckRxFrequency(fileRx, doc.m_nBand), fileRx);
+    }
+    if (rx.moved)
+        notes.push_back(where + ": RX moved to the 12.5 kHz raster, " + rx.shownText + " stored");
+    FrequencyCheck tx;
+    if (a.tx) {
+        tx = CheckTxFrequency(*a.tx, rx.stepCode, doc.m_nBand);
+        if (!tx.accepted) Refuse(where + ": --tx " + *a.tx, tx.message);
+    } else {
+        tx = KeptUnlessAccepted(CheckTxFrequency(edit.txMHz, rx.stepCode, doc.m_nBand), edit.txMHz);
+    }
+    edit.rxMHz = rx.mhz;
+    edit.txMHz = tx.mhz;
+    edit.stepCode = tx.stepCode != 0 ? tx.stepCode : rx.stepCode;
+    // The editor's "OK" stays disabled on an empty channel until it is given a frequency.
+    if (fileRx == 0.0 && edit.rxMHz == 0.0) Refuse(where, msg::kNoFrequency);
+
+    if (a.rxSquelch) {
+        if (!RxSignallingEditable(edit))
+            Refuse(where + ": " + a.rxSquelch->what, msg::kNoFrequency);
+        ApplySquelch(*a.rxSquelch, edit.rxType, edit.rxCtcss, edit.rxDcs, edit.rxInvert);
+    }
+    if (a.txSquelch) {
+        const std::string what = where + ": " + a.txSquelch->what;
+        if (!RxSignallingEditable(edit)) Refuse(what, msg::kNoFrequency);
+        if (!TxSignallingEditable(edit)) Refuse(what, msg::kInvalidTxFrequency);
+        ApplySquelch(*a.txSquelch, edit.txType, edit.txCtcss, edit.txDcs, edit.txInvert);
+    }
+    if (a.nsc1) edit.nsc1 = ToneValue("--nsc1", *a.nsc1);
+    if (a.nsc2) edit.nsc2 = ToneValue("--nsc2", *a.nsc2);
+
+    const StoreOutcome stored = StoreChannel(doc, n, edit);
+    if (stored.stored) return;
+    const bool txFromFile = stored.field == ChannelField::kTxFrequency && !a.tx;
+    Refuse(where + (txFromFile ? ": TX in the file" : ""), stored.message);
+}
+
+void SetFlags(CKM42Doc& doc, int n, const SetArgs& a) {
+    const std::string where = "channel " + std::to_string(n) + ": ";
+    struct Step {
+        const std::optional<FlagChoice>& choice;
+        FlagOutcome (*set)(CKM42Doc&, int, bool);
+    };
+    for (const Step& step : {Step{a.scan, SetScan}, Step{a.priority, SetPriority},
+                             Step{a.power, SetHighPower}, Step{a.spacing, SetStdSpacing}}) {
+        if (!step.choice) continue;
+        const FlagOutcome outcome = step.set(doc, n, step.choice->on);
+        if (!outcome.accepted) Refuse(where + step.choice->what, outcome.message);
+    }
+}
+
+}  // namespace
+
+const char* SetUsage() {
+    static const std::string usage =
+        "set FILE [--channel N CHANNEL-OPTIONS] [--nsc1 HZ] [--nsc2 HZ] "
+        "[--option NAME=VALUE]...\n"
+        "\nChannel options (with --channel N, N = 1..4 or 1..16), checked as the channel "
+        "editor checks them:\n"
+        "  --clear                 empty the channel first, as the editor's \"clear\"\n"
+        "  --rx MHZ                receive frequency; \"\" or 0 empties the channel where the "
+        "band allows;\n"
+        "                          off-raster values move to the 12.5 kHz raster (noted)\n"
+        "  --tx MHZ                transmit frequency, on the receive frequency's raster; "
+        "\"\" or 0 clears it\n"
+        "  --rx-squelch S          S = csq | ctcss:TONE | dcs:CODE[:inv] | nsc1 | nsc2\n"
+        "  --tx-squelch S          (TONE in Hz as 100.0, CODE as 023)\n"
+        "  --scan on|off  --priority on|off  --power high|low  --spacing s|n\n"
+        "\nNon-standard tones, 50.0..300.0 Hz, shared by every channel of the plan:\n"
+        "  --nsc1 HZ  --nsc2 HZ    with --channel N the editor's store also spreads channel "
+        "N's tones\n"
+        "\nRadio options (--option NAME=VALUE, repeatable, applied in this order):\n" +
+        RadioOptionsHelp() +
+        "\nA refused value ends the command with status 1 and leaves the file unchanged.";
+    return usage.c_str();
+}
+
+int RunSet(ArgList& args) {
+    const SetArgs a = TakeSetArgs(args);
+    CKM42Doc doc = LoadPlan(a.path);
+    std::vector<std::string> notes;
+
+    if (a.channelText) {
+        if (!IsPlanChannel(doc, a.channel))
+            Refuse("--channel " + *a.channelText, msg::kChannelOutOfPlan);
+        if (a.clear) ClearChannel(doc, a.channel);
+        if (a.EditsChannel() || a.nsc1 || a.nsc2) EditChannel(doc, a.channel, a, notes);
+        SetFlags(doc, a.channel, a);
+    } else if (a.nsc1 || a.nsc2) {
+        // Without a channel only the tones change; the other one stays as channel 1 has it,
+        // which is the pair the radio receives.
+        const ChannelRecord& first = doc.Channel(1);
+        const double nsc1 = a.nsc1 ? ToneValue("--nsc1", *a.nsc1) : first.m_dRxNsc1;
+        const double nsc2 = a.nsc2 ? ToneValue("--nsc2", *a.nsc2) : first.m_dRxNsc2;
+        SetNonStandardTones(doc, nsc1, nsc2);
+    }
+    ApplyRadioOptions(doc, a.options, notes);
+
+    SavePlan(doc, a.path);
+    for (const std::string& note : notes) std::printf("note: %s\n", note.c_str());
+    std::printf("%s: saved\n", a.path.c_str());
+    return kExitOk;
+}
+
+}  // namespace cli

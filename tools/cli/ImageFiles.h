@@ -1,0 +1,16 @@
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+// Radio images kept as files: what travels over the cable (2112 bytes), possibly followed by
+// the rest of a 2739-byte buffer. Failures throw cli::Failure with the reason.
+namespace cli {
+
+// The file's bytes, refused when it cannot be an image (shorter than 2112, longer than 2739).
+std::vector<std::uint8_t> ReadImageFile(const std::string& path);
+
+void WriteImageFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace cli
