@@ -93,23 +93,6 @@ TEST_F(CliRadio, ReadKeepsTheImageItReceivedWhenAsked) {
     ExpectSameChannels(PlanFile(dir.File("p.kmd04")), DemoPlan(*FindRadioModel("KM42")));
 }
 
-TEST_F(CliRadio, WriteSendsTheEncodedPlanAndKeepsTheBytesSent) {
-    StartRadio(DemoImage(*FindRadioModel("KM41")));
-    const CKM42Doc plan = DemoPlan(*FindRadioModel("KM162"));
-    ASSERT_TRUE(datafile::SaveDocument(plan, dir.File("plan.kmd16")).ok);
-    const ProgramResult r =
-        Cli({"write", "--port", Device(), dir.File("plan.kmd16"), "--image", dir.File("sent.img")});
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_TRUE(Contains(r.out, msg::kWriteComplete));
-    EXPECT_TRUE(Contains(r.err, msg::kWriting));
-    EXPECT_EQ(radio->Memory(), Encoded(plan));
-    EXPECT_EQ(ReadBytes(dir.File("sent.img")), Bytes(Encoded(plan)));
-
-    // Plan in, plan out.
-    ASSERT_EQ(Cli({"read", "--port", Device(), "-o", dir.File("back")}).exitCode, 0);
-    ExpectSameChannels(PlanFile(dir.File("back.kmd16")), plan);
-}
-
 // --- Failures --------------------------------------------------------------------------------
 
 TEST_F(CliRadio, SilentRadioFailsAfterTheTimeOut) {
@@ -134,15 +117,27 @@ TEST_F(CliRadio, BrokenBlockFailsWithRetryAndWritesNoPlan) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("x.kmd04")));
 }
 
-TEST_F(CliRadio, UnconfirmedWriteFailsWithRetry) {
+TEST_F(CliRadio, RefusedWriteFailsWithCheckRadio) {
     RadioFaults faults;
-    faults.writeEnd = RadioFaults::WriteEnd::Never;
+    faults.wrongAnswer = 0x36;  // the read's answer
     StartRadio(DemoImage(*FindRadioModel("KM41")), faults);
     ASSERT_EQ(Cli({"new", "--model", "KM41", "-o", dir.File("p.kmd04")}).exitCode, 0);
     const ProgramResult r = Cli({"write", "--port", Device(), dir.File("p.kmd04")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(Contains(r.err, msg::kRetry)) << r.err;
+    EXPECT_TRUE(Contains(r.err, msg::kCheckRadio)) << r.err;
     EXPECT_FALSE(Contains(r.out, msg::kWriteComplete));
+    EXPECT_EQ(radio->Memory(), DemoImage(*FindRadioModel("KM41")));
+}
+
+TEST_F(CliRadio, PlanTheRadioCannotHoldIsRefusedBeforeTheLineIsOpened) {
+    CKM42Doc plan = DemoPlan(*FindRadioModel("KM42"));
+    plan.Channel(1).m_nRxCtcss = 99;  // no such tone
+    plan.Channel(1).m_nRxSquelch = kSquelchCtcss;
+    ASSERT_TRUE(datafile::SaveDocument(plan, dir.File("bad.kmd04")).ok);
+    const ProgramResult r = Cli({"write", "--port", "/dev/prg715-no-port", dir.File("bad.kmd04")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, "Channel 1")) << r.err;
+    EXPECT_FALSE(Contains(r.err, "no such device")) << r.err;
 }
 
 TEST_F(CliRadio, PortThatCannotBeOpenedGivesItsReason) {
@@ -184,10 +179,18 @@ TEST(RadioSimProgram, ServesItsModelsPlanAndKeepsAWriteInItsImageFile) {
     ASSERT_EQ(r.exitCode, 0) << r.err;
     ExpectSameChannels(PlanFile(dir.File("got.kmd04")), DemoPlan(*FindRadioModel("KM41")));
 
-    ASSERT_EQ(Cli({"new", "--model", "KM42", "-o", dir.File("new.kmd04")}).exitCode, 0);
-    r = Cli({"write", "--port", device, dir.File("new.kmd04")});
+    // A write at the radio's own pace: the plan, the bytes the CLI kept and the radio's
+    // image file agree, and reading back gives the plan again.
+    const CKM42Doc plan = DemoPlan(*FindRadioModel("KM162"));
+    ASSERT_TRUE(datafile::SaveDocument(plan, dir.File("plan.kmd16")).ok);
+    r = Cli({"write", "--port", device, dir.File("plan.kmd16"), "--image", dir.File("sent.img")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(ReadBytes(image), Bytes(Encoded(PlanFile(dir.File("new.kmd04")))));
+    EXPECT_TRUE(Contains(r.out, msg::kWriteComplete));
+    EXPECT_TRUE(Contains(r.err, msg::kWriting));
+    EXPECT_EQ(ReadBytes(dir.File("sent.img")), Bytes(Encoded(plan)));
+    EXPECT_EQ(ReadBytes(image), Bytes(Encoded(plan)));
+    ASSERT_EQ(Cli({"read", "--port", device, "-o", dir.File("back")}).exitCode, 0);
+    ExpectSameChannels(PlanFile(dir.File("back.kmd16")), plan);
 
     EXPECT_EQ(sim.Stop(), 0);
     EXPECT_FALSE(std::filesystem::is_symlink(link));

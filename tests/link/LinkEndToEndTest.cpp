@@ -8,10 +8,14 @@
 #include <thread>
 
 #include "Arrivals.h"
+#include "codec/ImageCodec.h"
 #include "link/CommPort.h"
+#include "link/DemoRadio.h"
 #include "link/Exchange.h"
 #include "link/VirtualRadio.h"
 #include "model/Messages.h"
+#include "model/PlanText.h"
+#include "model/ReportText.h"
 
 using namespace radiolink;
 using namespace std::chrono_literals;
@@ -117,6 +121,39 @@ TEST_F(RadioOnTheLine, PacedRadioIsReadCorrectly) {
     ASSERT_TRUE(radio->Start(error)) << error;
     EXPECT_EQ(Read().outcome, ExchangeOutcome::Complete);
     EXPECT_TRUE(ImageHolds(PatternImage(true)));
+}
+
+// What the user sees of a plan: model, every channel's grid cells, every option's text.
+void ExpectSamePlan(const CKM42Doc& got, const CKM42Doc& expected) {
+    EXPECT_EQ(ReportModelText(got), ReportModelText(expected));
+    ASSERT_EQ(got.ChannelCount(), expected.ChannelCount());
+    for (int n = 1; n <= expected.ChannelCount(); ++n)
+        EXPECT_EQ(ChannelRowTexts(got.Channel(n)), ChannelRowTexts(expected.Channel(n))) << n;
+    const OptionTexts gotOptions = ReportOptionTexts(got);
+    const OptionTexts expectedOptions = ReportOptionTexts(expected);
+    for (std::size_t i = 0; i < expectedOptions.features.size(); ++i)
+        EXPECT_EQ(gotOptions.features[i].value, expectedOptions.features[i].value) << i;
+    for (std::size_t i = 0; i < expectedOptions.scan.size(); ++i)
+        EXPECT_EQ(gotOptions.scan[i].value, expectedOptions.scan[i].value) << i;
+    for (std::size_t i = 0; i < expectedOptions.powerSave.size(); ++i)
+        EXPECT_EQ(gotOptions.powerSave[i].value, expectedOptions.powerSave[i].value) << i;
+}
+
+TEST_F(RadioOnTheLine, PlanWrittenComesBackByReadForBothChannelCounts) {
+    for (const char* name : {"KM41", "KM162"}) {
+        SCOPED_TRACE(name);
+        StartRadio(PatternImage(false));
+        const CKM42Doc plan = DemoPlan(*FindRadioModel(name));
+        ASSERT_EQ(CheckEncodable(plan), std::nullopt);
+        RadioImage toSend{};
+        EncodeImage(plan, toSend);
+        OpenPort();
+        ASSERT_EQ(WriteRadio(port, toSend, options).outcome, ExchangeOutcome::Complete);
+        ASSERT_EQ(Read().outcome, ExchangeOutcome::Complete);
+        CKM42Doc back;
+        DecodeImage(image, back);
+        ExpectSamePlan(back, plan);
+    }
 }
 
 // --- The radio does not answer properly ------------------------------------------------------

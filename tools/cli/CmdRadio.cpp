@@ -4,11 +4,12 @@
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "CliSupport.h"
+#include "ImageFiles.h"
 #include "PlanPaths.h"
+#include "codec/ImageBytes.h"
 #include "codec/ImageCodec.h"
 #include "link/CommPort.h"
 #include "link/Exchange.h"
@@ -84,13 +85,6 @@ void EndProgressLine() {
     throw Failure(message);
 }
 
-void SaveLineImage(const RadioImage& image, const std::string& path) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(image.data()),
-              static_cast<std::streamsize>(image::kLineSize));
-    if (!out.flush()) throw Failure(std::string(msg::kCannotSaveFile) + " (" + path + ")");
-}
-
 }  // namespace
 
 int RunRead(ArgList& args) {
@@ -109,7 +103,8 @@ int RunRead(ArgList& args) {
     const ExchangeResult result =
         radiolink::ReadRadio(port, image, ProgressOptions(msg::kReading, timeout));
     EndProgressLine();
-    if (imagePath) SaveLineImage(image, *imagePath);  // also what arrived of a failed read
+    if (imagePath)
+        WriteImageFile(*imagePath, image::LineBytes(image));  // also what arrived of a failed read
     if (result.outcome != ExchangeOutcome::Complete) FailExchange(ExchangeKind::Read, result);
 
     CKM42Doc doc;
@@ -132,7 +127,7 @@ int RunWrite(ArgList& args) {
     if (const std::optional<std::string> refusal = CheckEncodable(doc)) throw Failure(*refusal);
     RadioImage image{};
     EncodeImage(doc, image);
-    if (imagePath) SaveLineImage(image, *imagePath);
+    if (imagePath) WriteImageFile(*imagePath, image::LineBytes(image));
 
     CCommPort port;
     OpenRadioLine(port, *portName);
