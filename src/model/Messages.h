@@ -50,3 +50,11 @@ inline constexpr const char* kRxOnRange = "Valid Settings 0.05 to 0.2";
 inline constexpr const char* kRxOffRange = "Valid Settings 0.10 to 4.0";
 
 }  // namespace msg
+
+// Desktop application shell: port choice at start-up, About box
+namespace msg {
+inline constexpr const char* kPortFileUnreadable =
+    "Cannot read the serial port choice from \"port.port\". COM Port 1 is selected.";
+inline constexpr const char* kAboutSecondLine =
+    "Programming tool for the KM41, KM42, KM161 and KM162 radios";
+}  // namespace msg
