@@ -62,6 +62,9 @@ CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
     for (int c = 0; c < cols; ++c)
         setColumnWidth(c, TwipsToPixels(kDefaultColWidthTwips, logicalDpiX()));
 
+    // The first non-fixed cell is current, as the focus frame shows.
+    if (rows > 1 && cols > 1) setCurrentCell(static_cast<int>(m_nRow), static_cast<int>(m_nCol));
+
     connect(this, &QTableWidget::cellPressed, this, &CMSFlexGrid::MakeCurrent);
     connect(this, &QTableWidget::cellDoubleClicked, this, [this](int row, int col) {
         MakeCurrent(row, col);
