@@ -88,3 +88,11 @@ inline constexpr const char* kImageRx = "RX";
 inline constexpr const char* kImageTx = "TX";
 
 }  // namespace msg
+
+// Desktop application shell: port choice at start-up, About box
+namespace msg {
+inline constexpr const char* kPortFileUnreadable =
+    "Cannot read the serial port choice from \"port.port\". COM Port 1 is selected.";
+inline constexpr const char* kAboutSecondLine =
+    "Programming tool for the KM41, KM42, KM161 and KM162 radios";
+}  // namespace msg
