@@ -8,7 +8,7 @@ target="${1:?usage: fuzz.sh TARGET [SECONDS]}"
 seconds="${2:-60}"
 CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DPRG715_FUZZ=ON -DPRG715_BUILD_UI=OFF -DPRG715_BUILD_TESTS=OFF -DPRG715_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" --target "$target"
+cmake --build "$build" --target "$target" --parallel 2
 corpus="$build/corpus-$target"
 mkdir -p "$corpus"
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1

@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Installs, builds and runs PRG-715's main job: a sample plan made and listed by the CLI.
+# Installs what is needed, builds, and starts the PRG-715 desktop application. Arguments go to
+# the program (for example a data file to open). Without a display (DISPLAY and
+# WAYLAND_DISPLAY unset) it runs under Xvfb, invisibly, until stopped with Ctrl+C.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${PRG715_BUILD_DIR:-$root/build}"
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
-sample="$build/sample.kmd16"
-"$build/tools/cli/prg715-cli" new --model KM161 -o "$sample"
-"$build/tools/cli/prg715-cli" show "$sample"
+app="$build/src/ui/prg715"
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ] || [ -n "${QT_QPA_PLATFORM:-}" ]; then
+    exec "$app" "$@"
+fi
+echo "run.sh: no display found; starting PRG-715 under Xvfb (invisible, Ctrl+C stops it)." >&2
+echo "run.sh: on a desktop or over 'ssh -X' it opens its window; scripts/screenshot.sh shows it." >&2
+exec xvfb-run -a -s "-screen 0 1280x1024x24" "$app" "$@"

@@ -110,3 +110,11 @@ inline constexpr const char* kLinkWrongConfirmation =
 inline constexpr const char* kLinkCancelled = "cancelled while waiting for the radio";
 
 }  // namespace msg
+
+// Desktop application shell: port choice at start-up, About box
+namespace msg {
+inline constexpr const char* kPortFileUnreadable =
+    "Cannot read the serial port choice from \"port.port\". COM Port 1 is selected.";
+inline constexpr const char* kAboutSecondLine =
+    "Programming tool for the KM41, KM42, KM161 and KM162 radios";
+}  // namespace msg

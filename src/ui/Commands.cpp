@@ -1,0 +1,87 @@
+#include "ui/Commands.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace {
+
+using enum CommandId;
+
+// Options, Read and Write show Ctrl+O, Ctrl+R and Ctrl+W in their labels but have no key:
+// Ctrl+O has always opened a file, and dealers rely on that.
+constexpr std::array kCommands = {
+    CommandInfo{FileNew, "&New", "Ctrl+N", "Ctrl+N", "Create a new document\nNew", false, false,
+                ToolIcon::New},
+    CommandInfo{FileOpen, "&Open...", "Ctrl+O", "Ctrl+O", "Open an existing document\nOpen", false,
+                false, ToolIcon::Open},
+    CommandInfo{FileSave, "&Save", "Ctrl+S", "Ctrl+S", "Save the active document\nSave", true,
+                false, ToolIcon::Save},
+    CommandInfo{FilePrint, "&Print...", "Ctrl+P", "Ctrl+P", "Print the active document\nPrint",
+                true, false, ToolIcon::Print},
+    CommandInfo{AppExit, "E&xit", "", "", "Quit the application; prompts to save documents\nExit",
+                false, false, ToolIcon::None},
+    CommandInfo{Options, "&Options", "Ctrl+O", "", "Option Features\nOption", true, false,
+                ToolIcon::Options},
+    CommandInfo{ReadRadio, "&Read from Radio", "Ctrl+R", "", "Read from Radio\nRead from Radio",
+                false, false, ToolIcon::Read},
+    CommandInfo{WriteRadio, "&Write to Radio", "Ctrl+W", "", "Write to Radio\nWrite to Radio", true,
+                false, ToolIcon::Write},
+    CommandInfo{ComPort1, "&COM1", "", "", "COM Port 1\nCOM Port 1", false, true, ToolIcon::None},
+    CommandInfo{ComPort2, "&COM2", "", "", "COM Port 2\nCOM Port 2", false, true, ToolIcon::None},
+    CommandInfo{AppAbout, "&About PRG-715...", "", "",
+                "Display program information, version number and copyright\nAbout", false, false,
+                ToolIcon::About},
+};
+
+constexpr std::array kFileMenu = {FileNew,   FileOpen,  FileSave, Separator,
+                                  FilePrint, Separator, AppExit};
+constexpr std::array kOptionsMenu = {Options, Separator, ReadRadio, WriteRadio};
+constexpr std::array kPortMenu = {ComPort1, ComPort2};
+constexpr std::array kHelpMenu = {AppAbout};
+
+constexpr std::array kMenuBar = {
+    MenuInfo{"&File", kFileMenu},
+    MenuInfo{"&Options", kOptionsMenu},
+    MenuInfo{"&Port", kPortMenu},
+    MenuInfo{"&Help", kHelpMenu},
+};
+
+constexpr std::array kToolBar = {FileNew,   Separator,  FileOpen,  FileSave, Separator,
+                                 ReadRadio, WriteRadio, Separator, Options,  Separator,
+                                 FilePrint, Separator,  AppAbout};
+
+}  // namespace
+
+std::span<const CommandInfo> Commands() {
+    return kCommands;
+}
+
+const CommandInfo& Command(CommandId id) {
+    const auto it = std::find_if(kCommands.begin(), kCommands.end(),
+                                 [id](const CommandInfo& c) { return c.id == id; });
+    if (it == kCommands.end()) throw std::out_of_range("unknown command id");
+    return *it;
+}
+
+QString MenuText(const CommandInfo& command) {
+    QString text = QString::fromUtf8(command.label);
+    if (*command.shortcutText != '\0') text += '\t' + QString::fromUtf8(command.shortcutText);
+    return text;
+}
+
+QString StatusPrompt(const CommandInfo& command) {
+    return QString::fromUtf8(command.prompt).section(QLatin1Char('\n'), 0, 0);
+}
+
+QString ToolTipText(const CommandInfo& command) {
+    return QString::fromUtf8(command.prompt).section(QLatin1Char('\n'), 1);
+}
+
+std::span<const MenuInfo> MenuBar() {
+    return kMenuBar;
+}
+
+std::span<const CommandId> ToolBarItems() {
+    return kToolBar;
+}

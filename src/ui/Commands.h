@@ -1,0 +1,56 @@
+#pragma once
+#include <QString>
+#include <span>
+
+// The commands of the menu bar, the toolbar and the accelerators, in one table. The ids are
+// the radio shop's command numbers; the prompt is "status-bar prompt\ntooltip".
+enum class CommandId : int {
+    Separator = 0,
+    FileNew = 57600,
+    FileOpen = 57601,
+    FileSave = 57603,
+    FilePrint = 57607,
+    AppExit = 57665,
+    Options = 32771,
+    ReadRadio = 32775,
+    WriteRadio = 32776,
+    ComPort1 = 32781,
+    ComPort2 = 32782,
+    AppAbout = 57664,
+};
+
+enum class ToolIcon { None, New, Open, Save, Read, Write, Options, Print, About };
+
+struct CommandInfo {
+    CommandId id;
+    const char* label;         // menu label with its & mnemonic
+    const char* shortcutText;  // shown after a tab in the menu; "" for none
+    const char* accelerator;   // key that runs the command; "" for none
+    const char* prompt;        // "status-bar prompt\ntooltip"
+    bool needsPlan;            // enabled only once a channel plan is laid out
+    bool checkable;            // shows a check mark (the port choice)
+    ToolIcon icon;
+};
+
+std::span<const CommandInfo> Commands();
+const CommandInfo& Command(CommandId id);
+
+// Menu text as shown: the label, then a tab and the shortcut text when there is one.
+QString MenuText(const CommandInfo& command);
+QString StatusPrompt(const CommandInfo& command);
+QString ToolTipText(const CommandInfo& command);
+
+struct MenuInfo {
+    const char* title;
+    std::span<const CommandId> items;  // CommandId::Separator draws a separator
+};
+std::span<const MenuInfo> MenuBar();
+
+// Toolbar buttons left to right, CommandId::Separator between groups.
+std::span<const CommandId> ToolBarItems();
+
+// Status bar texts.
+inline constexpr const char* kStatusReady = "Ready";
+inline constexpr const char* kIndicatorCaps = "CAP";
+inline constexpr const char* kIndicatorNum = "NUM";
+inline constexpr const char* kIndicatorScroll = "SCRL";

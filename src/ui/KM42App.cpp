@@ -1,0 +1,28 @@
+#include "ui/KM42App.h"
+
+#include <QAction>
+
+#include "ui/AboutDlg.h"
+#include "ui/KM42View.h"
+#include "ui/MainFrame.h"
+#include "ui/UiPrompts.h"
+
+CKM42App::CKM42App(UiPrompts& prompts) : m_prompts(prompts) {}
+
+CKM42App::~CKM42App() = default;
+
+void CKM42App::InitInstance(const QString& planFile) {
+    m_pMainFrame = std::make_unique<CMainFrame>(m_doc, m_prompts);
+    m_pAboutDlg = new CAboutDlg(m_pMainFrame.get());
+    connect(m_pMainFrame->Action(CommandId::AppAbout), &QAction::triggered, this,
+            &CKM42App::OnAppAbout);
+
+    m_pMainFrame->InitialUpdateFrame();
+    if (!planFile.isEmpty()) m_pMainFrame->GetActiveView().OpenPlanFile(planFile);
+    m_pMainFrame->show();
+    m_pMainFrame->repaint();
+}
+
+void CKM42App::OnAppAbout() {
+    m_prompts.ExecDialog(*m_pAboutDlg);
+}

@@ -1,0 +1,35 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "model/KM42Doc.h"
+
+class CAboutDlg;
+class CMainFrame;
+class UiPrompts;
+
+// The application: one document, one main frame with its view, and the About box, all alive
+// for the whole run. Every message box and dialog goes through the prompts given here.
+class CKM42App : public QObject {
+    Q_OBJECT
+public:
+    explicit CKM42App(UiPrompts& prompts);
+    ~CKM42App() override;
+
+    // Builds the document, frame and view, runs the view's initial update, opens the plan file
+    // given (if any) and shows the main window.
+    void InitInstance(const QString& planFile = {});
+
+    CMainFrame& MainFrame() { return *m_pMainFrame; }
+    CKM42Doc& Document() { return m_doc; }
+
+public slots:
+    void OnAppAbout();
+
+private:
+    UiPrompts& m_prompts;
+    CKM42Doc m_doc;
+    std::unique_ptr<CMainFrame> m_pMainFrame;
+    CAboutDlg* m_pAboutDlg = nullptr;  // child of the main frame
+};

@@ -1,0 +1,190 @@
+#include "ui/KM42View.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+
+#include "model/BandTable.h"
+#include "model/DataFile.h"
+#include "model/Messages.h"
+#include "model/PlanText.h"
+#include "model/PortFile.h"
+#include "ui/DialogUnits.h"
+#include "ui/FileDialogs.h"
+#include "ui/GridColumns.h"
+#include "ui/MSFlexGrid.h"
+#include "ui/ModelDlg.h"
+#include "ui/UiPrompts.h"
+
+namespace {
+
+constexpr const char* kMemoryMapLabel = "MEMORY MAP";
+constexpr int kGrid16Rows = 17;  // title row and channels 1 to 16
+constexpr int kGrid4Rows = 5;    // title row and channels 1 to 4
+
+// The form's geometry in dialog units: x, y, width, height.
+struct FormRect {
+    int x, y, w, h;
+};
+constexpr FormRect kFormSize{0, 0, 394, 292};
+constexpr FormRect kGrid16Rect{7, 25, 380, 237};
+constexpr FormRect kCaptionRect{121, 7, 89, 9};
+constexpr FormRect kMemoryMapRect{7, 7, 66, 14};
+constexpr FormRect kGrid4Rect{7, 25, 380, 72};
+
+QRect Place(const DialogUnits& units, const FormRect& r) {
+    return units.Rect(r.x, r.y, r.w, r.h);
+}
+
+}  // namespace
+
+CKM42View::CKM42View(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_prompts(prompts) {
+    BuildForm();
+    m_pModelDlg = new CModelDlg(*this);  // owned by the view, reused for every New
+}
+
+CKM42View::~CKM42View() = default;
+
+void CKM42View::BuildForm() {
+    const DialogUnits units(fontMetrics());
+    m_formSize = units.Size(kFormSize.w, kFormSize.h);
+
+    // Created in tab order; the 4-channel grid, created last, lies on top of the other.
+    m_Grid16 = new CMSFlexGrid(kGrid16Rows, kGridColumnCount, this);
+    m_Grid16->setObjectName(QStringLiteral("grid16"));
+    m_Grid16->setGeometry(Place(units, kGrid16Rect));
+
+    m_pBandCaption = new QLabel(this);
+    m_pBandCaption->setObjectName(QStringLiteral("bandCaption"));
+    m_pBandCaption->setAlignment(Qt::AlignCenter);
+    m_pBandCaption->setGeometry(Place(units, kCaptionRect));
+
+    // Kept for the memory map dialog, but nothing on the form shows it.
+    m_pMemoryMapButton = new QPushButton(QString::fromUtf8(kMemoryMapLabel), this);
+    m_pMemoryMapButton->setObjectName(QStringLiteral("memoryMapButton"));
+    m_pMemoryMapButton->setGeometry(Place(units, kMemoryMapRect));
+    m_pMemoryMapButton->setVisible(false);
+    connect(m_pMemoryMapButton, &QPushButton::clicked, this, &CKM42View::OnMemoryMap);
+
+    m_Grid4 = new CMSFlexGrid(kGrid4Rows, kGridColumnCount, this);
+    m_Grid4->setObjectName(QStringLiteral("grid4"));
+    m_Grid4->setGeometry(Place(units, kGrid4Rect));
+
+    // Design widths, so that the empty grids read like the laid-out ones before a plan exists.
+    for (CMSFlexGrid* grid : {m_Grid16, m_Grid4})
+        for (int c = 0; c < kGridColumnCount; ++c)
+            grid->SetColWidth(c, kGridColumns[static_cast<std::size_t>(c)].widthTwips);
+
+    connect(m_Grid16, &CMSFlexGrid::DblClick, this, &CKM42View::OnGridDblClick16);
+    connect(m_Grid4, &CMSFlexGrid::DblClick, this, &CKM42View::OnGridDblClick4);
+}
+
+QSize CKM42View::sizeHint() const {
+    return m_formSize;
+}
+
+void CKM42View::OnInitialUpdate() {
+    // Until the first New, Open or Read the plan is a 4-channel KM41 plan with the new-plan
+    // defaults, so that a cancelled first Open shows (and a later Save writes) sound values.
+    m_doc.m_b16Channel = 0;
+    m_doc.m_nBand = kBandVhf2;
+    m_doc.SetDefaults();
+    m_bDataReady = 0;
+    LoadPortChoice();
+    m_nOpenFilter = 1;
+    m_ImageCopy.fill(0);
+}
+
+void CKM42View::LoadPortChoice() {
+    m_doc.m_nComPort = portfile::kCom1;  // the choice when the file cannot be read
+    const portfile::PortFileOutcome outcome =
+        portfile::LoadPortChoice(portfile::kFileName, m_doc.m_nComPort);
+    if (!outcome.ok) AppMessageBox(m_prompts, this, msg::kPortFileUnreadable, outcome.detail);
+    m_bCom1 = m_doc.m_nComPort != 0 ? 1 : 0;
+}
+
+void CKM42View::MembersToControls() {
+    m_pBandCaption->setText(m_strBandCaption);
+}
+
+void CKM42View::ShowPlan(GridFill fill) {
+    const bool sixteen = m_doc.m_b16Channel != 0;
+    m_Grid16->setVisible(sixteen);
+    m_Grid4->setVisible(!sixteen);
+    if (sixteen) {
+        InitGrid16();
+        if (fill == GridFill::SetUpAndFill) FillGrid16();
+    } else {
+        InitGrid4();
+        if (fill == GridFill::SetUpAndFill) FillGrid4();
+    }
+}
+
+void CKM42View::OnFileNew() {
+    if (m_pModelDlg->DoModal() == QDialog::Accepted) {
+        m_doc.SetDefaults();
+        ShowPlan(GridFill::SetUpOnly);
+    }
+    m_nOpenFilter = 2;
+}
+
+void CKM42View::OnFileOpen() {
+    const DataFileDialog& dialog =
+        m_nOpenFilter == 1 ? kOpenFirstTime : (m_doc.m_b16Channel != 0 ? kOpen16 : kOpen4);
+    if (const auto path = m_prompts.GetOpenFileName(this, MakeRequest(dialog))) OpenDocument(*path);
+    // Cancelled or not, the grid shows the document again. It follows the channel count the
+    // document holds now, also when a file of the other count was typed into the dialog.
+    ShowPlan(GridFill::SetUpAndFill);
+    m_nOpenFilter = 2;
+}
+
+void CKM42View::OpenPlanFile(const QString& path) {
+    OpenDocument(path);
+    ShowPlan(GridFill::SetUpAndFill);
+    m_nOpenFilter = 2;
+}
+
+void CKM42View::OpenDocument(const QString& path) {
+    const datafile::FileOutcome outcome =
+        datafile::OpenDocument(m_doc, QFile::encodeName(path).toStdString());
+    if (!outcome.ok) AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
+}
+
+void CKM42View::OnFileSave() {
+    const DataFileDialog& dialog = m_doc.m_b16Channel != 0 ? kSave16 : kSave4;
+    const auto path = m_prompts.GetSaveFileName(this, MakeRequest(dialog));
+    if (!path) return;
+    const datafile::FileOutcome outcome =
+        datafile::SaveDocument(m_doc, QFile::encodeName(*path).toStdString());
+    if (!outcome.ok) AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
+}
+
+void CKM42View::OnFilePrint() {
+    // Filled by the data report: printer from m_prompts.GetPrinter(), pages from the report.
+}
+
+void CKM42View::OnOptions() {
+    // Filled by the option features editor (COptionDlg).
+}
+
+void CKM42View::OnReadRadio() {
+    // Filled by Read from Radio: OpenRadioPort, then CReadDlg, which calls ShowPlan(SetUpAndFill).
+}
+
+void CKM42View::OnWriteRadio() {
+    // Filled by Write to Radio: OpenRadioPort, then CWriteDlg.
+}
+
+void CKM42View::OnMemoryMap() {
+    // Filled by the memory map dialog (CMemoryMapDlg) showing m_ImageCopy.
+}
+
+void CKM42View::OnGridDblClick16() {
+    // Filled by the channel editing: flag toggles and CChannelDlg for m_Grid16's Row/Col.
+}
+
+void CKM42View::OnGridDblClick4() {
+    // Filled by the channel editing: flag toggles and CChannelDlg for m_Grid4's Row/Col.
+}

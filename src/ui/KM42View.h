@@ -1,0 +1,100 @@
+#pragma once
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+#include "model/KM42Doc.h"
+
+class CMSFlexGrid;
+class CModelDlg;
+class QLabel;
+class QPushButton;
+class UiPrompts;
+
+// Size of the view's copy of the radio's memory image (read and write buffers included).
+inline constexpr std::size_t kImageCopySize = 2760;
+
+// The form in the main window: band caption, the 16- and 4-channel grids and the hidden
+// "MEMORY MAP" button. It carries out the File, Options, Read, Write and Memory map commands.
+// The dialogs it runs are children of the view, created once and reused for the whole run;
+// they reach the plan through GetDocument() and the grids through the members below.
+class CKM42View : public QWidget {
+    Q_OBJECT
+public:
+    CKM42View(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent = nullptr);
+    ~CKM42View() override;
+
+    CKM42Doc& GetDocument() { return m_doc; }
+    UiPrompts& Prompts() { return m_prompts; }
+
+    // Once, after the frame has been built: 4-channel plan with the new-plan defaults, no plan
+    // laid out yet, port choice from "port.port", empty image copy.
+    void OnInitialUpdate();
+
+    // Grid set-up: titles, widths, colours, empty channel cells; marks the plan laid out.
+    void InitGrid16();
+    void InitGrid4();
+    // Band caption and every channel row from the document.
+    void FillGrid16();
+    void FillGrid4();
+    // Rewrites channel n's row (1-based) after the channel editor, and the tone cells of every
+    // channel sharing its non-standard tone type.
+    void UpdateGridRow16(int channel);
+    void UpdateGridRow4(int channel);
+
+    // Shows the grid for the document's channel count and hides the other, then sets it up
+    // and, for SetUpAndFill, fills it (New sets up only; Open and Read also fill).
+    enum class GridFill { SetUpOnly, SetUpAndFill };
+    void ShowPlan(GridFill fill);
+
+    // Opens a data file and shows it, as Open does after its dialog (a plan named on the
+    // command line).
+    void OpenPlanFile(const QString& path);
+
+    // Pushes the members to the form (the band caption).
+    void MembersToControls();
+
+    QSize sizeHint() const override;
+
+    // Members, as the dialogs and commands use them.
+    CMSFlexGrid* m_Grid16;
+    QString m_strBandCaption;
+    CMSFlexGrid* m_Grid4;
+    std::int32_t m_nOpenFilter = 1;  // 1 until the first New or Open: Open offers every file
+    std::array<std::uint8_t, kImageCopySize> m_ImageCopy{};
+    std::int32_t m_bCom1 = 1;       // mirror of the port choice: 1 COM1, 0 COM2
+    std::int32_t m_bDataReady = 0;  // 1 once a plan is laid out in a grid
+
+signals:
+    // A grid was set up for a plan: commands that need a plan may now be enabled.
+    void PlanLaidOut();
+
+public slots:
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFilePrint();
+    void OnOptions();
+    void OnReadRadio();
+    void OnWriteRadio();
+    void OnMemoryMap();
+    void OnGridDblClick16();
+    void OnGridDblClick4();
+
+private:
+    void BuildForm();
+    void LoadPortChoice();
+    void OpenDocument(const QString& path);
+    void InitGrid(CMSFlexGrid& grid, int channels);
+    void FillGrid(CMSFlexGrid& grid, int channels);
+    void UpdateGridRow(CMSFlexGrid& grid, int channels, int channel);
+    void UpdateSignalCells(CMSFlexGrid& grid, int channels, int channel, bool receive);
+
+    CKM42Doc& m_doc;
+    UiPrompts& m_prompts;
+    QLabel* m_pBandCaption = nullptr;
+    QPushButton* m_pMemoryMapButton = nullptr;
+    CModelDlg* m_pModelDlg = nullptr;
+    QSize m_formSize;
+};

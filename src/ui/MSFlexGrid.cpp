@@ -1,0 +1,174 @@
+#include "ui/MSFlexGrid.h"
+
+#include <QHeaderView>
+#include <cmath>
+
+namespace {
+
+constexpr int kColorCell = Qt::UserRole;  // the Windows colour value last set on a cell
+constexpr std::uint32_t kSystemColorFlag = 0x80000000;
+constexpr long kTwipsPerInch = 1440;
+constexpr long kDefaultColWidthTwips = 960;
+
+// Windows system colour numbers the grids use, on the nearest palette role.
+QPalette::ColorRole SystemColorRole(std::uint32_t index) {
+    switch (index) {
+        case 5:
+            return QPalette::Base;  // window background
+        case 8:
+            return QPalette::Text;  // window text
+        case 13:
+            return QPalette::Highlight;
+        case 14:
+            return QPalette::HighlightedText;
+        case 15:
+            return QPalette::Button;  // button face: fixed cells
+        case 18:
+            return QPalette::ButtonText;
+        case 23:
+            return QPalette::ToolTipText;
+        case 24:
+            return QPalette::ToolTipBase;  // tooltip background
+        default:
+            return QPalette::Window;
+    }
+}
+
+}  // namespace
+
+CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
+    : QTableWidget(rows, cols, parent),
+      m_colAlignment(static_cast<std::size_t>(cols), flexAlignGeneral),
+      m_colWidthTwips(static_cast<std::size_t>(cols), kDefaultColWidthTwips) {
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setWordWrap(false);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setMinimumSectionSize(1);
+
+    const QColor fixed = palette().color(QPalette::Button);
+    const QColor normal = palette().color(QPalette::Base);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c) {
+            auto* item = new QTableWidgetItem;  // owned by the table
+            item->setFlags(Qt::ItemIsEnabled);
+            item->setBackground(r == 0 || c == 0 ? fixed : normal);
+            setItem(r, c, item);
+        }
+    }
+    for (int c = 0; c < cols; ++c)
+        setColumnWidth(c, TwipsToPixels(kDefaultColWidthTwips, logicalDpiX()));
+
+    // The first non-fixed cell is current, as the focus frame shows.
+    if (rows > 1 && cols > 1) setCurrentCell(static_cast<int>(m_nRow), static_cast<int>(m_nCol));
+
+    connect(this, &QTableWidget::cellPressed, this, &CMSFlexGrid::MakeCurrent);
+    connect(this, &QTableWidget::cellDoubleClicked, this, [this](int row, int col) {
+        MakeCurrent(row, col);
+        emit DblClick();
+    });
+}
+
+bool CMSFlexGrid::IsCell(long row, long col) const {
+    return row >= 0 && row < rowCount() && col >= 0 && col < columnCount();
+}
+
+QTableWidgetItem* CMSFlexGrid::Item(long row, long col) const {
+    return IsCell(row, col) ? item(static_cast<int>(row), static_cast<int>(col)) : nullptr;
+}
+
+void CMSFlexGrid::MakeCurrent(int row, int col) {
+    m_nRow = row;
+    m_nCol = col;
+}
+
+void CMSFlexGrid::SetRow(long row) {
+    if (row >= 0 && row < rowCount()) m_nRow = row;
+}
+
+void CMSFlexGrid::SetCol(long col) {
+    if (col >= 0 && col < columnCount()) m_nCol = col;
+}
+
+void CMSFlexGrid::SetText(const QString& text) {
+    if (QTableWidgetItem* cell = Item(m_nRow, m_nCol)) cell->setText(text);
+}
+
+QString CMSFlexGrid::GetTextMatrix(long row, long col) const {
+    const QTableWidgetItem* cell = Item(row, col);
+    return cell != nullptr ? cell->text() : QString();
+}
+
+std::uint32_t CMSFlexGrid::GetCellBackColor() const {
+    const QTableWidgetItem* cell = Item(m_nRow, m_nCol);
+    return cell != nullptr ? cell->data(kColorCell).toUInt() : 0;
+}
+
+void CMSFlexGrid::SetCellBackColor(std::uint32_t color) {
+    QTableWidgetItem* cell = Item(m_nRow, m_nCol);
+    if (cell == nullptr) return;
+    cell->setData(kColorCell, color);
+    cell->setBackground(ColorFromWindowsValue(color, palette()));
+}
+
+void CMSFlexGrid::SetColAlignment(long col, short alignment) {
+    if (col < 0 || col >= columnCount()) return;
+    m_colAlignment[static_cast<std::size_t>(col)] = alignment;
+    const Qt::Alignment qt = QtAlignment(alignment);
+    for (int r = 0; r < rowCount(); ++r) Item(r, col)->setTextAlignment(qt);
+}
+
+short CMSFlexGrid::GetColAlignment(long col) const {
+    if (col < 0 || col >= columnCount()) return flexAlignGeneral;
+    return m_colAlignment[static_cast<std::size_t>(col)];
+}
+
+void CMSFlexGrid::SetColWidth(long col, long twips) {
+    if (col < 0 || col >= columnCount() || twips < 0) return;
+    m_colWidthTwips[static_cast<std::size_t>(col)] = twips;
+    setColumnWidth(static_cast<int>(col), TwipsToPixels(twips, logicalDpiX()));
+}
+
+long CMSFlexGrid::GetColWidth(long col) const {
+    if (col < 0 || col >= columnCount()) return 0;
+    return m_colWidthTwips[static_cast<std::size_t>(col)];
+}
+
+QColor CMSFlexGrid::ColorFromWindowsValue(std::uint32_t color, const QPalette& palette) {
+    if ((color & kSystemColorFlag) != 0)
+        return palette.color(SystemColorRole(color & ~kSystemColorFlag));
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
+}
+
+Qt::Alignment CMSFlexGrid::QtAlignment(short alignment) {
+    switch (alignment) {
+        case flexAlignLeftTop:
+            return Qt::AlignLeft | Qt::AlignTop;
+        case flexAlignLeftCenter:
+            return Qt::AlignLeft | Qt::AlignVCenter;
+        case flexAlignLeftBottom:
+            return Qt::AlignLeft | Qt::AlignBottom;
+        case flexAlignCenterTop:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        case flexAlignCenterCenter:
+            return Qt::AlignCenter;
+        case flexAlignCenterBottom:
+            return Qt::AlignHCenter | Qt::AlignBottom;
+        case flexAlignRightTop:
+            return Qt::AlignRight | Qt::AlignTop;
+        case flexAlignRightCenter:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case flexAlignRightBottom:
+            return Qt::AlignRight | Qt::AlignBottom;
+        default:
+            return Qt::AlignLeft | Qt::AlignVCenter;  // general: text to the left
+    }
+}
+
+int CMSFlexGrid::TwipsToPixels(long twips, int dotsPerInch) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) * dotsPerInch / kTwipsPerInch));
+}

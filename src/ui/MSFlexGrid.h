@@ -1,0 +1,67 @@
+#pragma once
+#include <QTableWidget>
+#include <cstdint>
+
+// The channel and memory grids: a table with one fixed title row (row 0) and one fixed
+// number column (column 0), driven the way the radio shop's grid control was: select a cell
+// with SetRow/SetCol, then set its text or colour. Row and column counts are fixed at
+// construction. Colours are Windows colour values: 0x00BBGGRR, or 0x800000nn for system
+// colour nn (mapped onto the palette).
+class CMSFlexGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    // Cell alignment codes of SetColAlignment.
+    enum Alignment : short {
+        flexAlignLeftTop = 0,
+        flexAlignLeftCenter = 1,
+        flexAlignLeftBottom = 2,
+        flexAlignCenterTop = 3,
+        flexAlignCenterCenter = 4,
+        flexAlignCenterBottom = 5,
+        flexAlignRightTop = 6,
+        flexAlignRightCenter = 7,
+        flexAlignRightBottom = 8,
+        flexAlignGeneral = 9,
+    };
+
+    CMSFlexGrid(int rows, int cols, QWidget* parent = nullptr);
+
+    // Current cell. Out-of-range values are ignored; a click or double-click also sets them.
+    long GetRow() const { return m_nRow; }
+    void SetRow(long row);
+    long GetCol() const { return m_nCol; }
+    void SetCol(long col);
+
+    // Text and background colour of the current cell.
+    QString GetText() const { return GetTextMatrix(m_nRow, m_nCol); }
+    void SetText(const QString& text);
+    std::uint32_t GetCellBackColor() const;
+    void SetCellBackColor(std::uint32_t color);
+
+    // Any cell's text; empty outside the grid.
+    QString GetTextMatrix(long row, long col) const;
+
+    void SetColAlignment(long col, short alignment);
+    short GetColAlignment(long col) const;
+    // Width in twips (1/1440 inch), shown at the screen's resolution.
+    void SetColWidth(long col, long twips);
+    long GetColWidth(long col) const;
+
+    static QColor ColorFromWindowsValue(std::uint32_t color, const QPalette& palette);
+    static Qt::Alignment QtAlignment(short alignment);
+    static int TwipsToPixels(long twips, int dotsPerInch);
+
+signals:
+    // A cell was double-clicked; Row and Col name it.
+    void DblClick();
+
+private:
+    bool IsCell(long row, long col) const;
+    QTableWidgetItem* Item(long row, long col) const;
+    void MakeCurrent(int row, int col);
+
+    long m_nRow = 1;
+    long m_nCol = 1;
+    std::vector<short> m_colAlignment;
+    std::vector<long> m_colWidthTwips;
+};

@@ -1,0 +1,138 @@
+#include "ui/MainFrame.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "model/KM42Doc.h"
+#include "model/Messages.h"
+#include "model/PortFile.h"
+#include "ui/KM42View.h"
+#include "ui/StatusIndicators.h"
+#include "ui/ToolbarIcons.h"
+#include "ui/UiPrompts.h"
+
+CMainFrame::CMainFrame(CKM42Doc& doc, UiPrompts& prompts) : m_doc(doc), m_prompts(prompts) {
+    setObjectName(QStringLiteral("mainFrame"));
+    // The document keeps its title whatever file is opened or saved: no file name shows.
+    setWindowTitle(QString::fromUtf8(msg::kDocTitle) + QStringLiteral(" - ") +
+                   QString::fromUtf8(msg::kFrameTitle));
+    setWindowIcon(AppIcon());
+
+    m_pView = new CKM42View(doc, prompts, this);
+    setCentralWidget(m_pView);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    ConnectCommands();
+    connect(m_pView, &CKM42View::PlanLaidOut, this, &CMainFrame::UpdateCommandUI);
+}
+
+QAction* CMainFrame::Action(CommandId id) const {
+    const auto it = m_actions.find(id);
+    return it != m_actions.end() ? it->second : nullptr;
+}
+
+void CMainFrame::CreateActions() {
+    for (const CommandInfo& command : Commands()) {
+        auto* action = new QAction(MenuText(command), this);
+        action->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(command.id)));
+        action->setStatusTip(StatusPrompt(command));
+        action->setToolTip(ToolTipText(command));
+        action->setCheckable(command.checkable);
+        if (command.icon != ToolIcon::None) action->setIcon(CommandIcon(command.icon));
+        if (*command.accelerator != '\0')
+            action->setShortcut(QKeySequence(QString::fromUtf8(command.accelerator)));
+        m_actions[command.id] = action;
+    }
+}
+
+void CMainFrame::CreateMenus() {
+    for (const MenuInfo& info : MenuBar()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(info.title));
+        for (CommandId id : info.items) {
+            if (id == CommandId::Separator)
+                menu->addSeparator();
+            else
+                menu->addAction(Action(id));
+        }
+        // The enabling rules are evaluated whenever a menu opens.
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+    }
+}
+
+void CMainFrame::CreateToolBar() {
+    m_pToolBar = addToolBar(QStringLiteral("Standard"));
+    m_pToolBar->setObjectName(QStringLiteral("toolBar"));
+    for (CommandId id : ToolBarItems()) {
+        if (id == CommandId::Separator)
+            m_pToolBar->addSeparator();
+        else
+            m_pToolBar->addAction(Action(id));
+    }
+}
+
+void CMainFrame::CreateStatusBar() {
+    m_pReadyPane = new QLabel(QString::fromUtf8(kStatusReady), statusBar());
+    m_pReadyPane->setObjectName(QStringLiteral("readyPane"));
+    // A normal pane: a hover prompt (temporary message) covers it and "Ready" comes back after.
+    statusBar()->addWidget(m_pReadyPane, 1);
+    m_pIndicators = new CStatusIndicators(*statusBar());
+}
+
+void CMainFrame::Route(CommandId id, void (CKM42View::*handler)()) {
+    connect(Action(id), &QAction::triggered, this, [this, handler] {
+        (m_pView->*handler)();
+        UpdateCommandUI();
+    });
+}
+
+void CMainFrame::ConnectCommands() {
+    Route(CommandId::FileNew, &CKM42View::OnFileNew);
+    Route(CommandId::FileOpen, &CKM42View::OnFileOpen);
+    Route(CommandId::FileSave, &CKM42View::OnFileSave);
+    Route(CommandId::FilePrint, &CKM42View::OnFilePrint);
+    Route(CommandId::Options, &CKM42View::OnOptions);
+    Route(CommandId::ReadRadio, &CKM42View::OnReadRadio);
+    Route(CommandId::WriteRadio, &CKM42View::OnWriteRadio);
+    connect(Action(CommandId::ComPort1), &QAction::triggered, this, &CMainFrame::OnComPort1);
+    connect(Action(CommandId::ComPort2), &QAction::triggered, this, &CMainFrame::OnComPort2);
+    // The document is never marked changed, so Exit closes without asking.
+    connect(Action(CommandId::AppExit), &QAction::triggered, this, &QWidget::close);
+    // About belongs to the application object, which connects it.
+}
+
+void CMainFrame::InitialUpdateFrame() {
+    m_pView->OnInitialUpdate();
+    // Fit the window to the form (adjustSize() would cap it at part of the screen).
+    resize(sizeHint());
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateCommandUI() {
+    const bool planReady = m_pView->m_bDataReady != 0;
+    for (const CommandInfo& command : Commands())
+        Action(command.id)->setEnabled(!command.needsPlan || planReady);
+    Action(CommandId::ComPort1)->setChecked(m_pView->m_bCom1 != 0);
+    Action(CommandId::ComPort2)->setChecked(m_pView->m_bCom1 == 0);
+}
+
+void CMainFrame::OnComPort1() {
+    ChoosePort(true);
+}
+void CMainFrame::OnComPort2() {
+    ChoosePort(false);
+}
+
+void CMainFrame::ChoosePort(bool com1) {
+    m_pView->m_bCom1 = com1 ? 1 : 0;
+    m_doc.m_nComPort = m_pView->m_bCom1 != 0 ? portfile::kCom1 : portfile::kCom2;
+    UpdateCommandUI();
+    // A file that cannot be written is not reported: the choice holds for this run anyway.
+    (void)portfile::SavePortChoice(portfile::kFileName, m_doc.m_nComPort);
+    AppMessageBox(m_prompts, this, com1 ? msg::kComPort1Selected : msg::kComPort2Selected);
+}

@@ -1,0 +1,54 @@
+#pragma once
+#include <QMainWindow>
+#include <map>
+
+#include "ui/Commands.h"
+
+class CKM42View;
+class CStatusIndicators;
+class QAction;
+class QLabel;
+class QToolBar;
+class UiPrompts;
+struct CKM42Doc;
+
+// The main window: menu bar, toolbar, status bar and the form view. It enables the commands
+// by the plan state and keeps the serial port choice.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(CKM42Doc& doc, UiPrompts& prompts);
+
+    CKM42Doc& GetActiveDocument() { return m_doc; }
+    CKM42View& GetActiveView() { return *m_pView; }
+    QAction* Action(CommandId id) const;
+    QToolBar* ToolBar() const { return m_pToolBar; }
+
+    // Runs the view's initial update and fits the window to the form.
+    void InitialUpdateFrame();
+
+    // Enables, disables and checks every command by the current state; menu and toolbar
+    // share the actions, so both follow.
+    void UpdateCommandUI();
+
+public slots:
+    void OnComPort1();
+    void OnComPort2();
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void ConnectCommands();
+    void ChoosePort(bool com1);
+    void Route(CommandId id, void (CKM42View::*handler)());
+
+    CKM42Doc& m_doc;
+    UiPrompts& m_prompts;
+    CKM42View* m_pView = nullptr;
+    QToolBar* m_pToolBar = nullptr;
+    QLabel* m_pReadyPane = nullptr;
+    CStatusIndicators* m_pIndicators = nullptr;
+    std::map<CommandId, QAction*> m_actions;
+};

@@ -1,0 +1,44 @@
+#pragma once
+#include <QDialog>
+#include <array>
+#include <cstdint>
+
+#include "model/BandTable.h"
+
+class CKM42View;
+class QButtonGroup;
+class QPushButton;
+class QRadioButton;
+
+// "Select Radio Model": the band (only VHF 2 and UHF 2 can be picked) and the channel count
+// of a new plan. One object for the whole run: the last band chosen stays selected.
+class CModelDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CModelDlg(CKM42View& view);
+
+    // Initialises the controls from the members and the document, then runs modally.
+    int DoModal();
+
+    std::int32_t m_nBandChoice = -1;    // checked band button 0..8, -1 none
+    std::int32_t m_bSixteenChoice = 0;  // channel-count toggle: 1 = 16 channels
+    std::int32_t m_nPickedBand = 0;     // band last clicked in this run (1 or 4); never reset
+
+public slots:
+    void accept() override;  // OK: refuses until a band was picked, then stores the choice
+    void reject() override;  // Escape or close box: the channel count goes back
+
+private:
+    void OnInitDialog();
+    void MembersToControls();
+    void ControlsToMembers();
+    void OnBandClicked(int band);
+    void OnChannelToggle();
+    void ShowChannelCaption();
+
+    CKM42View& m_view;
+    QButtonGroup* m_pBandGroup = nullptr;
+    std::array<QRadioButton*, kBandCount> m_pBandButtons{};
+    QPushButton* m_pChannelButton = nullptr;
+    std::int32_t m_b16ChannelAtOpen = 0;
+};

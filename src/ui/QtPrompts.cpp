@@ -1,0 +1,111 @@
+#include "ui/QtPrompts.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "model/Messages.h"
+
+void AppMessageBox(UiPrompts& prompts, QWidget* parent, const char* text,
+                   const std::string& detail) {
+    prompts.MessageBox(parent, QString::fromUtf8(text), MessageIcon::Exclamation,
+                       QString::fromStdString(detail));
+}
+
+QStringList NameFiltersFromFilterString(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        QString pattern = parts[i + 1].trimmed();
+        if (description.isEmpty() && pattern.isEmpty()) break;  // the closing "||"
+        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+        const QString shown = QStringLiteral("(%1)").arg(pattern);
+        filters << (description.endsWith(shown) ? description : description + ' ' + shown);
+    }
+    return filters;
+}
+
+namespace {
+
+// "*.kmd16" -> "kmd16"; no suffix for "*.*" or a plain name.
+QString DefaultSuffix(const QString& initialName) {
+    if (!initialName.startsWith(QLatin1String("*."))) return {};
+    const QString suffix = initialName.mid(2);
+    return suffix.contains(QLatin1Char('*')) ? QString() : suffix;
+}
+
+void CenterOver(QWidget& dialog, QWidget* parent) {
+    if (parent == nullptr) return;
+    dialog.adjustSize();
+    dialog.move(parent->window()->geometry().center() - dialog.rect().center());
+}
+
+}  // namespace
+
+QtPrompts::QtPrompts() = default;
+QtPrompts::~QtPrompts() = default;
+
+void QtPrompts::MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
+                           const QString& detail) {
+    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    QString::fromUtf8(msg::kAppTitle), text, QMessageBox::Ok, parent);
+    if (!detail.isEmpty()) box.setInformativeText(detail);
+    box.exec();
+}
+
+std::optional<QString> QtPrompts::RunFileDialog(QFileDialog& dialog, QWidget* parent,
+                                                const FileDialogRequest& request) {
+    dialog.setNameFilters(NameFiltersFromFilterString(request.filter));
+    dialog.setDefaultSuffix(DefaultSuffix(request.initialName));
+    // The pattern is already the dialog's filter; Qt's name box would take "*.kmd16" as a
+    // literal file name, so only a real name is preset.
+    const bool wildcard = request.initialName.contains(QLatin1Char('*')) ||
+                          request.initialName.contains(QLatin1Char('?'));
+    dialog.selectFile(wildcard ? QString() : request.initialName);
+    CenterOver(dialog, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty()) return std::nullopt;
+    return files.front();
+}
+
+std::optional<QString> QtPrompts::GetOpenFileName(QWidget* parent,
+                                                  const FileDialogRequest& request) {
+    if (!m_pOpenDialog) {
+        m_pOpenDialog = std::make_unique<QFileDialog>();
+        m_pOpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
+        // A name that does not exist is passed on; opening it then reports the failure.
+        m_pOpenDialog->setFileMode(QFileDialog::AnyFile);
+        m_pOpenDialog->setWindowModality(Qt::ApplicationModal);
+    }
+    return RunFileDialog(*m_pOpenDialog, parent, request);
+}
+
+std::optional<QString> QtPrompts::GetSaveFileName(QWidget* parent,
+                                                  const FileDialogRequest& request) {
+    if (!m_pSaveDialog) {
+        m_pSaveDialog = std::make_unique<QFileDialog>();
+        m_pSaveDialog->setAcceptMode(QFileDialog::AcceptSave);
+        m_pSaveDialog->setFileMode(QFileDialog::AnyFile);
+        m_pSaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
+        m_pSaveDialog->setWindowModality(Qt::ApplicationModal);
+    }
+    return RunFileDialog(*m_pSaveDialog, parent, request);
+}
+
+QPrinter* QtPrompts::GetPrinter(QWidget* parent) {
+    if (!m_pPrinter) m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!m_pPrintDialog) {
+        m_pPrintDialog = std::make_unique<QPrintDialog>(m_pPrinter.get());
+        m_pPrintDialog->setWindowModality(Qt::ApplicationModal);
+    }
+    CenterOver(*m_pPrintDialog, parent);
+    return m_pPrintDialog->exec() == QDialog::Accepted ? m_pPrinter.get() : nullptr;
+}
+
+int QtPrompts::ExecDialog(QDialog& dialog) {
+    return dialog.exec();
+}

@@ -1,0 +1,47 @@
+#pragma once
+#include <QString>
+#include <optional>
+#include <string>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+// Every message box, file dialog, print dialog and modal dialog run goes through this seam,
+// so that the tests can answer them instead of blocking on them. The application installs
+// the Qt implementation (QtPrompts); tests install a recording one.
+
+enum class MessageIcon { None, Exclamation };
+
+// A file dialog as the commands describe it.
+struct FileDialogRequest {
+    QString filter;       // "Description | pattern||": one entry per description/pattern pair
+    QString initialName;  // preset in the name box; also the default extension ("*.kmd16")
+};
+
+class UiPrompts {
+public:
+    virtual ~UiPrompts() = default;
+
+    // Message box with caption "PRG-715" and an OK button. detail, when given, carries the
+    // system's reason below the fixed text.
+    virtual void MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
+                            const QString& detail) = 0;
+
+    // The chosen path, or nullopt when the dialog was cancelled.
+    virtual std::optional<QString> GetOpenFileName(QWidget* parent,
+                                                   const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> GetSaveFileName(QWidget* parent,
+                                                   const FileDialogRequest& request) = 0;
+
+    // The print dialog: the printer to print on as the user set it up, or nullptr when
+    // cancelled. The printer stays owned by the prompts and is reused for the whole run.
+    virtual QPrinter* GetPrinter(QWidget* parent) = 0;
+
+    // Runs a dialog modally and returns its result (QDialog::Accepted or Rejected).
+    virtual int ExecDialog(QDialog& dialog) = 0;
+};
+
+// The application-wide message box: caption "PRG-715", OK only, exclamation icon.
+void AppMessageBox(UiPrompts& prompts, QWidget* parent, const char* text,
+                   const std::string& detail = {});

@@ -1,0 +1,207 @@
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "UiFixture.h"
+#include "model/Messages.h"
+#include "ui/Commands.h"
+
+namespace {
+
+using enum CommandId;
+
+// "text" for an action, "-" for a separator.
+std::vector<std::string> Entries(const QList<QAction*>& actions) {
+    std::vector<std::string> entries;
+    for (const QAction* action : actions)
+        entries.push_back(action->isSeparator() ? "-" : action->text().toStdString());
+    return entries;
+}
+
+class MainFrame : public UiTest {};
+
+TEST_F(MainFrame, CaptionIsDocumentTitleThenFrameTitle) {
+    Start();
+    EXPECT_EQ(Frame().windowTitle().toStdString(), " PRG-715  - Ver 2.5");
+    EXPECT_TRUE(Frame().isVisible());
+}
+
+TEST_F(MainFrame, MenuBarHasTheExactLabelsOrderSeparatorsAndShortcutTexts) {
+    Start();
+    const QList<QAction*> menus = Frame().menuBar()->actions();
+    ASSERT_EQ(Entries(menus), (std::vector<std::string>{"&File", "&Options", "&Port", "&Help"}));
+    EXPECT_EQ(Entries(menus[0]->menu()->actions()),
+              (std::vector<std::string>{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "-",
+                                        "&Print...\tCtrl+P", "-", "E&xit"}));
+    EXPECT_EQ(Entries(menus[1]->menu()->actions()),
+              (std::vector<std::string>{"&Options\tCtrl+O", "-", "&Read from Radio\tCtrl+R",
+                                        "&Write to Radio\tCtrl+W"}));
+    EXPECT_EQ(Entries(menus[2]->menu()->actions()), (std::vector<std::string>{"&COM1", "&COM2"}));
+    EXPECT_EQ(Entries(menus[3]->menu()->actions()),
+              (std::vector<std::string>{"&About PRG-715..."}));
+}
+
+TEST_F(MainFrame, OnlyNewOpenSaveAndPrintHaveKeys) {
+    Start();
+    EXPECT_EQ(Action(FileNew)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(Action(FileOpen)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(Action(FileSave)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(Action(FilePrint)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    for (CommandId id : {Options, ReadRadio, WriteRadio, AppExit, ComPort1, ComPort2, AppAbout})
+        EXPECT_TRUE(Action(id)->shortcut().isEmpty()) << static_cast<int>(id);
+}
+
+TEST_F(MainFrame, CtrlOOpensAFileEvenWithAPlanAndCtrlRCtrlWDoNothing) {
+    Start();
+    NewPlan(kBandVhf2, false);
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    QSignalSpy options(Action(Options), &QAction::triggered);
+    QSignalSpy read(Action(ReadRadio), &QAction::triggered);
+    QSignalSpy write(Action(WriteRadio), &QAction::triggered);
+
+    prompts.AnswerFileDialog(std::nullopt);
+    QTest::keyClick(&Frame(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(prompts.fileDialogs.size(), 1u);
+    EXPECT_FALSE(prompts.fileDialogs[0].save);
+    EXPECT_EQ(options.count(), 0);
+
+    QTest::keyClick(&Frame(), Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(&Frame(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(read.count(), 0);
+    EXPECT_EQ(write.count(), 0);
+    EXPECT_EQ(prompts.fileDialogs.size(), 1u);
+    EXPECT_EQ(prompts.dialogsRun.size(), 1u);  // only the model dialog of the New above
+}
+
+TEST_F(MainFrame, ToolbarHoldsTheButtonsInGroupsWithIconsAndTooltips) {
+    Start();
+    const QList<QAction*> items = Frame().ToolBar()->actions();
+    std::vector<std::string> tips;
+    for (QAction* action : items) {
+        if (action->isSeparator()) {
+            tips.push_back("-");
+            continue;
+        }
+        tips.push_back(action->toolTip().toStdString());
+        EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
+        EXPECT_NE(Frame().ToolBar()->widgetForAction(action), nullptr);
+    }
+    EXPECT_EQ(tips, (std::vector<std::string>{"New", "-", "Open", "Save", "-", "Read from Radio",
+                                              "Write to Radio", "-", "Option", "-", "Print", "-",
+                                              "About"}));
+}
+
+TEST_F(MainFrame, PlanCommandsAreGreyedInMenuAndToolbarUntilAPlanIsLaidOut) {
+    Start();
+    QToolBar* bar = Frame().ToolBar();
+    for (CommandId id : {FileSave, FilePrint, Options, WriteRadio}) {
+        EXPECT_FALSE(Action(id)->isEnabled()) << static_cast<int>(id);
+        EXPECT_FALSE(bar->widgetForAction(Action(id))->isEnabled()) << static_cast<int>(id);
+    }
+    for (CommandId id : {FileNew, FileOpen, ReadRadio, AppAbout, ComPort1, ComPort2, AppExit})
+        EXPECT_TRUE(Action(id)->isEnabled()) << static_cast<int>(id);
+
+    prompts.ScriptDialog([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    Action(FileNew)->trigger();
+    EXPECT_FALSE(Action(FileSave)->isEnabled()) << "a cancelled New lays out no plan";
+
+    NewPlan(kBandUhf2, true);
+    for (CommandId id : {FileSave, FilePrint, Options, WriteRadio}) {
+        EXPECT_TRUE(Action(id)->isEnabled()) << static_cast<int>(id);
+        EXPECT_TRUE(bar->widgetForAction(Action(id))->isEnabled()) << static_cast<int>(id);
+    }
+}
+
+TEST_F(MainFrame, OpeningAMenuReevaluatesTheRules) {
+    Start();
+    // A dialog of a later feature may lay out a plan behind the frame's back.
+    View().m_bDataReady = 1;
+    Action(FileSave)->setEnabled(false);
+    QMenu* file = Frame().menuBar()->actions().front()->menu();
+    emit file->aboutToShow();
+    EXPECT_TRUE(Action(FileSave)->isEnabled());
+}
+
+TEST_F(MainFrame, StatusBarShowsReadyThenTheLockPanes) {
+    Start();
+    auto* ready = Frame().statusBar()->findChild<QLabel*>(QStringLiteral("readyPane"));
+    ASSERT_NE(ready, nullptr);
+    EXPECT_EQ(ready->text().toStdString(), "Ready");
+    EXPECT_TRUE(ready->isVisible());
+    int lastX = ready->geometry().right();
+    for (const char* name : {"indicatorCaps", "indicatorNum", "indicatorScroll"}) {
+        auto* pane = Frame().statusBar()->findChild<QLabel*>(QString::fromUtf8(name));
+        ASSERT_NE(pane, nullptr) << name;
+        EXPECT_GT(pane->geometry().left(), lastX) << name << " is out of order";
+        lastX = pane->geometry().right();
+        // The offscreen platform does not tell the lock keys' state: greyed.
+        EXPECT_FALSE(pane->isEnabled()) << name;
+    }
+}
+
+TEST_F(MainFrame, HoveringAButtonShowsItsPromptAndReadyReturns) {
+    Start();
+    QWidget* save = Frame().ToolBar()->widgetForAction(Action(FileOpen));
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(save, &enter);
+    EXPECT_EQ(Frame().statusBar()->currentMessage().toStdString(), "Open an existing document");
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(save, &leave);
+    EXPECT_TRUE(Frame().statusBar()->currentMessage().isEmpty());
+    EXPECT_TRUE(Frame().statusBar()->findChild<QLabel*>(QStringLiteral("readyPane"))->isVisible());
+}
+
+TEST_F(MainFrame, HoveringAMenuItemShowsItsPrompt) {
+    Start();
+    QMenu* options = Frame().menuBar()->actions()[1]->menu();
+    options->popup(Frame().mapToGlobal(QPoint(10, 10)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(options));
+    QTest::mouseMove(options, options->actionGeometry(Action(ReadRadio)).center());
+    EXPECT_EQ(Frame().statusBar()->currentMessage().toStdString(), "Read from Radio");
+    options->close();
+}
+
+TEST_F(MainFrame, AboutBoxShowsTheVersionAndClosesWithOk) {
+    Start();
+    prompts.ScriptDialog([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle().toStdString(), "About PRG-715");
+        const auto* version = dialog.findChild<QLabel*>(QStringLiteral("aboutVersion"));
+        ASSERT_NE(version, nullptr);
+        EXPECT_EQ(version->text().toStdString(), "PRG-715 Version 2.5");
+        const auto* line = dialog.findChild<QLabel*>(QStringLiteral("aboutLine"));
+        ASSERT_NE(line, nullptr);
+        EXPECT_FALSE(line->text().isEmpty());
+        const auto* icon = dialog.findChild<QLabel*>(QStringLiteral("aboutIcon"));
+        ASSERT_NE(icon, nullptr);
+        EXPECT_FALSE(icon->pixmap().isNull());
+        ClickOk(dialog);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    });
+    Action(AppAbout)->trigger();
+    EXPECT_EQ(prompts.dialogsRun, std::vector<QString>{QStringLiteral("About PRG-715")});
+}
+
+TEST_F(MainFrame, ExitClosesTheWindowWithoutAskingToSave) {
+    Start();
+    NewPlan(kBandVhf2, true);
+    Action(AppExit)->trigger();
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(MainFrame, WindowFitsTheForm) {
+    Start();
+    const QRect form = View().geometry();
+    EXPECT_GE(form.width(), View().sizeHint().width());
+    EXPECT_GE(form.height(), View().sizeHint().height());
+    const QRect grid = View().m_Grid16->geometry();
+    EXPECT_TRUE(View().rect().contains(grid)) << "the 16-channel grid is cut off";
+}
+
+}  // namespace

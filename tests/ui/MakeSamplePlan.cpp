@@ -1,0 +1,20 @@
+// Writes the sample KM161 plan (SamplePlan.h) to the file named on the command line, for
+// scripts/screenshot.sh.
+#include <cstdio>
+
+#include "SamplePlan.h"
+#include "model/DataFile.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FILE.kmd16\n", argv[0]);
+        return 2;
+    }
+    const datafile::FileOutcome outcome = datafile::SaveDocument(SamplePlan16(), argv[1]);
+    if (!outcome.ok) {
+        std::fprintf(stderr, "%s %s: %s\n", outcome.message.c_str(), argv[1],
+                     outcome.detail.c_str());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,75 @@
+#include "RecordingPrompts.h"
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QPrinter>
+
+RecordingPrompts::RecordingPrompts() = default;
+RecordingPrompts::~RecordingPrompts() = default;
+
+void RecordingPrompts::MessageBox(QWidget*, const QString& text, MessageIcon icon,
+                                  const QString& detail) {
+    messages.push_back({text, icon, detail});
+}
+
+std::optional<QString> RecordingPrompts::NextFileAnswer(bool save,
+                                                        const FileDialogRequest& request) {
+    fileDialogs.push_back({save, request});
+    if (m_fileAnswers.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << request.filter.toStdString();
+        return std::nullopt;
+    }
+    const bool cancel = !m_fileAnswers.front().has_value();
+    const QString path = m_fileAnswers.front().value_or(QString());
+    m_fileAnswers.pop_front();
+    if (cancel) return std::nullopt;
+    return path;
+}
+
+std::optional<QString> RecordingPrompts::GetOpenFileName(QWidget*,
+                                                         const FileDialogRequest& request) {
+    return NextFileAnswer(false, request);
+}
+
+std::optional<QString> RecordingPrompts::GetSaveFileName(QWidget*,
+                                                         const FileDialogRequest& request) {
+    return NextFileAnswer(true, request);
+}
+
+void RecordingPrompts::AnswerPrintDialog(bool accept, const QString& pdfPath) {
+    m_printAnswers.emplace_back(accept, pdfPath);
+}
+
+QPrinter* RecordingPrompts::GetPrinter(QWidget*) {
+    ++printDialogs;
+    if (m_printAnswers.empty()) {
+        ADD_FAILURE() << "unexpected print dialog";
+        return nullptr;
+    }
+    const auto [accept, pdfPath] = m_printAnswers.front();
+    m_printAnswers.pop_front();
+    if (!accept) return nullptr;
+    if (!m_pPrinter) m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_pPrinter->setOutputFormat(QPrinter::PdfFormat);
+    m_pPrinter->setOutputFileName(pdfPath);
+    return m_pPrinter.get();
+}
+
+int RecordingPrompts::ExecDialog(QDialog& dialog) {
+    dialogsRun.push_back(dialog.windowTitle());
+    dialog.setResult(QDialog::Rejected);
+    if (m_dialogScripts.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << dialog.windowTitle().toStdString();
+        return QDialog::Rejected;
+    }
+    const DialogScript script = m_dialogScripts.front();
+    m_dialogScripts.pop_front();
+    dialog.show();
+    script(dialog);
+    if (dialog.isVisible()) {
+        ADD_FAILURE() << "the script left the dialog open: " << dialog.windowTitle().toStdString();
+        dialog.reject();
+    }
+    return dialog.result();
+}

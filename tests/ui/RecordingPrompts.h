@@ -1,0 +1,60 @@
+#pragma once
+#include <QString>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "ui/UiPrompts.h"
+
+// The test side of the dialog seam: records every message box and file dialog, answers the
+// file dialogs from a script, and runs each modal dialog shown (not modal) through a script
+// that drives it with QTest like a user. A dialog nobody scripted fails the test.
+class RecordingPrompts final : public UiPrompts {
+public:
+    struct Message {
+        QString text;
+        MessageIcon icon;
+        QString detail;
+    };
+    struct FileDialog {
+        bool save;
+        FileDialogRequest request;
+    };
+    using DialogScript = std::function<void(QDialog&)>;
+
+    RecordingPrompts();
+    ~RecordingPrompts() override;
+
+    void MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
+                    const QString& detail) override;
+    std::optional<QString> GetOpenFileName(QWidget* parent,
+                                           const FileDialogRequest& request) override;
+    std::optional<QString> GetSaveFileName(QWidget* parent,
+                                           const FileDialogRequest& request) override;
+    QPrinter* GetPrinter(QWidget* parent) override;
+    int ExecDialog(QDialog& dialog) override;
+
+    // Answers for the next file dialogs: a path, or nullopt to cancel.
+    void AnswerFileDialog(std::optional<QString> answer) {
+        m_fileAnswers.push_back(std::move(answer));
+    }
+    // Script for the next modal dialog.
+    void ScriptDialog(DialogScript script) { m_dialogScripts.push_back(std::move(script)); }
+    // Whether the next print dialog is confirmed; the printer then writes a PDF to pdfPath.
+    void AnswerPrintDialog(bool accept, const QString& pdfPath = {});
+
+    std::vector<Message> messages;
+    std::vector<FileDialog> fileDialogs;
+    std::vector<QString> dialogsRun;  // window titles, in order
+    int printDialogs = 0;
+
+private:
+    std::optional<QString> NextFileAnswer(bool save, const FileDialogRequest& request);
+
+    std::deque<std::optional<QString>> m_fileAnswers;
+    std::deque<DialogScript> m_dialogScripts;
+    std::deque<std::pair<bool, QString>> m_printAnswers;
+    std::unique_ptr<QPrinter> m_pPrinter;
+};
