@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <chrono>
@@ -109,13 +110,20 @@ std::size_t CCommPort::ReadComm(std::uint8_t* buffer, std::size_t size) {
     return static_cast<std::size_t>(n);
 }
 
-void CCommPort::WaitForData(std::optional<radiolink::LinkTime> deadline, std::stop_token stop) {
+void CCommPort::WaitForData(std::optional<radiolink::LinkTime> deadline, std::stop_token stop,
+                            int atLeast) {
     std::unique_lock lock(m_ArrivalMutex);
-    const auto ready = [this] { return m_QueueRead.GetSize() > 0 || IsLineDown(); };
+    const auto ready = [this, atLeast] {
+        return m_QueueRead.GetSize() >= std::max(atLeast, 1) || IsLineDown();
+    };
     if (deadline)
         m_Arrival.wait_until(lock, stop, *deadline, ready);
     else
         m_Arrival.wait(lock, stop, ready);
+}
+
+radiolink::LinkTime CCommPort::LastArrival() const {
+    return radiolink::LinkTime(radiolink::LinkDuration(m_LastArrival.load()));
 }
 
 bool CCommPort::IsLineDown() const {
@@ -141,6 +149,7 @@ void CCommPort::TakeChunk(const std::uint8_t* chunk, std::size_t count) {
         return;
     }
     for (std::size_t i = 0; i < count; ++i) m_QueueRead.PutByte(chunk[i]);
+    m_LastArrival = std::chrono::steady_clock::now().time_since_epoch().count();
 }
 
 void CCommPort::ThreadWatchComm() {

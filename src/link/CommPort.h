@@ -47,7 +47,9 @@ public:
     std::size_t ReadComm(std::uint8_t* buffer, std::size_t size);
 
     CByteQueue& ReadQueue() override { return m_QueueRead; }
-    void WaitForData(std::optional<radiolink::LinkTime> deadline, std::stop_token stop) override;
+    void WaitForData(std::optional<radiolink::LinkTime> deadline, std::stop_token stop,
+                     int atLeast = 1) override;
+    radiolink::LinkTime LastArrival() const override;
     bool IsLineDown() const override;
 
     bool IsOpen() const { return m_pDevice != nullptr; }
@@ -71,6 +73,7 @@ private:
     std::string m_sDevicePath;
     std::atomic<int> m_bConnected{0};
     std::atomic<bool> m_bLineLost{false};
+    std::atomic<radiolink::LinkDuration::rep> m_LastArrival{0};  // steady_clock ticks
     std::thread m_Thread;
     std::uint16_t m_wPortID = 0;
     int m_nBaud = 0;

@@ -17,9 +17,12 @@ public:
     // Sends and waits until the driver took the bytes; the count taken (0 on failure).
     virtual std::size_t WriteComm(const std::uint8_t* data, std::size_t count) = 0;
     virtual CByteQueue& ReadQueue() = 0;
-    // Returns once a byte waits in the queue, the line is down, `deadline` (none: no limit)
-    // has passed or `stop` was requested: a wait that takes no processor time.
-    virtual void WaitForData(std::optional<LinkTime> deadline, std::stop_token stop) = 0;
+    // Returns once `atLeast` bytes wait in the queue, the line is down, `deadline` (none: no
+    // limit) has passed or `stop` was requested: a wait that takes no processor time.
+    virtual void WaitForData(std::optional<LinkTime> deadline, std::stop_token stop,
+                             int atLeast = 1) = 0;
+    // When the latest byte was put into the queue (the clock's epoch before any).
+    virtual LinkTime LastArrival() const = 0;
     // The port is closed or the device went away: nothing more will arrive.
     virtual bool IsLineDown() const = 0;
     virtual void ClosePort() = 0;

@@ -16,7 +16,7 @@ bool ReceiveBlock(RadioLine& line, LinkClock& clock, const LinkTiming& timing, R
                   std::size_t& position, std::size_t blockStart) {
     const std::size_t end = std::min(blockStart + kBlockBytesOnLine, image.size());
     CByteQueue& queue = line.ReadQueue();
-    LinkTime lastByte = clock.Now();
+    const LinkTime blockStarted = clock.Now();
     while (position < end) {
         const int waiting = queue.GetSize();
         for (int i = 0; i < waiting; ++i) {
@@ -24,13 +24,12 @@ bool ReceiveBlock(RadioLine& line, LinkClock& clock, const LinkTiming& timing, R
             queue.GetByte(byte);
             if (position < end) image[position++] = byte;
         }
-        if (waiting > 0) {
-            lastByte = clock.Now();
-            continue;
-        }
+        if (position >= end) break;
+        const LinkTime lastByte = std::max(blockStarted, line.LastArrival());
         const LinkTime deadline = lastByte + timing.readStallLimit;
         if (line.IsLineDown() || clock.Now() >= deadline) return false;
-        line.WaitForData(deadline, {});
+        // Woken once the rest of the block is there, not for every byte of it.
+        line.WaitForData(deadline, {}, static_cast<int>(end - position));
     }
     return true;
 }

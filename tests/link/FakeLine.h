@@ -45,6 +45,7 @@ public:
 
     void Arrive(const std::vector<std::uint8_t>& bytes) {
         for (std::uint8_t b : bytes) ASSERT_EQ(m_Queue.PutByte(b), 1);
+        if (!bytes.empty()) m_LastArrival = clock.Now();
     }
     void ArriveAfter(radiolink::LinkDuration delay, const std::vector<std::uint8_t>& bytes) {
         m_Later.emplace(clock.Now() + delay, bytes);
@@ -69,9 +70,10 @@ public:
         return m_Queue;
     }
 
-    void WaitForData(std::optional<radiolink::LinkTime> deadline, std::stop_token stop) override {
+    void WaitForData(std::optional<radiolink::LinkTime> deadline, std::stop_token stop,
+                     int atLeast) override {
         DeliverDue();
-        if (m_Queue.GetSize() > 0 || stop.stop_requested() || IsLineDown()) return;
+        if (m_Queue.GetSize() >= atLeast || stop.stop_requested() || IsLineDown()) return;
         std::optional<radiolink::LinkTime> until = deadline;
         if (!m_Later.empty() && (!until || m_Later.begin()->first < *until))
             until = m_Later.begin()->first;
@@ -87,6 +89,7 @@ public:
         clock.AdvanceTo(*until);
         DeliverDue();
     }
+    radiolink::LinkTime LastArrival() const override { return m_LastArrival; }
     bool IsLineDown() const override { return lineDown || closeCount > 0; }
     void ClosePort() override { ++closeCount; }
 
@@ -99,5 +102,6 @@ private:
     }
 
     CByteQueue m_Queue;
+    radiolink::LinkTime m_LastArrival{};
     std::multimap<radiolink::LinkTime, std::vector<std::uint8_t>> m_Later;
 };
