@@ -28,6 +28,7 @@ struct ExchangeOptions {
     // before the answer is checked.
     std::function<void()> onAnswered{};
     // After each block: 64, 128, ... 2112; then 2740 (the full bar) on success only.
+    // Both callbacks run on the thread that runs the exchange: a dialog posts them on.
     std::function<void(int position)> onProgress{};
 };
 
@@ -54,7 +55,8 @@ struct ExchangeResult {
 
 // Sends 0xBB, waits for "6", then takes 33 blocks into `image`, acknowledging each. The image
 // is zeroed first and filled as bytes arrive (partly, when the read ends early); after a good
-// read byte 2112 holds the last block end byte. The port is closed on every way out.
+// read byte 2112 holds the last block end byte. Read it once the exchange has returned (the
+// memory map's copy is taken from it then). The port is closed on every way out.
 ExchangeResult ReadRadio(RadioLine& line, RadioImage& image, const ExchangeOptions& options);
 
 // Sends 0xCC, waits for "c", then sends image bytes 0 to 2111 in 33 paced blocks and looks
