@@ -46,17 +46,16 @@ CChannelDlg::CChannelDlg(CKM42View& view) : QDialog(&view), m_view(view) {
     connect(m_pCancel, &QPushButton::clicked, this, &CChannelDlg::OnCancelClicked);
     connect(m_pClear, &QPushButton::clicked, this, &CChannelDlg::OnClearClicked);
     for (const bool receive : {true, false}) {
-        SignalControls& side = receive ? m_rx : m_tx;
+        const SignalControls& side = receive ? m_rx : m_tx;
         connect(side.types, &QButtonGroup::idClicked, this,
                 [this, receive](int type) { OnTypeClicked(receive, type); });
         connect(side.inverted, &QCheckBox::clicked, this, [this] { ControlsToMembers(); });
-        std::int32_t& ctcss = receive ? m_nRxCtcssSel : m_nTxCtcssSel;
-        std::int32_t& dcs = receive ? m_nRxDcsSel : m_nTxDcsSel;
-        connect(side.ctcssList, &QComboBox::activated, this, [this, &side, &ctcss](int index) {
-            OnListActivated(side.ctcssList, ctcss, index);
-        });
-        connect(side.dcsList, &QComboBox::activated, this,
-                [this, &side, &dcs](int index) { OnListActivated(side.dcsList, dcs, index); });
+        const auto watchList = [this](QComboBox* list, std::int32_t* member) {
+            connect(list, &QComboBox::activated, this,
+                    [this, list, member](int index) { OnListActivated(list, *member, index); });
+        };
+        watchList(side.ctcssList, receive ? &m_nRxCtcssSel : &m_nTxCtcssSel);
+        watchList(side.dcsList, receive ? &m_nRxDcsSel : &m_nTxDcsSel);
     }
 }
 
@@ -65,15 +64,15 @@ void CChannelDlg::WatchBoxes() {
                      [this](Qt::FocusReason reason) { NoteLostClick(reason, !RunRxCheck()); });
     m_pChecks->Watch(m_pTxFreq,
                      [this](Qt::FocusReason reason) { NoteLostClick(reason, !RunTxCheck()); });
-    const auto watchTone = [this](QLineEdit* box, QString& member, int tone) {
-        m_pChecks->Watch(box, [this, box, &member, tone](Qt::FocusReason reason) {
-            NoteLostClick(reason, !RunToneCheck(box, member, tone));
+    const auto watchTone = [this](QLineEdit* box, QString* member, int tone) {
+        m_pChecks->Watch(box, [this, box, member, tone](Qt::FocusReason reason) {
+            NoteLostClick(reason, !RunToneCheck(box, *member, tone));
         });
     };
-    watchTone(m_rx.nsc1Tone, m_strRxNsc1, 1);
-    watchTone(m_tx.nsc1Tone, m_strTxNsc1, 1);
-    watchTone(m_rx.nsc2Tone, m_strRxNsc2, 2);
-    watchTone(m_tx.nsc2Tone, m_strTxNsc2, 2);
+    watchTone(m_rx.nsc1Tone, &m_strRxNsc1, 1);
+    watchTone(m_tx.nsc1Tone, &m_strTxNsc1, 1);
+    watchTone(m_rx.nsc2Tone, &m_strRxNsc2, 2);
+    watchTone(m_tx.nsc2Tone, &m_strTxNsc2, 2);
     for (QLineEdit* box :
          {m_pRxFreq, m_pTxFreq, m_rx.nsc1Tone, m_tx.nsc1Tone, m_rx.nsc2Tone, m_tx.nsc2Tone})
         connect(box, &QLineEdit::textEdited, this, [this] { m_pLostClick = nullptr; });
