@@ -10,11 +10,13 @@
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "model/PortFile.h"
+#include "ui/ChannelDlg.h"
 #include "ui/DialogUnits.h"
 #include "ui/FileDialogs.h"
 #include "ui/GridColumns.h"
 #include "ui/MSFlexGrid.h"
 #include "ui/ModelDlg.h"
+#include "ui/OptionDlg.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -43,6 +45,8 @@ CKM42View::CKM42View(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_prompts(prompts) {
     BuildForm();
     m_pModelDlg = new CModelDlg(*this);  // owned by the view, reused for every New
+    m_pChannelDlg = new CChannelDlg(*this);
+    m_pOptionDlg = new COptionDlg(*this);
 }
 
 CKM42View::~CKM42View() = default;
@@ -166,7 +170,7 @@ void CKM42View::OnFilePrint() {
 }
 
 void CKM42View::OnOptions() {
-    // Filled by the option features editor (COptionDlg).
+    m_pOptionDlg->DoModal();  // the options are not in the grid: nothing to redraw
 }
 
 void CKM42View::OnReadRadio() {
@@ -182,9 +186,9 @@ void CKM42View::OnMemoryMap() {
 }
 
 void CKM42View::OnGridDblClick16() {
-    // Filled by the channel editing: flag toggles and CChannelDlg for m_Grid16's Row/Col.
+    OnGridDblClick(*m_Grid16);
 }
 
 void CKM42View::OnGridDblClick4() {
-    // Filled by the channel editing: flag toggles and CChannelDlg for m_Grid4's Row/Col.
+    OnGridDblClick(*m_Grid4);
 }
