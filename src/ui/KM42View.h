@@ -91,7 +91,8 @@ private:
     void InitGrid(CMSFlexGrid& grid, int channels);
     void FillGrid(CMSFlexGrid& grid, int channels);
     void UpdateGridRow(CMSFlexGrid& grid, int channels, int channel);
-    void UpdateSignalCells(CMSFlexGrid& grid, int channels, int channel, bool receive);
+    void UpdateSignalCells(CMSFlexGrid& grid, int channel, bool receive);
+    void RefreshToneCells(CMSFlexGrid& grid, int channels);
 
     // Editing from the grids: a double-click on a frequency or signalling cell opens the
     // channel editor, one on a flag cell toggles the flag. Each takes the grid that was

@@ -1,5 +1,7 @@
 // The channel grids of the view: set-up, fill from the document, and the row refresh after
 // the channel editor.
+#include <utility>
+
 #include "model/BandTable.h"
 #include "model/PlanText.h"
 #include "ui/GridColumns.h"
@@ -74,8 +76,9 @@ void CKM42View::UpdateGridRow(CMSFlexGrid& grid, int channels, int channel) {
     const ChannelRecord& ch = m_doc.Channel(channel);
     SetCell(grid, channel, kColRxFreq, FrequencyText(ch.m_dRxFreq));
     SetCell(grid, channel, kColTxFreq, FrequencyText(ch.m_dTxFreq));
-    UpdateSignalCells(grid, channels, channel, true);
-    UpdateSignalCells(grid, channels, channel, false);
+    UpdateSignalCells(grid, channel, true);
+    UpdateSignalCells(grid, channel, false);
+    RefreshToneCells(grid, channels);
     // Scan and priority keep their cells while the channel has a frequency: the flag toggles
     // own them.
     if (!ch.InUse()) {
@@ -86,24 +89,23 @@ void CKM42View::UpdateGridRow(CMSFlexGrid& grid, int channels, int channel) {
     SetCell(grid, channel, kColSpacing, SpacingCellText(ch));
 }
 
-void CKM42View::UpdateSignalCells(CMSFlexGrid& grid, int channels, int channel, bool receive) {
-    const auto sideOf = [receive](const ChannelRecord& ch) {
-        return receive ? RxSide(ch) : TxSide(ch);
-    };
-    const int typeCol = receive ? kColRxSquelch : kColTxSquelch;
-    const int valueCol = receive ? kColRxValue : kColTxValue;
-    const SignalSide side = sideOf(m_doc.Channel(channel));
-    const SignalCells cells = SignalCellsFor(side);
-    SetCell(grid, channel, typeCol, cells.squelch);
-    if (cells.value) SetCell(grid, channel, valueCol, *cells.value);
+void CKM42View::UpdateSignalCells(CMSFlexGrid& grid, int channel, bool receive) {
+    const ChannelRecord& ch = m_doc.Channel(channel);
+    const SignalCells cells = SignalCellsFor(receive ? RxSide(ch) : TxSide(ch));
+    SetCell(grid, channel, receive ? kColRxSquelch : kColTxSquelch, cells.squelch);
+    if (cells.value) SetCell(grid, channel, receive ? kColRxValue : kColTxValue, *cells.value);
+}
 
-    // The channel editor writes the non-standard tones into every channel, so every row on
-    // the same tone type shows the new tone too.
-    if (side.squelch != kSquelchNsc1 && side.squelch != kSquelchNsc2) return;
+void CKM42View::RefreshToneCells(CMSFlexGrid& grid, int channels) {
+    // The channel editor writes both non-standard tones into every channel, so every row on a
+    // non-standard tone, either direction, shows the tone now in force (refreshing only rows
+    // of the edited channel's own type and direction left stale tones on screen).
     for (int j = 1; j <= channels; ++j) {
-        const SignalSide other = sideOf(m_doc.Channel(j));
-        if (other.squelch != side.squelch) continue;
-        SetCell(grid, j, valueCol,
-                NscToneText(side.squelch == kSquelchNsc1 ? other.nsc1 : other.nsc2));
+        const ChannelRecord& ch = m_doc.Channel(j);
+        for (const auto& [side, valueCol] : {std::pair{RxSide(ch), int{kColRxValue}},
+                                             std::pair{TxSide(ch), int{kColTxValue}}}) {
+            if (side.squelch == kSquelchNsc1) SetCell(grid, j, valueCol, NscToneText(side.nsc1));
+            if (side.squelch == kSquelchNsc2) SetCell(grid, j, valueCol, NscToneText(side.nsc2));
+        }
     }
 }

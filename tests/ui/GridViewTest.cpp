@@ -192,7 +192,9 @@ TEST_F(GridView, RowRefreshSpreadsTheNonStandardToneToEveryRowOfThatType) {
               (V{"151.6250", "NSC-1", "111.1", "152.0000", "CSQ", "", "", "", "L", "N"}));
     EXPECT_EQ(Cell(grid, 5, 3), "111.1");
     EXPECT_EQ(Cell(grid, 9, 3), "111.1");
-    EXPECT_EQ(Cell(grid, 5, 6), "123.4") << "the transmit side was not NSC-1 on channel 3";
+    // Channel 5 transmits on NSC-1 too: its cell follows the tone now in force, although the
+    // edited channel's transmit side is not NSC-1.
+    EXPECT_EQ(Cell(grid, 5, 6), "111.1");
     EXPECT_EQ(Cell(grid, 9, 9), "H");
     EXPECT_EQ(Cell(grid, 6, 3), " 88.8");
 }
