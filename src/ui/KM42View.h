@@ -7,6 +7,7 @@
 #include "model/KM42Doc.h"
 
 class CMSFlexGrid;
+class CMemoryMapDlg;
 class CModelDlg;
 class QLabel;
 class QPushButton;
@@ -96,5 +97,6 @@ private:
     QLabel* m_pBandCaption = nullptr;
     QPushButton* m_pMemoryMapButton = nullptr;
     CModelDlg* m_pModelDlg = nullptr;
+    CMemoryMapDlg* m_pMemoryMapDlg = nullptr;
     QSize m_formSize;
 };
