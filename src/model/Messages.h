@@ -87,6 +87,28 @@ inline constexpr const char* kImageTooLong = "Not a radio image: %zu bytes, at m
 inline constexpr const char* kImageRx = "RX";
 inline constexpr const char* kImageTx = "TX";
 
+// Radio link: why a port did not open (shown beside "Fail to open PORTn"), and what ended an
+// exchange (shown beside its fixed text by the command line). printf formats.
+inline constexpr const char* kPortNoSuchDevice = "%s: no such device";
+inline constexpr const char* kPortPermissionDenied =
+    "%s: permission denied; members of the group '%s' may use it (usually dialout: "
+    "sudo usermod -aG dialout $USER, then log in again)";
+inline constexpr const char* kPortBusy = "%s: in use by another program";
+inline constexpr const char* kPortNotSerial = "%s: not a serial device";
+inline constexpr const char* kPortSettingsRefused = "%s: the line settings were refused (%s)";
+inline constexpr const char* kPortUnsupportedSettings = "%s: unsupported line settings";
+inline constexpr const char* kPortSystemError = "%s: %s";
+inline constexpr const char* kLinkNoAnswer = "the radio did not answer within %g s";
+inline constexpr const char* kLinkLineLost = "the serial line went away";
+inline constexpr const char* kLinkSendFailed = "could not send to the serial line";
+inline constexpr const char* kLinkWrongAnswer = "the radio answered 0x%02X instead of 0x%02X";
+inline constexpr const char* kLinkBadBlockEnd = "block %d of 33 ended with 0x%02X instead of 0x06";
+inline constexpr const char* kLinkStalled = "block %d of 33 stopped after %d of its 65 bytes";
+inline constexpr const char* kLinkNotConfirmed = "the radio did not confirm the write";
+inline constexpr const char* kLinkWrongConfirmation =
+    "the radio confirmed with 0x%02X instead of 0x36";
+inline constexpr const char* kLinkCancelled = "cancelled while waiting for the radio";
+
 }  // namespace msg
 
 // Desktop application shell: port choice at start-up, About box

@@ -13,12 +13,14 @@
 #include "model/PortFile.h"
 #include "report/ReportLayout.h"
 #include "report/ReportPainter.h"
+#include "ui/ChannelDlg.h"
 #include "ui/DialogUnits.h"
 #include "ui/FileDialogs.h"
 #include "ui/GridColumns.h"
 #include "ui/MSFlexGrid.h"
 #include "ui/MemoryMapDlg.h"
 #include "ui/ModelDlg.h"
+#include "ui/OptionDlg.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -47,6 +49,8 @@ CKM42View::CKM42View(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_prompts(prompts) {
     BuildForm();
     m_pModelDlg = new CModelDlg(*this);  // owned by the view, reused for every New
+    m_pChannelDlg = new CChannelDlg(*this);
+    m_pOptionDlg = new COptionDlg(*this);
 }
 
 CKM42View::~CKM42View() = default;
@@ -180,7 +184,7 @@ void CKM42View::OnFilePrint() {
 }
 
 void CKM42View::OnOptions() {
-    // Filled by the option features editor (COptionDlg).
+    m_pOptionDlg->DoModal();  // the options are not in the grid: nothing to redraw
 }
 
 void CKM42View::OnReadRadio() {
@@ -199,9 +203,9 @@ void CKM42View::OnMemoryMap() {
 }
 
 void CKM42View::OnGridDblClick16() {
-    // Filled by the channel editing: flag toggles and CChannelDlg for m_Grid16's Row/Col.
+    OnGridDblClick(*m_Grid16);
 }
 
 void CKM42View::OnGridDblClick4() {
-    // Filled by the channel editing: flag toggles and CChannelDlg for m_Grid4's Row/Col.
+    OnGridDblClick(*m_Grid4);
 }

@@ -6,9 +6,11 @@
 
 #include "model/KM42Doc.h"
 
+class CChannelDlg;
 class CMSFlexGrid;
 class CMemoryMapDlg;
 class CModelDlg;
+class COptionDlg;
 class QLabel;
 class QPushButton;
 class UiPrompts;
@@ -92,11 +94,23 @@ private:
     void UpdateGridRow(CMSFlexGrid& grid, int channels, int channel);
     void UpdateSignalCells(CMSFlexGrid& grid, int channels, int channel, bool receive);
 
+    // Editing from the grids: a double-click on a frequency or signalling cell opens the
+    // channel editor, one on a flag cell toggles the flag. Each takes the grid that was
+    // double-clicked, its column and row (the channel number).
+    void OnGridDblClick(CMSFlexGrid& grid);
+    void EditChannel(CMSFlexGrid& grid, int col, int row);
+    void ToggleScan(CMSFlexGrid& grid, int col, int row);
+    void TogglePriority(CMSFlexGrid& grid, int col, int row);
+    void TogglePower(CMSFlexGrid& grid, int col, int row);
+    void ToggleSpacing(CMSFlexGrid& grid, int col, int row);
+
     CKM42Doc& m_doc;
     UiPrompts& m_prompts;
     QLabel* m_pBandCaption = nullptr;
     QPushButton* m_pMemoryMapButton = nullptr;
     CModelDlg* m_pModelDlg = nullptr;
     CMemoryMapDlg* m_pMemoryMapDlg = nullptr;
+    CChannelDlg* m_pChannelDlg = nullptr;
+    COptionDlg* m_pOptionDlg = nullptr;
     QSize m_formSize;
 };

@@ -10,6 +10,8 @@ const char* SetUsage();
 int RunEncode(ArgList& args);
 int RunDecode(ArgList& args);
 int RunDump(ArgList& args);
+int RunRead(ArgList& args);
+int RunWrite(ArgList& args);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -24,6 +26,10 @@ const std::vector<Command>& Commands() {
         {"decode", "turn a radio image into a plan, as Read from Radio would",
          "decode IMAGE -o FILE", RunDecode},
         {"dump", "print a radio image in hexadecimal, 16 bytes a line", "dump IMAGE", RunDump},
+        {"read", "read a radio's memory into a plan file, as Read from Radio does",
+         "read --port DEVICE|COM1|COM2 -o FILE [--image IMAGE] [--timeout S]", RunRead},
+        {"write", "write a plan file into a radio, as Write to Radio does",
+         "write --port DEVICE|COM1|COM2 FILE [--image IMAGE] [--timeout S]", RunWrite},
     };
     return commands;
 }

@@ -1,0 +1,151 @@
+// prg715_bench_link: a read and a write at the radio's real pace, against the virtual radio
+// in a child process, so the figures below are this process's alone. Prints the wall time
+// of each exchange against its floor and the processor time the exchange used.
+//
+// Floors, with T = one byte on a 2400-baud 8N1 line (10 bits, 4.167 ms):
+//   read:  the radio's answer and its 33 blocks of 65 bytes, each block started by an
+//          acknowledgement that itself takes T to arrive: 2180 T, plus the 100 ms pause
+//          before the start byte.
+//   write: the protocol's pauses, 100 ms + 33 x (64 x 8 ms + 50 ms) = 18.646 s, plus 2 T
+//          for the request and the radio's answer.
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "link/CommPort.h"
+#include "link/Exchange.h"
+#include "link/VirtualRadio.h"
+
+namespace {
+
+using namespace radiolink;
+using Seconds = std::chrono::duration<double>;
+
+constexpr double kTargetOverFloor = 0.02;
+constexpr double kTargetCpuShare = 0.02;
+
+double ProcessCpuSeconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+LineImage SampleMemory() {
+    LineImage memory{};
+    for (std::size_t i = 0; i < memory.size(); ++i)
+        memory[i] = static_cast<std::uint8_t>(i * 37 + i / 64);
+    return memory;
+}
+
+struct RadioProcess {
+    pid_t pid = -1;
+    int stopPipe = -1;
+    std::string device;
+};
+
+// The radio runs in a child forked before this process starts any thread.
+RadioProcess StartRadioProcess(const LineImage& memory) {
+    int pathPipe[2];
+    int stopPipe[2];
+    if (::pipe(pathPipe) != 0 || ::pipe(stopPipe) != 0) return {};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(pathPipe[0]);
+        ::close(stopPipe[1]);
+        CVirtualRadio radio(memory, {});
+        std::string error;
+        if (!radio.Start(error)) ::_exit(1);
+        const std::string path = radio.DevicePath() + "\n";
+        if (::write(pathPipe[1], path.data(), path.size()) < 0) ::_exit(1);
+        char ignored = 0;
+        while (::read(stopPipe[0], &ignored, 1) > 0) {
+        }
+        radio.Stop();
+        ::_exit(0);
+    }
+    ::close(pathPipe[1]);
+    ::close(stopPipe[0]);
+    RadioProcess radio{pid, stopPipe[1], {}};
+    char c = 0;
+    while (::read(pathPipe[0], &c, 1) == 1 && c != '\n') radio.device += c;
+    ::close(pathPipe[0]);
+    return radio;
+}
+
+struct Figures {
+    double wall = 0;
+    double cpu = 0;
+};
+
+template <typename Exchange>
+Figures Measure(Exchange exchange) {
+    const double cpuBefore = ProcessCpuSeconds();
+    const auto before = std::chrono::steady_clock::now();
+    exchange();
+    Figures f;
+    f.wall = Seconds(std::chrono::steady_clock::now() - before).count();
+    f.cpu = ProcessCpuSeconds() - cpuBefore;
+    return f;
+}
+
+bool Report(const char* name, const Figures& f, double floor) {
+    const double over = f.wall / floor - 1.0;
+    const double share = f.cpu / f.wall;
+    std::printf(
+        "%-6s wall %7.3f s   floor %7.3f s   over floor %+6.2f %%   CPU %6.1f ms = %5.2f %% of a "
+        "core\n",
+        name, f.wall, floor, over * 100.0, f.cpu * 1000.0, share * 100.0);
+    return over <= kTargetOverFloor && share <= kTargetCpuShare;
+}
+
+}  // namespace
+
+int main() {
+    const double byteTime = Seconds(proto::kByteTime).count();
+    const double readFloor = 0.100 + 2180 * byteTime;
+    const double writeFloor = 0.100 + 33 * (64 * 0.008 + 0.050) + 2 * byteTime;
+
+    const LineImage memory = SampleMemory();
+    RadioProcess radio = StartRadioProcess(memory);
+    if (radio.device.empty()) {
+        std::fprintf(stderr, "prg715_bench_link: the virtual radio did not start\n");
+        return 1;
+    }
+    std::printf("virtual radio on %s, paced at 2400 baud\n", radio.device.c_str());
+
+    CCommPort port;
+    RadioImage readImage{};
+    ExchangeResult readResult;
+    const Figures read = Measure([&] {
+        if (port.OpenPort(radio.device, proto::kBaud, 0, kParityNone, kOneStopBit) == 1)
+            readResult = ReadRadio(port, readImage, {});
+    });
+
+    RadioImage writeImage{};
+    std::copy(memory.rbegin(), memory.rend(), writeImage.begin());
+    ExchangeResult writeResult;
+    const Figures write = Measure([&] {
+        if (port.OpenPort(radio.device, proto::kBaud, 0, kParityNone, kOneStopBit) == 1)
+            writeResult = WriteRadio(port, writeImage, {});
+    });
+
+    ::close(radio.stopPipe);
+    int status = 0;
+    ::waitpid(radio.pid, &status, 0);
+
+    const bool readGood = readResult.outcome == ExchangeOutcome::Complete &&
+                          std::equal(memory.begin(), memory.end(), readImage.begin());
+    const bool writeGood = writeResult.outcome == ExchangeOutcome::Complete;
+    std::printf("read   %s\nwrite  %s\n", readGood ? "complete, image as sent" : "FAILED",
+                writeGood ? "complete, confirmed" : "FAILED");
+    bool onTarget = Report("read", read, readFloor);
+    onTarget = Report("write", write, writeFloor) && onTarget;
+    std::printf("targets: within %.0f %% of the floor, under %.0f %% of one core: %s\n",
+                kTargetOverFloor * 100, kTargetCpuShare * 100, onTarget ? "met" : "MISSED");
+    return readGood && writeGood ? 0 : 1;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// Steps shared by the read and the write exchange (internal to link/).
+#include <optional>
+
+#include "link/Exchange.h"
+
+namespace radiolink::steps {
+
+// Closes the port however the exchange ends.
+class PortCloser {
+public:
+    explicit PortCloser(RadioLine& line) : m_Line(line) {}
+    ~PortCloser() { m_Line.ClosePort(); }
+    PortCloser(const PortCloser&) = delete;
+    PortCloser& operator=(const PortCloser&) = delete;
+
+private:
+    RadioLine& m_Line;
+};
+
+inline LinkClock& ClockOf(const ExchangeOptions& options) {
+    return options.clock != nullptr ? *options.clock : SteadyLinkClock();
+}
+
+inline bool SendByte(RadioLine& line, std::uint8_t byte) {
+    return line.WriteComm(&byte, 1) == 1;
+}
+
+// One poll: takes every byte waiting. The first byte taken (nullopt when none) is returned,
+// the others are dropped.
+std::optional<std::uint8_t> PollFirst(CByteQueue& queue);
+
+// Sends the request and waits for the radio's first non-zero answer byte. nullopt when the
+// exchange ends here; `result` then holds the outcome.
+std::optional<std::uint8_t> RequestAndAwaitAnswer(RadioLine& line, std::uint8_t request,
+                                                  const ExchangeOptions& options,
+                                                  ExchangeResult& result);
+
+// Sets the result's outcome and, for failures, its detail.
+void Fail(ExchangeResult& result, ExchangeOutcome outcome, std::string detail);
+
+}  // namespace radiolink::steps

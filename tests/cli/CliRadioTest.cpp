@@ -1,0 +1,219 @@
+// prg715-cli read / write against a virtual radio, and prg715-radio-sim as a program.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "../support/RunProgram.h"
+#include "../support/SpawnProgram.h"
+#include "../support/TempDir.h"
+#include "codec/ImageCodec.h"
+#include "link/CommPort.h"
+#include "link/DemoRadio.h"
+#include "link/VirtualRadio.h"
+#include "model/DataFile.h"
+#include "model/Messages.h"
+#include "model/PlanText.h"
+
+using namespace radiolink;
+
+namespace {
+
+ProgramResult Cli(const std::vector<std::string>& args) {
+    return RunProgram(PRG715_CLI, args);
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+std::vector<std::uint8_t> Bytes(const LineImage& memory) {
+    return {memory.begin(), memory.end()};
+}
+
+LineImage Encoded(const CKM42Doc& doc) {
+    RadioImage image{};
+    EncodeImage(doc, image);
+    LineImage memory{};
+    std::copy_n(image.begin(), memory.size(), memory.begin());
+    return memory;
+}
+
+CKM42Doc PlanFile(const std::string& path) {
+    CKM42Doc doc;
+    EXPECT_TRUE(datafile::OpenDocument(doc, path).ok) << path;
+    return doc;
+}
+
+// What the user sees of every channel: the grid's cell texts.
+void ExpectSameChannels(const CKM42Doc& got, const CKM42Doc& expected) {
+    ASSERT_EQ(got.ChannelCount(), expected.ChannelCount());
+    for (int n = 1; n <= expected.ChannelCount(); ++n)
+        EXPECT_EQ(ChannelRowTexts(got.Channel(n)), ChannelRowTexts(expected.Channel(n)))
+            << "channel " << n;
+}
+
+class CliRadio : public ::testing::Test {
+protected:
+    void StartRadio(const LineImage& memory, RadioFaults faults = {}) {
+        CVirtualRadio::Options options;
+        options.paced = false;
+        options.faults = faults;
+        radio = std::make_unique<CVirtualRadio>(memory, options);
+        std::string error;
+        ASSERT_TRUE(radio->Start(error)) << error;
+    }
+    const std::string& Device() const { return radio->DevicePath(); }
+
+    TempDir dir;
+    std::unique_ptr<CVirtualRadio> radio;
+};
+
+// --- Good transfers --------------------------------------------------------------------------
+
+TEST_F(CliRadio, ReadSavesThePlanTheRadioHolds) {
+    const RadioModel& model = *FindRadioModel("KM161");
+    StartRadio(DemoImage(model));
+    const ProgramResult r = Cli({"read", "--port", Device(), "-o", dir.File("shop")});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, msg::kReadComplete));
+    EXPECT_TRUE(Contains(r.err, msg::kReading));
+    const CKM42Doc got = PlanFile(dir.File("shop.kmd16"));
+    EXPECT_EQ(got.m_nBand, model.band);
+    ExpectSameChannels(got, DemoPlan(model));
+}
+
+TEST_F(CliRadio, ReadKeepsTheImageItReceivedWhenAsked) {
+    const LineImage memory = DemoImage(*FindRadioModel("KM42"));
+    StartRadio(memory);
+    const ProgramResult r = Cli(
+        {"read", "--port", Device(), "-o", dir.File("p.kmd04"), "--image", dir.File("radio.img")});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(ReadBytes(dir.File("radio.img")), Bytes(memory));
+    ExpectSameChannels(PlanFile(dir.File("p.kmd04")), DemoPlan(*FindRadioModel("KM42")));
+}
+
+// --- Failures --------------------------------------------------------------------------------
+
+TEST_F(CliRadio, SilentRadioFailsAfterTheTimeOut) {
+    RadioFaults faults;
+    faults.silent = true;
+    StartRadio(DemoImage(*FindRadioModel("KM41")), faults);
+    const ProgramResult r =
+        Cli({"read", "--port", Device(), "-o", dir.File("x"), "--timeout", "0.3"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, msg::kCheckRadio)) << r.err;
+    EXPECT_TRUE(Contains(r.err, "0.3 s")) << r.err;
+}
+
+TEST_F(CliRadio, BrokenBlockFailsWithRetryAndWritesNoPlan) {
+    RadioFaults faults;
+    faults.badEndBlock = 5;
+    StartRadio(DemoImage(*FindRadioModel("KM41")), faults);
+    const ProgramResult r = Cli({"read", "--port", Device(), "-o", dir.File("x.kmd04")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, msg::kRetry)) << r.err;
+    EXPECT_TRUE(Contains(r.err, "block 5")) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("x.kmd04")));
+}
+
+TEST_F(CliRadio, RefusedWriteFailsWithCheckRadio) {
+    RadioFaults faults;
+    faults.wrongAnswer = 0x36;  // the read's answer
+    StartRadio(DemoImage(*FindRadioModel("KM41")), faults);
+    ASSERT_EQ(Cli({"new", "--model", "KM41", "-o", dir.File("p.kmd04")}).exitCode, 0);
+    const ProgramResult r = Cli({"write", "--port", Device(), dir.File("p.kmd04")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, msg::kCheckRadio)) << r.err;
+    EXPECT_FALSE(Contains(r.out, msg::kWriteComplete));
+    EXPECT_EQ(radio->Memory(), DemoImage(*FindRadioModel("KM41")));
+}
+
+TEST_F(CliRadio, PlanTheRadioCannotHoldIsRefusedBeforeTheLineIsOpened) {
+    CKM42Doc plan = DemoPlan(*FindRadioModel("KM42"));
+    plan.Channel(1).m_nRxCtcss = 99;  // no such tone
+    plan.Channel(1).m_nRxSquelch = kSquelchCtcss;
+    ASSERT_TRUE(datafile::SaveDocument(plan, dir.File("bad.kmd04")).ok);
+    const ProgramResult r = Cli({"write", "--port", "/dev/prg715-no-port", dir.File("bad.kmd04")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, "Channel 1")) << r.err;
+    EXPECT_FALSE(Contains(r.err, "no such device")) << r.err;
+}
+
+TEST_F(CliRadio, PortThatCannotBeOpenedGivesItsReason) {
+    ASSERT_EQ(Cli({"new", "--model", "KM41", "-o", dir.File("p.kmd04")}).exitCode, 0);
+    ProgramResult r = Cli({"write", "--port", "/dev/prg715-no-port", dir.File("p.kmd04")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, "/dev/prg715-no-port: no such device")) << r.err;
+
+    StartRadio(DemoImage(*FindRadioModel("KM41")));
+    CCommPort holder;
+    ASSERT_EQ(holder.OpenPort(Device(), 2400, 0, 0, 0), 1);
+    r = Cli({"read", "--port", Device(), "-o", dir.File("x")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, "in use")) << r.err;
+}
+
+TEST_F(CliRadio, BadUsageIsRefusedBeforeTouchingAPort) {
+    EXPECT_EQ(Cli({"read", "-o", dir.File("x")}).exitCode, 2);
+    EXPECT_EQ(Cli({"read", "--port", "COM1"}).exitCode, 2);
+    EXPECT_EQ(Cli({"read", "--port", "COM1", "-o", "x", "--timeout", "soon"}).exitCode, 2);
+    EXPECT_EQ(Cli({"read", "--port", "COM1", "-o", "x", "--timeout", "0"}).exitCode, 2);
+    EXPECT_EQ(Cli({"write", "--port", "COM1"}).exitCode, 2);
+}
+
+// --- prg715-radio-sim ------------------------------------------------------------------------
+
+TEST(RadioSimProgram, ServesItsModelsPlanAndKeepsAWriteInItsImageFile) {
+    TempDir dir;
+    const std::string image = dir.File("radio.img");
+    const std::string link = dir.File("ttyRADIO");
+    SpawnedProgram sim(PRG715_RADIO_SIM,
+                       {"--no-pacing", "--model", "KM41", "--image", image, "--link", link});
+    const std::string device = sim.FirstLine();
+    ASSERT_FALSE(device.empty());
+    EXPECT_EQ(std::filesystem::read_symlink(link), device);
+    EXPECT_EQ(ReadBytes(image), Bytes(DemoImage(*FindRadioModel("KM41"))));
+
+    ProgramResult r = Cli({"read", "--port", link, "-o", dir.File("got")});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    ExpectSameChannels(PlanFile(dir.File("got.kmd04")), DemoPlan(*FindRadioModel("KM41")));
+
+    // A write at the radio's own pace: the plan, the bytes the CLI kept and the radio's
+    // image file agree, and reading back gives the plan again.
+    const CKM42Doc plan = DemoPlan(*FindRadioModel("KM162"));
+    ASSERT_TRUE(datafile::SaveDocument(plan, dir.File("plan.kmd16")).ok);
+    r = Cli({"write", "--port", device, dir.File("plan.kmd16"), "--image", dir.File("sent.img")});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, msg::kWriteComplete));
+    EXPECT_TRUE(Contains(r.err, msg::kWriting));
+    EXPECT_EQ(ReadBytes(dir.File("sent.img")), Bytes(Encoded(plan)));
+    EXPECT_EQ(ReadBytes(image), Bytes(Encoded(plan)));
+    ASSERT_EQ(Cli({"read", "--port", device, "-o", dir.File("back")}).exitCode, 0);
+    ExpectSameChannels(PlanFile(dir.File("back.kmd16")), plan);
+
+    EXPECT_EQ(sim.Stop(), 0);
+    EXPECT_FALSE(std::filesystem::is_symlink(link));
+}
+
+TEST(RadioSimProgram, FaultOptionReachesTheLine) {
+    TempDir dir;
+    SpawnedProgram sim(PRG715_RADIO_SIM, {"--no-pacing", "--wrong-answer", "41"});
+    const std::string device = sim.FirstLine();
+    ASSERT_FALSE(device.empty());
+    const ProgramResult r = Cli({"read", "--port", device, "-o", dir.File("x")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, msg::kCheckRadio)) << r.err;
+    EXPECT_TRUE(Contains(r.err, "0x41")) << r.err;
+}
+
+TEST(RadioSimProgram, RefusesAnImageFileOfTheWrongSize) {
+    TempDir dir;
+    WriteBytes(dir.File("short.img"), std::vector<unsigned char>(100, 0));
+    const ProgramResult r = RunProgram(PRG715_RADIO_SIM, {"--image", dir.File("short.img")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, "2112")) << r.err;
+    EXPECT_EQ(ReadBytes(dir.File("short.img")).size(), 100u);  // left as it was
+}
+
+}  // namespace
