@@ -118,3 +118,8 @@ inline constexpr const char* kPortFileUnreadable =
 inline constexpr const char* kAboutSecondLine =
     "Programming tool for the KM41, KM42, KM161 and KM162 radios";
 }  // namespace msg
+
+// Desktop File > Print
+namespace msg {
+inline constexpr const char* kCannotPrintReport = "Cannot Print Report!";
+}  // namespace msg

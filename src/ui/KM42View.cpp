@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 
 #include "model/BandTable.h"
@@ -10,11 +11,14 @@
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "model/PortFile.h"
+#include "report/ReportLayout.h"
+#include "report/ReportPainter.h"
 #include "ui/ChannelDlg.h"
 #include "ui/DialogUnits.h"
 #include "ui/FileDialogs.h"
 #include "ui/GridColumns.h"
 #include "ui/MSFlexGrid.h"
+#include "ui/MemoryMapDlg.h"
 #include "ui/ModelDlg.h"
 #include "ui/OptionDlg.h"
 #include "ui/UiPrompts.h"
@@ -166,7 +170,17 @@ void CKM42View::OnFileSave() {
 }
 
 void CKM42View::OnFilePrint() {
-    // Filled by the data report: printer from m_prompts.GetPrinter(), pages from the report.
+    QPrinter* printer = m_prompts.GetPrinter(this);
+    if (printer == nullptr) return;  // cancelled: nothing printed, nothing said
+    if (PrintReport(BuildDataReport(m_doc), *printer)) return;
+    // Printers report their own faults; what cannot even begin (a PDF file in a folder that
+    // cannot be written) would otherwise pass without a word.
+    const QString target =
+        printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
+    AppMessageBox(m_prompts, this, msg::kCannotPrintReport,
+                  QStringLiteral("%1: %2")
+                      .arg(target, QString::fromUtf8(msg::kReportNotDrawn))
+                      .toStdString());
 }
 
 void CKM42View::OnOptions() {
@@ -182,7 +196,10 @@ void CKM42View::OnWriteRadio() {
 }
 
 void CKM42View::OnMemoryMap() {
-    // Filled by the memory map dialog (CMemoryMapDlg) showing m_ImageCopy.
+    // Made at first use and kept: its 2958 cells would cost every start-up time and memory
+    // for a dialog that only the hidden button opens.
+    if (m_pMemoryMapDlg == nullptr) m_pMemoryMapDlg = new CMemoryMapDlg(*this);
+    m_pMemoryMapDlg->DoModal();
 }
 
 void CKM42View::OnGridDblClick16() {

@@ -8,6 +8,7 @@
 
 class CChannelDlg;
 class CMSFlexGrid;
+class CMemoryMapDlg;
 class CModelDlg;
 class COptionDlg;
 class QLabel;
@@ -109,6 +110,7 @@ private:
     QLabel* m_pBandCaption = nullptr;
     QPushButton* m_pMemoryMapButton = nullptr;
     CModelDlg* m_pModelDlg = nullptr;
+    CMemoryMapDlg* m_pMemoryMapDlg = nullptr;
     CChannelDlg* m_pChannelDlg = nullptr;
     COptionDlg* m_pOptionDlg = nullptr;
     QSize m_formSize;

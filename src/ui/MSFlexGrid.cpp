@@ -94,7 +94,10 @@ void CMSFlexGrid::SetCol(long col) {
 }
 
 void CMSFlexGrid::SetText(const QString& text) {
-    if (QTableWidgetItem* cell = Item(m_nRow, m_nCol)) cell->setText(text);
+    QTableWidgetItem* cell = Item(m_nRow, m_nCol);
+    if (cell == nullptr) return;
+    cell->setText(text);
+    ShowInHeader(m_nRow, m_nCol);
 }
 
 QString CMSFlexGrid::GetTextMatrix(long row, long col) const {
@@ -118,7 +121,11 @@ void CMSFlexGrid::SetColAlignment(long col, short alignment) {
     if (col < 0 || col >= columnCount()) return;
     m_colAlignment[static_cast<std::size_t>(col)] = alignment;
     const Qt::Alignment qt = QtAlignment(alignment);
-    for (int r = 0; r < rowCount(); ++r) Item(r, col)->setTextAlignment(qt);
+    for (int r = 0; r < rowCount(); ++r) {
+        Item(r, col)->setTextAlignment(qt);
+        if (col == 0) ShowInHeader(r, col);
+    }
+    if (col != 0) ShowInHeader(0, col);
 }
 
 short CMSFlexGrid::GetColAlignment(long col) const {
@@ -129,7 +136,9 @@ short CMSFlexGrid::GetColAlignment(long col) const {
 void CMSFlexGrid::SetColWidth(long col, long twips) {
     if (col < 0 || col >= columnCount() || twips < 0) return;
     m_colWidthTwips[static_cast<std::size_t>(col)] = twips;
-    setColumnWidth(static_cast<int>(col), TwipsToPixels(twips, logicalDpiX()));
+    const int pixels = TwipsToPixels(twips, logicalDpiX());
+    setColumnWidth(static_cast<int>(col), pixels);
+    if (m_bFrozen && col == 0) verticalHeader()->setFixedWidth(pixels);
 }
 
 long CMSFlexGrid::GetColWidth(long col) const {
@@ -171,4 +180,38 @@ Qt::Alignment CMSFlexGrid::QtAlignment(short alignment) {
 
 int CMSFlexGrid::TwipsToPixels(long twips, int dotsPerInch) {
     return static_cast<int>(std::lround(static_cast<double>(twips) * dotsPerInch / kTwipsPerInch));
+}
+
+void CMSFlexGrid::FreezeFixedCells() {
+    if (m_bFrozen || rowCount() == 0 || columnCount() == 0) return;
+    m_bFrozen = true;
+    setRowHidden(0, true);
+    setColumnHidden(0, true);
+    setCornerButtonEnabled(false);
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        header->setSectionsClickable(false);
+        header->setHighlightSections(false);
+        header->show();
+    }
+    verticalHeader()->setFixedWidth(TwipsToPixels(m_colWidthTwips.front(), logicalDpiX()));
+    for (int c = 1; c < columnCount(); ++c) ShowInHeader(0, c);
+    for (int r = 1; r < rowCount(); ++r) ShowInHeader(r, 0);
+}
+
+// Row 0's cell of a column is that column's header; column 0's cell of a row, the row's.
+void CMSFlexGrid::ShowInHeader(long row, long col) {
+    if (!m_bFrozen || (row == 0) == (col == 0) || !IsCell(row, col)) return;
+    const bool columnHeader = row == 0;
+    const int section = static_cast<int>(columnHeader ? col : row);
+    QTableWidgetItem* header =
+        columnHeader ? horizontalHeaderItem(section) : verticalHeaderItem(section);
+    if (header == nullptr) {
+        header = new QTableWidgetItem;  // owned by the table
+        if (columnHeader)
+            setHorizontalHeaderItem(section, header);
+        else
+            setVerticalHeaderItem(section, header);
+    }
+    header->setText(GetTextMatrix(row, col));
+    header->setTextAlignment(QtAlignment(GetColAlignment(col)));
 }

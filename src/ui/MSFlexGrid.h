@@ -51,6 +51,12 @@ public:
     static Qt::Alignment QtAlignment(short alignment);
     static int TwipsToPixels(long twips, int dotsPerInch);
 
+    // Shows row 0 and column 0 in the table's own headers, which stay in view while the other
+    // cells scroll. Row 0 and Col 0 still address the fixed cells: their texts, the column
+    // alignments and column 0's width carry over to the headers (their colours do not).
+    void FreezeFixedCells();
+    bool FixedCellsFrozen() const { return m_bFrozen; }
+
 signals:
     // A cell was double-clicked; Row and Col name it.
     void DblClick();
@@ -59,9 +65,11 @@ private:
     bool IsCell(long row, long col) const;
     QTableWidgetItem* Item(long row, long col) const;
     void MakeCurrent(int row, int col);
+    void ShowInHeader(long row, long col);
 
     long m_nRow = 1;
     long m_nCol = 1;
     std::vector<short> m_colAlignment;
     std::vector<long> m_colWidthTwips;
+    bool m_bFrozen = false;
 };

@@ -96,10 +96,35 @@ std::optional<QString> QtPrompts::GetSaveFileName(QWidget* parent,
     return RunFileDialog(*m_pSaveDialog, parent, request);
 }
 
+namespace {
+
+// The report is always printed whole. Where CUPS can pick pages on the server, Qt's dialog
+// brings its page range back even without PrintPageRange (and hands the pages typed there to
+// the print server), so the range box goes each time the dialog shows.
+class CAllPagesPrintDialog final : public QPrintDialog {
+public:
+    explicit CAllPagesPrintDialog(QPrinter& printer) : QPrintDialog(&printer) {
+        setOptions(PrintToFile | PrintShowPageSize | PrintCollateCopies);
+    }
+
+    void setVisible(bool visible) override {
+        if (visible) printer()->setPrintRange(QPrinter::AllPages);  // "Print all" checked
+        QPrintDialog::setVisible(visible);
+        if (!visible) return;
+        if (auto* range = findChild<QWidget*>(QStringLiteral("gbPrintRange"))) range->hide();
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<QPrintDialog> MakePrintDialog(QPrinter& printer) {
+    return std::make_unique<CAllPagesPrintDialog>(printer);
+}
+
 QPrinter* QtPrompts::GetPrinter(QWidget* parent) {
     if (!m_pPrinter) m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!m_pPrintDialog) {
-        m_pPrintDialog = std::make_unique<QPrintDialog>(m_pPrinter.get());
+        m_pPrintDialog = MakePrintDialog(*m_pPrinter);
         m_pPrintDialog->setWindowModality(Qt::ApplicationModal);
     }
     CenterOver(*m_pPrintDialog, parent);

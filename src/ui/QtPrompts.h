@@ -6,6 +6,7 @@
 
 class QFileDialog;
 class QPrintDialog;
+class QPrinter;
 
 // The real dialogs. Each file dialog and the print dialog is one object created at its first
 // use and reused for the rest of the run, so it keeps the folder and settings last chosen.
@@ -34,6 +35,10 @@ private:
     std::unique_ptr<QPrinter> m_pPrinter;
     std::unique_ptr<QPrintDialog> m_pPrintDialog;
 };
+
+// The print dialog of File > Print: all pages only (no page range, selection or current
+// page), with the print-to-file choice through which the report becomes a PDF.
+std::unique_ptr<QPrintDialog> MakePrintDialog(QPrinter& printer);
 
 // The dialog filter string turned into Qt name filters ("Description (pattern)").
 QStringList NameFiltersFromFilterString(const QString& filter);
