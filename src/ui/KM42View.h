@@ -4,10 +4,13 @@
 #include <array>
 #include <cstdint>
 
+#include "link/CommPort.h"
 #include "model/KM42Doc.h"
 
 class CMSFlexGrid;
 class CModelDlg;
+class CReadDlg;
+class CWriteDlg;
 class QLabel;
 class QPushButton;
 class UiPrompts;
@@ -55,6 +58,10 @@ public:
     // Pushes the members to the form (the band caption).
     void MembersToControls();
 
+    // Opens COM1 or COM2, as the document's m_nComPort says, for a read or write: 2 when
+    // open, 1 when not (the message, with the system's reason, has been shown).
+    int OpenRadioPort();
+
     QSize sizeHint() const override;
 
     // Members, as the dialogs and commands use them.
@@ -65,6 +72,7 @@ public:
     std::array<std::uint8_t, kImageCopySize> m_ImageCopy{};
     std::int32_t m_bCom1 = 1;       // mirror of the port choice: 1 COM1, 0 COM2
     std::int32_t m_bDataReady = 0;  // 1 once a plan is laid out in a grid
+    CCommPort m_CommPort;           // the line to the radio; open only during a read or write
 
 signals:
     // A grid was set up for a plan: commands that need a plan may now be enabled.
@@ -85,6 +93,7 @@ public slots:
 private:
     void BuildForm();
     void LoadPortChoice();
+    void PostMessageBox(const std::string& text);
     void OpenDocument(const QString& path);
     void InitGrid(CMSFlexGrid& grid, int channels);
     void FillGrid(CMSFlexGrid& grid, int channels);
@@ -96,5 +105,7 @@ private:
     QLabel* m_pBandCaption = nullptr;
     QPushButton* m_pMemoryMapButton = nullptr;
     CModelDlg* m_pModelDlg = nullptr;
+    CReadDlg* m_pReadDlg = nullptr;
+    CWriteDlg* m_pWriteDlg = nullptr;
     QSize m_formSize;
 };
