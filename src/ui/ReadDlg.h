@@ -8,6 +8,8 @@ class CReadDlg final : public CRadioExchangeDlg {
     Q_OBJECT
 public:
     explicit CReadDlg(CKM42View& view);
+    // The exchange uses this class's image: it must end before the image goes.
+    ~CReadDlg() override { StopExchange(); }
 
     // Fills the document from the read image (a complete read only).
     void DecodeImage();

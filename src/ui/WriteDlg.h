@@ -8,6 +8,8 @@ class CWriteDlg final : public CRadioExchangeDlg {
     Q_OBJECT
 public:
     explicit CWriteDlg(CKM42View& view);
+    // The exchange uses this class's image: it must end before the image goes.
+    ~CWriteDlg() override { StopExchange(); }
 
     // Builds the write image from the document (checked by the command beforehand).
     void EncodeImage();

@@ -143,6 +143,24 @@ TEST_F(ReadFromRadio, BadBlockEndEndsWithRetryAfterStoringThatBlock) {
     ExpectLineReleased();
 }
 
+TEST_F(ReadFromRadio, RadioThatStopsMidBlockEndsWithRetryAndLeavesTheDocument) {
+    RadioFaults faults;
+    faults.stopInBlock = 5;
+    StartRadio(DemoMemory("KM162"), faults);
+    StartOnRadio();
+    ReadDlg().m_Timing.readStallLimit = std::chrono::milliseconds(300);
+    const auto before = DocumentBytes();
+    ScriptRunToEnd();
+    Read();
+
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{msg::kRetry}));
+    EXPECT_TRUE(prompts.messages[0].detail.contains(QStringLiteral("block 5")))
+        << prompts.messages[0].detail.toStdString();
+    EXPECT_EQ(DocumentBytes(), before);
+    EXPECT_EQ(progress, (std::vector<int>{64, 128, 192, 256}));
+    ExpectLineReleased();
+}
+
 TEST_F(ReadFromRadio, EscapeWhileTheRadioIsSilentEndsQuietly) {
     RadioFaults faults;
     faults.silent = true;
