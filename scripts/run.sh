@@ -8,6 +8,13 @@ build="${PRG715_BUILD_DIR:-$root/build}"
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
 app="$build/src/ui/prg715"
+# The built-in virtual radio on COM1, so Read and Write can be tried without a radio; left out
+# when the arguments say where COM1 is (--com1 PATH) or ask for the virtual radio themselves.
+virtual=(--virtual-radio)
+for arg in "$@"; do
+    case "$arg" in --com1|--com1=*|--virtual-radio|--virtual-radio=*) virtual=() ;; esac
+done
+set -- "$@" "${virtual[@]}"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ] || [ -n "${QT_QPA_PLATFORM:-}" ]; then
     exec "$app" "$@"
 fi

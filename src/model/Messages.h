@@ -109,17 +109,23 @@ inline constexpr const char* kLinkWrongConfirmation =
     "the radio confirmed with 0x%02X instead of 0x36";
 inline constexpr const char* kLinkCancelled = "cancelled while waiting for the radio";
 
-}  // namespace msg
-
 // Desktop application shell: port choice at start-up, About box
-namespace msg {
 inline constexpr const char* kPortFileUnreadable =
     "Cannot read the serial port choice from \"port.port\". COM Port 1 is selected.";
 inline constexpr const char* kAboutSecondLine =
     "Programming tool for the KM41, KM42, KM161 and KM162 radios";
-}  // namespace msg
 
 // Desktop File > Print
-namespace msg {
 inline constexpr const char* kCannotPrintReport = "Cannot Print Report!";
+
+// Desktop radio link: the serial devices behind COM1 and COM2, the built-in virtual radio and
+// the command line that sets them for one run (printf formats)
+inline constexpr const char* kDevicePathNeeded =
+    "Enter the device of %s as a full path, for example /dev/ttyUSB0";
+inline constexpr const char* kVirtualRadioOn = "Virtual radio on %s as COM1";
+inline constexpr const char* kVirtualRadioNotStarted = "the virtual radio did not start: %s";
+inline constexpr const char* kVirtualRadioImageUnreadable = "%s: cannot read (%s)";
+inline constexpr const char* kVirtualRadioTakesCom1 =
+    "--virtual-radio puts the virtual radio on COM1: leave out --com1";
+inline constexpr const char* kCommandLineDevicePath = "--%s needs a device path";
 }  // namespace msg

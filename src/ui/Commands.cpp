@@ -29,6 +29,9 @@ constexpr std::array kCommands = {
                 false, ToolIcon::Write},
     CommandInfo{ComPort1, "&COM1", "", "", "COM Port 1\nCOM Port 1", false, true, ToolIcon::None},
     CommandInfo{ComPort2, "&COM2", "", "", "COM Port 2\nCOM Port 2", false, true, ToolIcon::None},
+    CommandInfo{SerialDevices, "&Serial Devices...", "", "",
+                "Choose the serial devices that COM1 and COM2 stand for\nSerial Devices", false,
+                false, ToolIcon::None},
     CommandInfo{AppAbout, "&About PRG-715...", "", "",
                 "Display program information, version number and copyright\nAbout", false, false,
                 ToolIcon::About},
@@ -37,7 +40,7 @@ constexpr std::array kCommands = {
 constexpr std::array kFileMenu = {FileNew,   FileOpen,  FileSave, Separator,
                                   FilePrint, Separator, AppExit};
 constexpr std::array kOptionsMenu = {Options, Separator, ReadRadio, WriteRadio};
-constexpr std::array kPortMenu = {ComPort1, ComPort2};
+constexpr std::array kPortMenu = {ComPort1, ComPort2, Separator, SerialDevices};
 constexpr std::array kHelpMenu = {AppAbout};
 
 constexpr std::array kMenuBar = {

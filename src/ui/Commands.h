@@ -16,6 +16,7 @@ enum class CommandId : int {
     WriteRadio = 32776,
     ComPort1 = 32781,
     ComPort2 = 32782,
+    SerialDevices = 32790,  // which devices COM1 and COM2 stand for
     AppAbout = 57664,
 };
 

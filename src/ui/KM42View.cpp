@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include "codec/ImageCodec.h"
 #include "model/BandTable.h"
 #include "model/DataFile.h"
 #include "model/Messages.h"
@@ -21,7 +22,10 @@
 #include "ui/MemoryMapDlg.h"
 #include "ui/ModelDlg.h"
 #include "ui/OptionDlg.h"
+#include "ui/ReadDlg.h"
+#include "ui/SerialDevices.h"
 #include "ui/UiPrompts.h"
+#include "ui/WriteDlg.h"
 
 namespace {
 
@@ -51,9 +55,23 @@ CKM42View::CKM42View(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent)
     m_pModelDlg = new CModelDlg(*this);  // owned by the view, reused for every New
     m_pChannelDlg = new CChannelDlg(*this);
     m_pOptionDlg = new COptionDlg(*this);
+    m_pReadDlg = new CReadDlg(*this);
+    m_pWriteDlg = new CWriteDlg(*this);
+    // The watcher thread's messages ("m_QueueRead FULL!") reach the user from this thread.
+    m_CommPort.SetNotifier({[this](const std::string& text) { PostMessageBox(text); }, {}});
 }
 
-CKM42View::~CKM42View() = default;
+CKM42View::~CKM42View() {
+    // The dialogs, children of this widget, outlive m_CommPort: their exchange must end first.
+    m_pReadDlg->StopExchange();
+    m_pWriteDlg->StopExchange();
+    m_CommPort.ClosePort();
+}
+
+void CKM42View::PostMessageBox(const std::string& text) {
+    QMetaObject::invokeMethod(
+        this, [this, text] { AppMessageBox(m_prompts, this, text.c_str()); }, Qt::QueuedConnection);
+}
 
 void CKM42View::BuildForm() {
     const DialogUnits units(fontMetrics());
@@ -101,6 +119,7 @@ void CKM42View::OnInitialUpdate() {
     m_doc.SetDefaults();
     m_bDataReady = 0;
     LoadPortChoice();
+    m_CommPort.SetPortMap(MakePortMap(LoadPortDevices()));
     m_nOpenFilter = 1;
     m_ImageCopy.fill(0);
 }
@@ -187,12 +206,26 @@ void CKM42View::OnOptions() {
     m_pOptionDlg->DoModal();  // the options are not in the grid: nothing to redraw
 }
 
+int CKM42View::OpenRadioPort() {
+    RadioPortFailure failure;
+    if (::OpenRadioPort(m_CommPort, m_doc.m_nComPort, &failure) == 2) return 2;
+    AppMessageBox(m_prompts, this, failure.message, failure.reason);
+    return 1;
+}
+
 void CKM42View::OnReadRadio() {
-    // Filled by Read from Radio: OpenRadioPort, then CReadDlg, which calls ShowPlan(SetUpAndFill).
+    if (OpenRadioPort() == 1) return;
+    m_pReadDlg->DoModal();  // a complete read lays out and fills the grid itself
 }
 
 void CKM42View::OnWriteRadio() {
-    // Filled by Write to Radio: OpenRadioPort, then CWriteDlg.
+    // A plan the radio's memory cannot hold is refused before the port is even opened.
+    if (const std::optional<std::string> refusal = CheckEncodable(m_doc)) {
+        AppMessageBox(m_prompts, this, refusal->c_str());
+        return;
+    }
+    if (OpenRadioPort() == 1) return;
+    m_pWriteDlg->DoModal();
 }
 
 void CKM42View::OnMemoryMap() {

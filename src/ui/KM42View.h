@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "link/CommPort.h"
 #include "model/KM42Doc.h"
 
 class CChannelDlg;
@@ -11,6 +12,8 @@ class CMSFlexGrid;
 class CMemoryMapDlg;
 class CModelDlg;
 class COptionDlg;
+class CReadDlg;
+class CWriteDlg;
 class QLabel;
 class QPushButton;
 class UiPrompts;
@@ -58,6 +61,10 @@ public:
     // Pushes the members to the form (the band caption).
     void MembersToControls();
 
+    // Opens COM1 or COM2, as the document's m_nComPort says, for a read or write: 2 when
+    // open, 1 when not (the message, with the system's reason, has been shown).
+    int OpenRadioPort();
+
     QSize sizeHint() const override;
 
     // Members, as the dialogs and commands use them.
@@ -68,6 +75,7 @@ public:
     std::array<std::uint8_t, kImageCopySize> m_ImageCopy{};
     std::int32_t m_bCom1 = 1;       // mirror of the port choice: 1 COM1, 0 COM2
     std::int32_t m_bDataReady = 0;  // 1 once a plan is laid out in a grid
+    CCommPort m_CommPort;           // the line to the radio; open only during a read or write
 
 signals:
     // A grid was set up for a plan: commands that need a plan may now be enabled.
@@ -88,6 +96,7 @@ public slots:
 private:
     void BuildForm();
     void LoadPortChoice();
+    void PostMessageBox(const std::string& text);
     void OpenDocument(const QString& path);
     void InitGrid(CMSFlexGrid& grid, int channels);
     void FillGrid(CMSFlexGrid& grid, int channels);
@@ -113,5 +122,7 @@ private:
     CMemoryMapDlg* m_pMemoryMapDlg = nullptr;
     CChannelDlg* m_pChannelDlg = nullptr;
     COptionDlg* m_pOptionDlg = nullptr;
+    CReadDlg* m_pReadDlg = nullptr;
+    CWriteDlg* m_pWriteDlg = nullptr;
     QSize m_formSize;
 };

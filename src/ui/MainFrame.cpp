@@ -10,6 +10,7 @@
 #include "model/Messages.h"
 #include "model/PortFile.h"
 #include "ui/KM42View.h"
+#include "ui/SerialDevicesDlg.h"
 #include "ui/StatusIndicators.h"
 #include "ui/ToolbarIcons.h"
 #include "ui/UiPrompts.h"
@@ -30,6 +31,7 @@ CMainFrame::CMainFrame(CKM42Doc& doc, UiPrompts& prompts) : m_doc(doc), m_prompt
     CreateStatusBar();
     ConnectCommands();
     connect(m_pView, &CKM42View::PlanLaidOut, this, &CMainFrame::UpdateCommandUI);
+    m_pSerialDevicesDlg = new CSerialDevicesDlg(*m_pView, this);
 }
 
 QAction* CMainFrame::Action(CommandId id) const {
@@ -101,6 +103,8 @@ void CMainFrame::ConnectCommands() {
     Route(CommandId::WriteRadio, &CKM42View::OnWriteRadio);
     connect(Action(CommandId::ComPort1), &QAction::triggered, this, &CMainFrame::OnComPort1);
     connect(Action(CommandId::ComPort2), &QAction::triggered, this, &CMainFrame::OnComPort2);
+    connect(Action(CommandId::SerialDevices), &QAction::triggered, this,
+            &CMainFrame::OnSerialDevices);
     // The document is never marked changed, so Exit closes without asking.
     connect(Action(CommandId::AppExit), &QAction::triggered, this, &QWidget::close);
     // About belongs to the application object, which connects it.
@@ -135,4 +139,18 @@ void CMainFrame::ChoosePort(bool com1) {
     // A file that cannot be written is not reported: the choice holds for this run anyway.
     (void)portfile::SavePortChoice(portfile::kFileName, m_doc.m_nComPort);
     AppMessageBox(m_prompts, this, com1 ? msg::kComPort1Selected : msg::kComPort2Selected);
+}
+
+void CMainFrame::OnSerialDevices() {
+    m_pSerialDevicesDlg->DoModal();
+}
+
+void CMainFrame::ShowLinkNote(const QString& text) {
+    if (m_pLinkNote == nullptr) {
+        m_pLinkNote = new QLabel(statusBar());
+        m_pLinkNote->setObjectName(QStringLiteral("linkNote"));
+        // After the one normal pane ("Ready"), before CAP, NUM and SCRL.
+        statusBar()->insertPermanentWidget(1, m_pLinkNote);
+    }
+    m_pLinkNote->setText(text);
 }

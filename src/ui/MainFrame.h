@@ -5,6 +5,7 @@
 #include "ui/Commands.h"
 
 class CKM42View;
+class CSerialDevicesDlg;
 class CStatusIndicators;
 class QAction;
 class QLabel;
@@ -31,9 +32,13 @@ public:
     // share the actions, so both follow.
     void UpdateCommandUI();
 
+    // A status-bar pane for what this run's serial line is (the built-in virtual radio).
+    void ShowLinkNote(const QString& text);
+
 public slots:
     void OnComPort1();
     void OnComPort2();
+    void OnSerialDevices();
 
 private:
     void CreateActions();
@@ -50,5 +55,7 @@ private:
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pReadyPane = nullptr;
     CStatusIndicators* m_pIndicators = nullptr;
+    QLabel* m_pLinkNote = nullptr;
+    CSerialDevicesDlg* m_pSerialDevicesDlg = nullptr;
     std::map<CommandId, QAction*> m_actions;
 };

@@ -3,6 +3,7 @@
 
 #include "SamplePlan.h"
 #include "UiFixture.h"
+#include "codec/ImageCodec.h"
 #include "model/DataFile.h"
 #include "model/PlanText.h"
 #include "ui/Commands.h"
@@ -86,6 +87,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ModelCase{"KM161", kBandVhf2, true, "VHF 2 (146 ~ 174 MHz)"},
                       ModelCase{"KM162", kBandUhf2, true, "UHF 2 (440 ~ 470 MHz)"}),
     [](const auto& test) { return std::string(test.param.name); });
+
+// The sample plan stands for a plan a dealer made: the radio must be able to take it.
+TEST(SamplePlan, IsAPlanTheRadioCanTake) {
+    EXPECT_EQ(CheckEncodable(SamplePlan16()), std::nullopt);
+}
 
 TEST_F(GridView, BeforeAnyPlanBothGridsShowAndNothingIsCaptioned) {
     Start();

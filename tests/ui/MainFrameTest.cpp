@@ -41,7 +41,8 @@ TEST_F(MainFrame, MenuBarHasTheExactLabelsOrderSeparatorsAndShortcutTexts) {
     EXPECT_EQ(Entries(menus[1]->menu()->actions()),
               (std::vector<std::string>{"&Options\tCtrl+O", "-", "&Read from Radio\tCtrl+R",
                                         "&Write to Radio\tCtrl+W"}));
-    EXPECT_EQ(Entries(menus[2]->menu()->actions()), (std::vector<std::string>{"&COM1", "&COM2"}));
+    EXPECT_EQ(Entries(menus[2]->menu()->actions()),
+              (std::vector<std::string>{"&COM1", "&COM2", "-", "&Serial Devices..."}));
     EXPECT_EQ(Entries(menus[3]->menu()->actions()),
               (std::vector<std::string>{"&About PRG-715..."}));
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/BandTable.h"
+#include "model/ChannelRules.h"
 #include "model/SignalLists.h"
 
 namespace {
@@ -20,7 +21,6 @@ std::int32_t DcsIndex(int code) {
 ChannelRecord& Simplex(CKM42Doc& doc, int n, double mhz) {
     ChannelRecord& ch = doc.Channel(n);
     ch.m_dRxFreq = ch.m_dTxFreq = mhz;
-    ch.m_nStepCode = kStep6250;
     return ch;
 }
 
@@ -76,6 +76,12 @@ CKM42Doc SamplePlan16() {
     ch11.m_nRxSquelch = ch11.m_nTxSquelch = kSquelchCtcss;
     ch11.m_nRxCtcss = ch11.m_nTxCtcss = CtcssIndex(151.4);
     Simplex(doc, 12, 173.975).m_bScan = 1;
-    // Channels 13 to 16 stay empty.
+    // Channels 13 to 16 stay empty. Each channel's step fits both of its frequencies, as the
+    // channel editor would have stored it.
+    for (ChannelRecord& ch : doc.m_Channel) {
+        const bool on6250 = RasterStepCode(ch.m_dRxFreq) == kStep6250 &&
+                            RasterStepCode(ch.m_dTxFreq) == kStep6250;
+        ch.m_nStepCode = on6250 ? kStep6250 : kStep5000;
+    }
     return doc;
 }

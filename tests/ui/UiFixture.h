@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -24,6 +25,10 @@ class UiTest : public ::testing::Test {
 protected:
     UiTest() : m_previousDir(std::filesystem::current_path()) {
         std::filesystem::current_path(m_dir.Path());
+        // The user's settings (serial devices) stay out of the tests, and each test starts
+        // with none.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(m_dir.Path().string()));
     }
     ~UiTest() override {
         app.reset();

@@ -1,0 +1,84 @@
+#pragma once
+#include <QBasicTimer>
+#include <QDialog>
+#include <QString>
+#include <thread>
+
+#include "link/Exchange.h"
+
+class CKM42View;
+class QLabel;
+class QProgressBar;
+
+// What "Read from Radio" and "Write to Radio" share: a status line and a progress bar, no
+// buttons. The command has opened the port; 200 ms after the dialog opens the exchange starts
+// on a worker thread, so the window repaints, the bar moves and Escape or the close box cancel
+// while the radio has not answered yet. Once it has answered, the transfer runs to its end.
+// One object per run: m_strStatus keeps its text between openings.
+class CRadioExchangeDlg : public QDialog {
+    Q_OBJECT
+public:
+    // Geometry in dialog units, as the radio shop laid the two dialogs out.
+    struct Layout {
+        const char* caption;
+        const char* objectName;
+        int width, height;
+        int textX, textY, textW, textH;
+        int barX, barY, barW, barH;
+    };
+
+    ~CRadioExchangeDlg() override;
+
+    // Runs the dialog for the port the command has just opened; returns once it has closed.
+    // The port is closed on every way out.
+    int DoModal();
+
+    // The exchange's worker thread is alive (from the first timer event to its end).
+    bool IsExchangeRunning() const { return m_Worker.joinable(); }
+    // Ends a running exchange and waits for it (the view is going away): cancels the wait for
+    // the radio's answer; a transfer in progress runs to its end first.
+    void StopExchange();
+
+    QString m_strStatus;  // the status line; empty until a radio first answers
+    QProgressBar* m_ctrlProgress = nullptr;
+    // The radio's pauses. Tests shorten them; the desktop keeps the radio's own.
+    radiolink::LinkTiming m_Timing{};
+
+public slots:
+    // Escape and the close box: before the exchange starts the port is closed and the dialog
+    // goes; while waiting for the radio's answer the exchange is cancelled and ends the dialog
+    // itself; during a transfer nothing happens.
+    void reject() override;
+
+protected:
+    CRadioExchangeDlg(CKM42View& view, const Layout& layout);
+
+    CKM42View& View() { return m_view; }
+    void MembersToControls();
+
+    // The dialog-specific part of the initialisation (the image the exchange works on).
+    virtual void PrepareImage() = 0;
+    // Runs on the worker thread: the exchange on the open port.
+    virtual radiolink::ExchangeResult RunExchange(radiolink::RadioLine& line,
+                                                  const radiolink::ExchangeOptions& options) = 0;
+    virtual radiolink::ExchangeKind Kind() const = 0;
+    virtual const char* AnsweredStatus() const = 0;  // "Reading..." / "Writing..."
+    // On the user-interface thread once the exchange has returned, before any message.
+    virtual void AfterExchange() {}
+    // After the "complete" message: what a good exchange leads to.
+    virtual void OnComplete() {}
+
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void OnInitDialog();
+    void StartExchange();
+    void OnExchangeEnded(const radiolink::ExchangeResult& result);
+    void ShowOutcome(const char* text, const std::string& detail);
+    void EndDialog();
+
+    CKM42View& m_view;
+    QLabel* m_pStatusText = nullptr;
+    QBasicTimer m_StartTimer;  // fires once, 200 ms after opening
+    std::jthread m_Worker;
+};

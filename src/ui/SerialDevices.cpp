@@ -1,0 +1,74 @@
+#include "ui/SerialDevices.h"
+
+#include <QFile>
+#include <QSerialPortInfo>
+#include <QSettings>
+
+namespace {
+constexpr const char* kSettingsOrganization = "PRG-715";
+constexpr const char* kSettingsApplication = "PRG-715";
+constexpr const char* kCom1Key = "SerialDevices/COM1";
+constexpr const char* kCom2Key = "SerialDevices/COM2";
+
+QSettings OpenSettings() {
+    return QSettings(QString::fromUtf8(kSettingsOrganization),
+                     QString::fromUtf8(kSettingsApplication));
+}
+
+QString Stored(const QSettings& settings, const char* key, const QString& fallback) {
+    const QString value = settings.value(QString::fromUtf8(key)).toString();
+    return IsDevicePath(value) ? value : fallback;
+}
+
+QString UsbId(const QSerialPortInfo& info) {
+    if (!info.hasVendorIdentifier() || !info.hasProductIdentifier()) return {};
+    return QStringLiteral("%1:%2")
+        .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+        .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
+}
+
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+}  // namespace
+
+PortDevices DefaultPortDevices() {
+    return DevicesOf(CPortMap());
+}
+
+PortDevices LoadPortDevices() {
+    const QSettings settings = OpenSettings();
+    const PortDevices defaults = DefaultPortDevices();
+    return {Stored(settings, kCom1Key, defaults.com1), Stored(settings, kCom2Key, defaults.com2)};
+}
+
+void SavePortDevices(const PortDevices& devices) {
+    QSettings settings = OpenSettings();
+    settings.setValue(QString::fromUtf8(kCom1Key), devices.com1);
+    settings.setValue(QString::fromUtf8(kCom2Key), devices.com2);
+}
+
+CPortMap MakePortMap(const PortDevices& devices) {
+    CPortMap map;
+    map.SetDevice(CPortMap::kCom1, LocalPath(devices.com1));
+    map.SetDevice(CPortMap::kCom2, LocalPath(devices.com2));
+    return map;
+}
+
+PortDevices DevicesOf(const CPortMap& map) {
+    return {QFile::decodeName(map.DeviceFor(CPortMap::kCom1).c_str()),
+            QFile::decodeName(map.DeviceFor(CPortMap::kCom2).c_str())};
+}
+
+bool IsDevicePath(const QString& path) {
+    return path.size() > 1 && path.startsWith(QLatin1Char('/'));
+}
+
+std::vector<SerialDeviceEntry> ListSerialDevices() {
+    std::vector<SerialDeviceEntry> entries;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        entries.push_back({info.systemLocation(), info.description(), info.manufacturer(),
+                           UsbId(info), info.serialNumber()});
+    return entries;
+}
