@@ -1,6 +1,7 @@
 #include "RadioFixture.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
+#include "ui/MSFlexGrid.h"
 
 namespace {
 
@@ -268,6 +269,36 @@ TEST_F(ReadFromRadio, DeviceInUseIsReportedAsBusy) {
     EXPECT_TRUE(prompts.messages[0].detail.contains(QStringLiteral("in use")))
         << prompts.messages[0].detail.toStdString();
     EXPECT_TRUE(prompts.dialogsRun.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The memory map shows what the radio sent: every byte of the read, the last block's end
+// byte after it, zeros to the end.
+TEST_F(ReadFromRadio, MemoryMapShowsTheBytesJustRead) {
+    const LineImage memory = DemoMemory("KM161");
+    StartRadio(memory);
+    StartOnRadio();
+    ScriptRunToEnd();
+    Read();
+    ASSERT_EQ(MessageTexts(), (std::vector<std::string>{msg::kReadComplete}));
+
+    prompts.ScriptDialog([&](QDialog& dialog) {
+        auto* grid = dialog.findChild<CMSFlexGrid*>(QStringLiteral("memoryGrid"));
+        ASSERT_NE(grid, nullptr);
+        for (std::size_t k = 0; k < memory.size(); ++k) {
+            const int row = static_cast<int>(k / 16) + 1;
+            const int col = static_cast<int>(k % 16) + 1;
+            ASSERT_EQ(Cell(*grid, row, col), FormatText("%02X", memory[k])) << "byte " << k;
+        }
+        EXPECT_EQ(Cell(*grid, 2112 / 16 + 1, 1), "06");
+        EXPECT_EQ(Cell(*grid, 173, 8), "00");
+        EXPECT_EQ(Cell(*grid, 173, 9), "");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    View().OnMemoryMap();
 }
 
 }  // namespace
