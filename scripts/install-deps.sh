@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-serialport-dev libgl-dev
+    qt6-base-dev qt6-qpa-plugins qt6-serialport-dev libgl-dev libx11-dev fonts-dejavu-core
     poppler-utils xvfb xauth
 )
 
