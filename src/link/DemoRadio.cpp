@@ -17,6 +17,11 @@ constexpr std::int64_t kChannelStepHz = 12'500;  // on the 6.25 kHz raster
 constexpr std::int64_t kVhfRepeaterShiftHz = 600'000;
 constexpr std::int64_t kUhfRepeaterShiftHz = 5'000'000;
 constexpr int kPriorityChannel = 2;
+// The radio-wide non-standard tones, and the 16-channel demo's channels that use them.
+constexpr double kDemoNsc1Hz = 123.4;
+constexpr double kDemoNsc2Hz = 88.8;
+constexpr int kNsc1Channel = 15;
+constexpr int kNsc2Channel = 16;
 
 double Mhz(std::int64_t hertz) {
     return static_cast<double>(hertz) / 1'000'000.0;
@@ -64,6 +69,16 @@ CKM42Doc DemoPlan(const RadioModel& model) {
         ch.m_bHighPower = n % 5 != 0 ? 1 : 0;
         ch.m_bScan = n % 2 == 1 ? 1 : 0;
         SetSquelch(ch, n);
+    }
+    for (ChannelRecord& ch : doc.m_Channel) {
+        ch.m_dRxNsc1 = ch.m_dTxNsc1 = kDemoNsc1Hz;
+        ch.m_dRxNsc2 = ch.m_dTxNsc2 = kDemoNsc2Hz;
+    }
+    if (doc.ChannelCount() >= kNsc2Channel) {
+        ChannelRecord& nsc1 = doc.Channel(kNsc1Channel);
+        nsc1.m_nRxSquelch = nsc1.m_nTxSquelch = kSquelchNsc1;
+        ChannelRecord& nsc2 = doc.Channel(kNsc2Channel);
+        nsc2.m_nRxSquelch = nsc2.m_nTxSquelch = kSquelchNsc2;
     }
     doc.Channel(kPriorityChannel).m_bPriority = 1;
     doc.m_bPriorityUsed = 1;
