@@ -13,6 +13,9 @@ inline constexpr const char* kAboutVersion = "PRG-715 Version 2.5";
 // Data files
 inline constexpr const char* kCannotSaveFile = "Cannot Save File!";
 inline constexpr const char* kCannotOpenFile = "Cannot Open File!";
+// Reasons beside them where the system has no words of its own
+inline constexpr const char* kFileNotRegular = "not a regular file";
+inline constexpr const char* kFileReadOnly = "the file is read-only";
 
 // Serial port
 inline constexpr const char* kFailOpenPort1 = "Fail to open PORT1";
