@@ -111,6 +111,12 @@ inline constexpr const char* kLinkNotConfirmed = "the radio did not confirm the 
 inline constexpr const char* kLinkWrongConfirmation =
     "the radio confirmed with 0x%02X instead of 0x36";
 inline constexpr const char* kLinkCancelled = "cancelled while waiting for the radio";
+inline constexpr const char* kLinkInterrupted = "interrupted during the transfer";
+
+// Command line: outputs that would destroy an input, standard output that cannot be written
+// (printf formats)
+inline constexpr const char* kOutputIsInput = "%s is the same file as %s; nothing was written";
+inline constexpr const char* kStdoutFailed = "cannot write to standard output (%s)";
 
 // Desktop application shell: port choice at start-up, About box
 inline constexpr const char* kPortFileUnreadable =

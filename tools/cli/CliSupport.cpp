@@ -1,5 +1,6 @@
 #include "CliSupport.h"
 
+#include "Interruption.h"
 #include "model/DataFile.h"
 
 namespace cli {
@@ -70,6 +71,7 @@ CKM42Doc LoadPlan(const std::string& path) {
 }
 
 void SavePlan(const CKM42Doc& doc, const std::string& path) {
+    const CUninterruptible whileReplacing;
     const datafile::FileOutcome outcome = datafile::SaveDocument(doc, path);
     if (!outcome.ok) throw Failure(Describe(outcome, path));
 }

@@ -2,6 +2,7 @@
 
 #include "CliSupport.h"
 #include "ImageFiles.h"
+#include "OutputChecks.h"
 #include "codec/ImageBytes.h"
 #include "codec/ImageCodec.h"
 
@@ -14,6 +15,7 @@ int RunEncode(ArgList& args) {
     const std::string path = args.Positionals(1).front();
     if (!output) throw UsageError("-o IMAGE is required");
 
+    RefuseSameFile(*output, path);
     const CKM42Doc doc = LoadPlan(path);
     if (const std::optional<std::string> refusal = CheckEncodable(doc))
         throw Failure(*refusal + " (" + path + ")");
