@@ -137,4 +137,8 @@ inline constexpr const char* kVirtualRadioImageUnreadable = "%s: cannot read (%s
 inline constexpr const char* kVirtualRadioTakesCom1 =
     "--virtual-radio puts the virtual radio on COM1: leave out --com1";
 inline constexpr const char* kCommandLineDevicePath = "--%s needs a device path";
+
+// prg715-radio-sim (printf formats)
+inline constexpr const char* kSimLinkPathTaken =
+    "--link %s: something other than a link to a pseudo-terminal is there; it was left alone";
 }  // namespace msg
