@@ -74,6 +74,8 @@ inline constexpr const char* kImageNoSharedRaster =
     "Channel %d: RX %s MHz and TX %s MHz lie on neither the 6.25 kHz nor the 5 kHz raster";
 inline constexpr const char* kImageOffRaster =
     "Channel %d: %s %s MHz is not on the %s kHz raster of the channel's step";
+inline constexpr const char* kImageRxRoundsToZero =
+    "Channel %d: RX %s MHz is 0 Hz to the radio; enter the frequency or clear the channel";
 inline constexpr const char* kImageDividerRange =
     "Channel %d: %s %s MHz is beyond what the radio's synthesizer can be set to";
 inline constexpr const char* kImageSquelchType =
