@@ -37,8 +37,13 @@ protected:
         ASSERT_TRUE(datafile::SaveDocument(radiolink::DemoPlan(*FindRadioModel("KM162")), plan).ok);
     }
 
+    // As the user starts it from a terminal: Ctrl+C's signal in its default state, whatever
+    // the test runner inherited.
     std::function<void()> AsUser() const {
-        return [u = *user] { u.Become(); };
+        return [u = *user] {
+            for (const int signal : {SIGINT, SIGTERM, SIGHUP}) ::signal(signal, SIG_DFL);
+            u.Become();
+        };
     }
 
     ProgramResult ReadAsUser(const std::string& port, const std::string& name) {

@@ -200,6 +200,20 @@ TEST_F(CliRadio, ReadChecksItsDestinationsFirstAndSavesWhatItCan) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("r.img")));
 }
 
+// A transfer started under nohup is not ended by the hang-up it was meant to survive.
+TEST_F(CliRadio, SignalIgnoredByTheStarterStaysIgnored) {
+    StartRadio(DemoImage(*FindRadioModel("KM41")));
+    ASSERT_EQ(Cli({"new", "--model", "KM41", "-o", dir.File("p.kmd04")}).exitCode, 0);
+    SpawnedProgram write(PRG715_CLI, {"write", "--port", Device(), dir.File("p.kmd04")}, [] {
+        ::signal(SIGHUP, SIG_IGN);
+        ::signal(SIGTERM, SIG_DFL);
+    });
+    ASSERT_TRUE(write.WaitForError(std::string(msg::kWriting) + " 64", 20s)) << write.ErrorText();
+    write.Signal(SIGHUP);
+    EXPECT_EQ(write.WaitForExit(300ms), std::nullopt);
+    EXPECT_EQ(write.Stop(SIGTERM), 143);
+}
+
 TEST_F(CliRadio, BadUsageIsRefusedBeforeTouchingAPort) {
     EXPECT_EQ(Cli({"read", "-o", dir.File("x")}).exitCode, 2);
     EXPECT_EQ(Cli({"read", "--port", "COM1"}).exitCode, 2);

@@ -94,6 +94,10 @@ public:
         return m_status;
     }
 
+    void Signal(int signal) const {
+        if (m_pid > 0) ::kill(m_pid, signal);
+    }
+
     // Sends `signal` and waits for the end: the exit status, or 128 + the signal that ended it.
     int Stop(int signal = SIGTERM) {
         if (m_pid <= 0) return m_status;

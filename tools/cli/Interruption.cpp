@@ -40,7 +40,12 @@ SharedState& Shared() {
 void InstallInterruption() {
     SharedState& shared = Shared();
     sigemptyset(&shared.signals);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&shared.signals, signal);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        // A signal ignored by whoever started the program (nohup) stays ignored.
+        struct sigaction current {};
+        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) continue;
+        sigaddset(&shared.signals, signal);
+    }
     ::pthread_sigmask(SIG_BLOCK, &shared.signals, nullptr);
     std::thread(Watch).detach();
 }
