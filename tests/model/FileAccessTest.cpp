@@ -1,5 +1,5 @@
 // The one way plans and images reach the disk, on real files: links, permissions, owners,
-// odd file kinds, long names and a file-size limit.
+// odd file kinds and a file-size limit (long names through the command line's tests).
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -110,19 +110,9 @@ TEST_F(FileAccess, ReplacedFileKeepsItsModeOwnerAndGroup) {
     EXPECT_EQ(FileBytes(path), kNew);
 }
 
-TEST_F(FileAccess, TheLongestLegalNameCanBeSaved) {
-    for (const std::size_t length : {246u, 250u, 255u}) {
-        const std::string path = dir.File(std::string(length - 6, 'p') + ".kmd16");
-        ASSERT_EQ(fileio::ReplaceFile(path, kOld), std::nullopt) << length;
-        ASSERT_EQ(fileio::ReplaceFile(path, kNew), std::nullopt) << length;
-        EXPECT_EQ(FileBytes(path), kNew);
-        fs::remove(path);
-    }
-    EXPECT_TRUE(fs::is_empty(dir.Path()));
-}
-
 // Under a file-size limit the save fails with its reason instead of the process dying by
-// SIGXFSZ (run in a child, since that death would take the test runner with it).
+// SIGXFSZ, in any program that saves (run in a child, since that death would take the test
+// runner with it).
 TEST_F(FileAccess, FileSizeLimitFailsTheSaveWithItsReasonAndKeepsTheOldFile) {
     const std::string path = Old("plan.kmd16");
     const pid_t child = ::fork();
