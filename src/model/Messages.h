@@ -128,7 +128,7 @@ inline constexpr const char* kCsvNoHeader =
     "no header row naming the columns (Location,Name,Frequency,Duplex,Offset,Tone,...)";
 inline constexpr const char* kCsvRow = "row %d: %s";
 inline constexpr const char* kCsvRowChannel = "row %d, channel %d: %s";
-inline constexpr const char* kCsvSummary = "%zu rows taken, %zu refused";
+inline constexpr const char* kCsvSummary = "rows taken: %zu, refused: %zu";
 inline constexpr const char* kCsvNotANumber = "%s \"%s\" is not a number";
 inline constexpr const char* kCsvNotAChoice = "%s \"%s\" is none of %s";
 inline constexpr const char* kCsvNotALocation = "%s \"%s\" is not a channel number";
