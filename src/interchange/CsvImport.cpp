@@ -41,7 +41,7 @@ RowTexts TextsOf(const Record& record, const Layout& layout) {
     return row;
 }
 
-// A data row as read: its number, its texts, and the channel it says (or why not).
+// A data row as read: its number and the channel it says, or why it says none.
 struct ReadRowData {
     int row;
     CsvChannel channel;
@@ -91,20 +91,10 @@ ImportOutcome Unreadable(std::string message) {
     return outcome;
 }
 
-ImportOutcome Import(CKM42Doc& doc, std::string_view text, int firstChannel, bool fromFile) {
-    TableOutcome read = ReadTable(text);
-    if (!read.table) return Unreadable(read.message);
-    const std::vector<Record>& records = read.table->records;
-    const auto firstRecord = std::find_if_not(records.begin(), records.end(), IsBlank);
-    if (firstRecord == records.end()) return Unreadable(msg::kCsvNoRows);
-
-    const std::optional<Layout> header = HeaderLayout(*firstRecord);
-    if (!header && fromFile) return Unreadable(msg::kCsvNoHeader);
-    Layout layout = header.value_or(FileOrderLayout());
-    // Pasted rows go where they are pasted, whatever Location they came from.
-    if (!fromFile) layout[static_cast<std::size_t>(Column::kLocation)].reset();
-    const auto firstData = header ? firstRecord + 1 : firstRecord;
-
+// The data rows after the header (blank ones left out), each read into a channel.
+std::vector<ReadRowData> ReadRows(const std::vector<Record>& records,
+                                  std::vector<Record>::const_iterator firstData,
+                                  const Layout& layout) {
     std::vector<RowTexts> texts;
     std::vector<int> rowNumbers;
     for (auto it = firstData; it != records.end(); ++it) {
@@ -119,11 +109,12 @@ ImportOutcome Import(CKM42Doc& doc, std::string_view text, int firstChannel, boo
         data.refusal = ReadRow(texts[i], context, data.channel);
         rows.push_back(std::move(data));
     }
+    return rows;
+}
 
-    ImportOutcome outcome;
-    outcome.readable = true;
-    const bool byLocation = fromFile && layout[static_cast<std::size_t>(Column::kLocation)];
-    Placement placement(rows, firstChannel, byLocation);
+// Each row is taken whole or not at all.
+void ApplyRows(CKM42Doc& doc, const std::vector<ReadRowData>& rows, Placement& placement,
+               ImportOutcome& outcome) {
     std::map<int, int> rowOfChannel;
     for (const ReadRowData& data : rows) {
         const int channel = placement.ChannelOf(data.channel);
@@ -138,7 +129,6 @@ ImportOutcome Import(CKM42Doc& doc, std::string_view text, int firstChannel, boo
             refuse(FormatText(msg::kCsvChannelTwice, channel, at->second));
             continue;
         }
-        // Each row is taken whole or not at all.
         CKM42Doc trial = doc;
         std::string note;
         if (auto refusal = ApplyCsvChannel(trial, channel, data.channel, note)) {
@@ -149,6 +139,28 @@ ImportOutcome Import(CKM42Doc& doc, std::string_view text, int firstChannel, boo
         outcome.taken.push_back({data.row, channel, {}});
         if (!note.empty()) outcome.notes.push_back({data.row, channel, note});
     }
+}
+
+ImportOutcome Import(CKM42Doc& doc, std::string_view text, int firstChannel, bool fromFile) {
+    TableOutcome read = ReadTable(text);
+    if (!read.table) return Unreadable(read.message);
+    const std::vector<Record>& records = read.table->records;
+    const auto firstRecord = std::find_if_not(records.begin(), records.end(), IsBlank);
+    if (firstRecord == records.end()) return Unreadable(msg::kCsvNoRows);
+
+    const std::optional<Layout> header = HeaderLayout(*firstRecord);
+    if (!header && fromFile) return Unreadable(msg::kCsvNoHeader);
+    Layout layout = header.value_or(FileOrderLayout());
+    // Pasted rows go where they are pasted, whatever Location they came from.
+    if (!fromFile) layout[static_cast<std::size_t>(Column::kLocation)].reset();
+    const std::vector<ReadRowData> rows =
+        ReadRows(records, header ? firstRecord + 1 : firstRecord, layout);
+
+    ImportOutcome outcome;
+    outcome.readable = true;
+    const bool byLocation = fromFile && layout[static_cast<std::size_t>(Column::kLocation)];
+    Placement placement(rows, firstChannel, byLocation);
+    ApplyRows(doc, rows, placement, outcome);
     return outcome;
 }
 
