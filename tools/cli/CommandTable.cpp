@@ -39,7 +39,11 @@ const std::vector<Command>& Commands() {
          "import IN.csv FILE [--all-or-nothing] | import IN.csv --model KM41|KM42|KM161|KM162 "
          "-o FILE [--all-or-nothing]",
          RunImport},
-        {"diff", "compare two plans (data files or radio images) field by field", "diff A B",
+        {"diff", "compare two plans (data files or radio images) field by field",
+         "diff A B\n\nA and B are data files or radio images, in any mix. One line per field that "
+         "differs:\nchannel N or option, the field, the value in A, the value in B (tabs "
+         "between).\n"
+         "Exit status: 0 the same plan, 1 they differ, 2 bad usage or a file that cannot be read.",
          RunDiff},
     };
     return commands;
