@@ -119,7 +119,11 @@ bool DeserializeDocument(const std::uint8_t* data, std::size_t size, CKM42Doc& d
 }
 
 FileOutcome SaveDocument(const CKM42Doc& doc, const std::string& path) {
-    if (const fileio::Refusal why = fileio::ReplaceFile(path, SerializeDocument(doc)))
+    return SaveBytes(SerializeDocument(doc), path);
+}
+
+FileOutcome SaveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path) {
+    if (const fileio::Refusal why = fileio::ReplaceFile(path, bytes))
         return Failure(msg::kCannotSaveFile, *why);
     return {};
 }

@@ -38,6 +38,9 @@ bool DeserializeDocument(const std::uint8_t* data, std::size_t size, CKM42Doc& d
 // any failure, a symbolic link keeps pointing at the saved plan, a read-only file is refused.
 FileOutcome SaveDocument(const CKM42Doc& doc, const std::string& path);
 
+// Writes bytes to path the same way. For the other files a plan travels in (channel lists).
+FileOutcome SaveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path);
+
 // Reads a plan from path (read-only access; a folder, device or pipe is refused). On failure
 // the document is left exactly as it was.
 FileOutcome OpenDocument(CKM42Doc& doc, const std::string& path);

@@ -2,7 +2,6 @@
 
 #include "CliSupport.h"
 #include "ImageFiles.h"
-#include "OutputChecks.h"
 #include "PlanPaths.h"
 #include "codec/ImageBytes.h"
 #include "codec/ImageCodec.h"
@@ -20,7 +19,7 @@ int RunDecode(ArgList& args) {
     CKM42Doc doc;
     DecodeImage(image, doc);
     const std::string planPath = WithPlanExtension(*output, doc);
-    RefuseSameFile(planPath, path);
+    RefuseSameFile(path, planPath);
     SavePlan(doc, planPath);
     std::printf("%s: %d-channel plan written\n", planPath.c_str(), doc.ChannelCount());
     return kExitOk;

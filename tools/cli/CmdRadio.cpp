@@ -17,7 +17,9 @@
 #include "codec/ImageCodec.h"
 #include "link/CommPort.h"
 #include "link/Exchange.h"
+#include "model/FileAccess.h"
 #include "model/Messages.h"
+#include "model/PlanText.h"
 
 namespace cli {
 namespace {
@@ -147,7 +149,9 @@ int RunRead(ArgList& args) {
     args.Positionals(0);
     if (!output) throw UsageError("-o FILE is required");
     for (const std::string& candidate : PlanPathCandidates(*output)) {
-        if (imagePath) RefuseSameFile(*imagePath, candidate);
+        if (imagePath && fileio::IsSameFile(candidate, *imagePath))
+            throw Failure(
+                FormatText(msg::kOutputsAreOneFile, candidate.c_str(), imagePath->c_str()));
         CheckDestination(candidate);
     }
     if (imagePath) CheckDestination(*imagePath);
@@ -178,7 +182,7 @@ int RunWrite(ArgList& args) {
     const std::optional<std::string> imagePath = args.TakeValue("--image");
     const double timeout = TakeTimeout(args);
     const std::string planPath = args.Positionals(1).front();
-    if (imagePath) RefuseSameFile(*imagePath, planPath);
+    if (imagePath) RefuseSameFile(planPath, *imagePath);
 
     const CKM42Doc doc = LoadPlan(planPath);
     if (const std::optional<std::string> refusal = CheckEncodable(doc)) throw Failure(*refusal);

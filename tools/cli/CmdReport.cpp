@@ -6,7 +6,6 @@
 
 #include "CliSupport.h"
 #include "Interruption.h"
-#include "OutputChecks.h"
 #include "model/Messages.h"
 #include "report/ReportLayout.h"
 
@@ -82,7 +81,7 @@ int RunReport(ArgList& args) {
     if (!output && !listing) throw UsageError("-o OUT.pdf or --text is required");
     if (output && !kPdfBuilt) throw Failure(msg::kReportPdfNotBuilt);
 
-    if (output) RefuseSameFile(*output, path);
+    if (output) RefuseSameFile(path, *output);
     const ReportDocument report = BuildDataReport(LoadPlan(path));
     if (output) WritePdf(report, *output, paper);
     if (listing) {

@@ -14,11 +14,6 @@
 
 namespace cli {
 
-void RefuseSameFile(const std::string& output, const std::string& input) {
-    if (fileio::IsSameFile(output, input))
-        throw Failure(FormatText(msg::kOutputIsInput, output.c_str(), input.c_str()));
-}
-
 void CheckDestination(const std::string& path) {
     if (const fileio::Refusal why = fileio::CheckReplaceable(path))
         throw Failure(std::string(msg::kCannotSaveFile) + " (" + path + ": " + *why + ")");

@@ -2,13 +2,10 @@
 #include <optional>
 #include <string>
 
-// Checks that keep a command from destroying what it reads or from reporting success for
-// output that went nowhere. Failures throw cli::Failure with the reason.
+// Checks that keep a command from failing late or from reporting success for output that went
+// nowhere (RefuseSameFile, for outputs onto inputs, is in CliSupport.h). Failures throw
+// cli::Failure with the reason.
 namespace cli {
-
-// Refuses an output that is the same file as an input (also through links or another
-// spelling of the path), before anything is written.
-void RefuseSameFile(const std::string& output, const std::string& input);
 
 // Refuses a destination that a save could not replace (a missing or unwritable folder, a
 // read-only file, a folder or device), so a long operation fails before it starts.
