@@ -118,7 +118,8 @@ inline constexpr const char* kLinkInterrupted = "interrupted during the transfer
 // Command line: outputs that would destroy an input, standard output that cannot be written
 // (printf formats)
 inline constexpr const char* kOutputIsInput = "refusing to write %s over %s, which is read";
-inline constexpr const char* kOutputsAreOneFile = "%s and %s are the same file; nothing was written";
+inline constexpr const char* kOutputsAreOneFile =
+    "%s and %s are the same file; nothing was written";
 inline constexpr const char* kStdoutFailed = "cannot write to standard output (%s)";
 
 // Desktop application shell: port choice at start-up, About box
