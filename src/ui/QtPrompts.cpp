@@ -1,8 +1,10 @@
 #include "ui/QtPrompts.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -37,6 +39,24 @@ QString DefaultSuffix(const QString& initialName) {
     return suffix.contains(QLatin1Char('*')) ? QString() : suffix;
 }
 
+// A modal box or dialog hands the activation back to the window under it only where a window
+// manager does so. Without one (a bare X server, the offscreen platform) that window stays
+// inactive: Tab and clicks in it then move the focus without any FocusOut, so a box typed
+// into after a refusal would never be checked. The window active before gets it back.
+class CActivationKeeper {
+public:
+    CActivationKeeper() : m_pWindow(QApplication::activeWindow()) {}
+    ~CActivationKeeper() {
+        if (m_pWindow && m_pWindow->isVisible() && !m_pWindow->isActiveWindow())
+            m_pWindow->activateWindow();
+    }
+    CActivationKeeper(const CActivationKeeper&) = delete;
+    CActivationKeeper& operator=(const CActivationKeeper&) = delete;
+
+private:
+    QPointer<QWidget> m_pWindow;
+};
+
 void CenterOver(QWidget& dialog, QWidget* parent) {
     if (parent == nullptr) return;
     dialog.adjustSize();
@@ -53,6 +73,7 @@ void QtPrompts::MessageBox(QWidget* parent, const QString& text, MessageIcon ico
     QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     QString::fromUtf8(msg::kAppTitle), text, QMessageBox::Ok, parent);
     if (!detail.isEmpty()) box.setInformativeText(detail);
+    const CActivationKeeper keeper;
     box.exec();
 }
 
@@ -66,6 +87,7 @@ std::optional<QString> QtPrompts::RunFileDialog(QFileDialog& dialog, QWidget* pa
                           request.initialName.contains(QLatin1Char('?'));
     dialog.selectFile(wildcard ? QString() : request.initialName);
     CenterOver(dialog, parent);
+    const CActivationKeeper keeper;
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty()) return std::nullopt;
@@ -128,9 +150,11 @@ QPrinter* QtPrompts::GetPrinter(QWidget* parent) {
         m_pPrintDialog->setWindowModality(Qt::ApplicationModal);
     }
     CenterOver(*m_pPrintDialog, parent);
+    const CActivationKeeper keeper;
     return m_pPrintDialog->exec() == QDialog::Accepted ? m_pPrinter.get() : nullptr;
 }
 
 int QtPrompts::ExecDialog(QDialog& dialog) {
+    const CActivationKeeper keeper;
     return dialog.exec();
 }
