@@ -275,7 +275,8 @@ bool ClearChannel(CKM42Doc& doc, int n) {
     ch.m_nRxCtcss = ch.m_nTxCtcss = ch.m_nRxDcs = ch.m_nTxDcs = 0;
     ch.m_dRxFreq = ch.m_dTxFreq = 0.0;
     ch.m_bRxDcsInvert = ch.m_bTxDcsInvert = 0;
-    ch.m_dRxNsc1 = ch.m_dRxNsc2 = ch.m_dTxNsc1 = ch.m_dTxNsc2 = kDefaultNscTone;
+    // The tone fields stay: they hold the radio's one pair, which the image takes from
+    // channel 1, so resetting them would retune every channel on a non-standard tone.
     ch.m_nRxSquelch = ch.m_nTxSquelch = kSquelchCsq;
     return true;
 }

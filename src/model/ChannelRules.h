@@ -121,5 +121,6 @@ StoreOutcome StoreChannel(CKM42Doc& doc, int n, const ChannelEdit& edit);
 void SetNonStandardTones(CKM42Doc& doc, double nsc1, double nsc2);
 
 // "clear": empties channel n and resets its flags and signalling; a priority or power-on
-// channel gives up that role. Step code and other channels stay. False for n outside the plan.
+// channel gives up that role. Step code, the non-standard tones (radio-wide) and other
+// channels stay. False for n outside the plan.
 bool ClearChannel(CKM42Doc& doc, int n);

@@ -152,6 +152,25 @@ TEST_F(CliSet, ClearEmptiesTheChannelAndFreesThePriority) {
     EXPECT_EQ(Set({"--channel", "6", "--rx", "451", "--priority", "on"}).exitCode, 0);
 }
 
+TEST_F(CliSet, ClearingChannelOneKeepsTheRadiosNonStandardTones) {
+    ASSERT_EQ(Set({"--nsc1", "123.4", "--nsc2", "88.8"}).exitCode, 0);
+    ASSERT_EQ(Set({"--channel", "1", "--rx", "450", "--rx-squelch", "nsc1"}).exitCode, 0);
+    ASSERT_EQ(
+        Set({"--channel", "2", "--rx", "451", "--tx", "451", "--tx-squelch", "nsc2"}).exitCode, 0);
+    ASSERT_EQ(Set({"--channel", "1", "--clear"}).exitCode, 0);
+    // The image carries one tone pair, taken from channel 1.
+    const std::string image = dir.File("plan.img");
+    ASSERT_EQ(Cli({"encode", path, "-o", image}).exitCode, 0);
+    ASSERT_EQ(Cli({"decode", image, "-o", dir.File("back.kmd16")}).exitCode, 0);
+    CKM42Doc back;
+    ASSERT_TRUE(datafile::OpenDocument(back, dir.File("back.kmd16")).ok);
+    for (int n = 1; n <= 16; ++n) {
+        EXPECT_EQ(back.Channel(n).m_dRxNsc1, 123.4) << n;
+        EXPECT_EQ(back.Channel(n).m_dTxNsc2, 88.8) << n;
+    }
+    EXPECT_EQ(back.Channel(2).m_nTxSquelch, kSquelchNsc2);
+}
+
 TEST_F(CliSet, HelpListsEveryOptionName) {
     const ProgramResult r = Cli({"set", "--help"});
     ASSERT_EQ(r.exitCode, 0);

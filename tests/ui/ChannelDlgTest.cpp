@@ -271,7 +271,7 @@ TEST_F(ChannelEditor, ClearEmptiesTheChannelAndGivesUpItsPriorityAndPowerOnRoles
     const ChannelRecord& ch = Doc().Channel(5);
     EXPECT_EQ(ch.m_dRxFreq, 0.0);
     EXPECT_EQ(ch.m_nRxSquelch, kSquelchCsq);
-    EXPECT_EQ(ch.m_dTxNsc2, 67.0);
+    EXPECT_EQ(ch.m_dTxNsc2, 88.8) << "the radio-wide tones stay";
     EXPECT_EQ(ch.m_bHighPower, 1);
     EXPECT_EQ(ch.m_nStepCode, stepBefore) << "clear leaves the step code alone";
     EXPECT_EQ(Doc().Channel(9).m_dRxNsc1, 123.4) << "other channels keep their tones";
