@@ -141,6 +141,7 @@ std::int32_t RasterStepCode(double mhz) {
 }
 
 FrequencyCheck CheckRxFrequency(std::string_view typed, std::int32_t band) {
+    if (IsTypedJunk(typed)) return Refused(RangeMessage(band, true));
     return CheckRxHertz(TypedNumber::Read(typed).Rounded(kHzDecimals), band);
 }
 
@@ -149,6 +150,7 @@ FrequencyCheck CheckRxFrequency(double mhz, std::int32_t band) {
 }
 
 FrequencyCheck CheckTxFrequency(std::string_view typed, std::int32_t stepCode, std::int32_t band) {
+    if (IsTypedJunk(typed)) return Refused(RangeMessage(band, false));
     return CheckTxHertz(TypedNumber::Read(typed).Rounded(kHzDecimals), stepCode, band);
 }
 
@@ -174,7 +176,8 @@ ToneCheck CheckTone(std::string_view typed) {
     const TypedNumber tone = TypedNumber::Read(printed, TypedNumber::kWholeText);
     const std::int64_t tenths = tone.Rounded(kToneDecimals);
     ToneCheck check;
-    if (tenths < std::llround(kMinNscTone * 10) || tenths > std::llround(kMaxNscTone * 10)) {
+    if (IsTypedJunk(typed) || tenths < std::llround(kMinNscTone * 10) ||
+        tenths > std::llround(kMaxNscTone * 10)) {
         check.message = msg::kToneRange;
         return check;
     }

@@ -81,10 +81,21 @@ TEST_F(CliSet, RefusedValueLeavesTheFileByteIdentical) {
     }
 }
 
+TEST_F(CliSet, ACommaIsTheDecimalPointAsInTheEditors) {
+    const ProgramResult r = Set({"--channel", "2", "--rx", "450,0125", "--tx", "455,5", "--option",
+                                 "scan-speed=0,5", "--nsc1", "131,5"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const CKM42Doc doc = Load();
+    EXPECT_EQ(doc.Channel(2).m_dRxFreq, 450.0125);
+    EXPECT_EQ(doc.Channel(2).m_dTxFreq, 455.5);
+    EXPECT_EQ(doc.m_dScanSpeed, 0.5);
+    EXPECT_EQ(doc.Channel(7).m_dTxNsc1, 131.5);
+}
+
 TEST_F(CliSet, MalformedValuesAreUsageErrors) {
     const auto before = ReadBytes(path);
     for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"--channel", "1", "--rx", "450,0125"},
+         std::vector<std::vector<std::string>>{{"--channel", "1", "--rx", "450.0125x"},
                                                {"--channel", "1", "--rx", "abc"},
                                                {"--channel", "1", "--rx", "146.00000625"},
                                                {"--channel", "x", "--scan", "on"},

@@ -137,8 +137,8 @@ TEST(RxCheckRange, EmptyBoxIsAcceptedOnlyWhereTheBandAllowsIt) {
         } else {
             EXPECT_EQ(c.message, b.message);
         }
-        EXPECT_EQ(CheckRxFrequency("abc", b.band).accepted, b.rxEmptyAccepted);
     }
+    EXPECT_TRUE(CheckRxFrequency("  ", kUhf2).accepted);
     EXPECT_TRUE(CheckRxFrequency("", kUhf6).accepted);
 }
 

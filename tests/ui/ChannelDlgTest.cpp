@@ -121,6 +121,28 @@ TEST_F(ChannelEditor, TxMustLieOnTheRasterTheRxCheckFound) {
     EXPECT_TRUE(prompts.messages.empty());
 }
 
+constexpr const char* kUhf2Message = "Valid Settings 440Mhz to 470Mhz";
+
+TEST_F(ChannelEditor, ACommaIsTheDecimalPointAndJunkIsRefusedWithTheBoxsMessage) {
+    StartUhf2();
+    Doc().Channel(1).m_dTxFreq = 455.0;
+    Edit(1, [this](CChannelDlg& dlg) {
+        TypeAndLeave(Box(dlg, "rxFreq"), "450,0125");
+        EXPECT_EQ(TextOf(dlg, "rxFreq"), "450.0125");
+        TypeAndLeave(Box(dlg, "txFreq"), "abc");
+        EXPECT_EQ(TakeMessages(prompts), V{kUhf2Message});
+        EXPECT_EQ(TextOf(dlg, "txFreq"), "");
+        TypeAndLeave(Box(dlg, "rxFreq"), "451.5MHz");
+        EXPECT_EQ(TakeMessages(prompts), V{kUhf2Message});
+        EXPECT_EQ(TextOf(dlg, "rxFreq"), "");
+        TypeAndLeave(Box(dlg, "rxFreq"), "450,5");
+        TypeAndLeave(Box(dlg, "txFreq"), "455,0125");
+        ClickOk(dlg);
+    });
+    EXPECT_EQ(Doc().Channel(1).m_dRxFreq, 450.5);
+    EXPECT_EQ(Doc().Channel(1).m_dTxFreq, 455.0125);
+}
+
 struct RangeCase {
     const char* name;
     int band;
@@ -159,7 +181,6 @@ TEST_P(BandRange, RefusesOutsideTheBandWithItsMessage) {
 }
 
 constexpr const char* kVhf2Message = "Valid Settings 146Mhz to 174Mhz";
-constexpr const char* kUhf2Message = "Valid Settings 440Mhz to 470Mhz";
 constexpr const char* kVhf1Message = "Valid Settings 136Mhz to 158Mhz";
 constexpr MessageIcon kNone = MessageIcon::None;
 constexpr MessageIcon kExcl = MessageIcon::Exclamation;
