@@ -85,21 +85,34 @@ FrequencyCheck CheckRxHertz(std::optional<std::int64_t> typedHz, std::int32_t ba
     return Accepted(hz, step, moved);
 }
 
+std::int64_t RasterOf(std::int32_t step) {
+    return step == kStep6250 ? kRaster6250Hz : kRaster5000Hz;
+}
+
+bool OnBothRasters(double mhz) {
+    const std::optional<std::int64_t> hz = HertzOf(mhz);
+    return hz && *hz >= 0 && OnRaster(*hz, kRaster6250Hz) && OnRaster(*hz, kRaster5000Hz);
+}
+
 FrequencyCheck CheckTxHertz(std::optional<std::int64_t> typedHz, std::int32_t stepCode,
-                            std::int32_t band) {
+                            double rxMHz, std::int32_t band) {
     if (!typedHz || *typedHz < 0) return Refused(RangeMessage(band, false));
     const std::int64_t hz = *typedHz;
-    const bool fine = stepCode == kStep6250;
-    if (!OnRaster(hz, fine ? kRaster6250Hz : kRaster5000Hz))
-        return Refused(msg::kInvalidTxFrequency);
+    std::int32_t step = stepCode == kStep6250 ? kStep6250 : kStep5000;
+    if (!OnRaster(hz, RasterOf(step))) {
+        // A 25 kHz RX lies on both rasters: the pair is held with the one the TX is on.
+        const std::int32_t other = step == kStep6250 ? kStep5000 : kStep6250;
+        if (!OnBothRasters(rxMHz) || !OnRaster(hz, RasterOf(other)))
+            return Refused(msg::kInvalidTxFrequency);
+        step = other;
+    }
     if (!WithinBand(hz, band, false)) return Refused(RangeMessage(band, false));
-    return Accepted(hz, fine ? kStep6250 : kStep5000, false);
+    return Accepted(hz, step, false);
 }
 
 bool StepFits(std::int32_t step, std::int64_t rxHz, std::int64_t txHz) {
     if (step != kStep6250 && step != kStep5000) return false;
-    const std::int64_t raster = step == kStep6250 ? kRaster6250Hz : kRaster5000Hz;
-    return OnRaster(rxHz, raster) && OnRaster(txHz, raster);
+    return OnRaster(rxHz, RasterOf(step)) && OnRaster(txHz, RasterOf(step));
 }
 
 StoreOutcome StoreRefused(ChannelField field, std::string message) {
@@ -149,13 +162,15 @@ FrequencyCheck CheckRxFrequency(double mhz, std::int32_t band) {
     return CheckRxHertz(HertzOf(mhz), band);
 }
 
-FrequencyCheck CheckTxFrequency(std::string_view typed, std::int32_t stepCode, std::int32_t band) {
+FrequencyCheck CheckTxFrequency(std::string_view typed, std::int32_t stepCode, double rxMHz,
+                                std::int32_t band) {
     if (IsTypedJunk(typed)) return Refused(RangeMessage(band, false));
-    return CheckTxHertz(TypedNumber::Read(typed).Rounded(kHzDecimals), stepCode, band);
+    return CheckTxHertz(TypedNumber::Read(typed).Rounded(kHzDecimals), stepCode, rxMHz, band);
 }
 
-FrequencyCheck CheckTxFrequency(double mhz, std::int32_t stepCode, std::int32_t band) {
-    return CheckTxHertz(HertzOf(mhz), stepCode, band);
+FrequencyCheck CheckTxFrequency(double mhz, std::int32_t stepCode, double rxMHz,
+                                std::int32_t band) {
+    return CheckTxHertz(HertzOf(mhz), stepCode, rxMHz, band);
 }
 
 FrequencyCheck CheckRxBox(std::string_view boxText, double loadedMHz, std::int32_t band) {
@@ -164,9 +179,10 @@ FrequencyCheck CheckRxBox(std::string_view boxText, double loadedMHz, std::int32
 }
 
 FrequencyCheck CheckTxBox(std::string_view boxText, double loadedMHz, std::int32_t stepCode,
-                          std::int32_t band) {
-    if (boxText == FrequencyText(loadedMHz)) return CheckTxFrequency(loadedMHz, stepCode, band);
-    return CheckTxFrequency(boxText, stepCode, band);
+                          double rxMHz, std::int32_t band) {
+    if (boxText == FrequencyText(loadedMHz))
+        return CheckTxFrequency(loadedMHz, stepCode, rxMHz, band);
+    return CheckTxFrequency(boxText, stepCode, rxMHz, band);
 }
 
 ToneCheck CheckTone(std::string_view typed) {

@@ -47,10 +47,13 @@ FrequencyCheck CheckRxFrequency(std::string_view typed, std::int32_t band);
 FrequencyCheck CheckRxFrequency(double mhz, std::int32_t band);
 
 // TX check: with step code 1 the value must lie on the 6.25 kHz raster (step stays 1); with
-// any other step code on the 5 kHz raster (step becomes 2). 0 (empty box) passes. Then the
-// band's transmit limits. stepCode is the dialog's m_nStep, i.e. the RX check's result.
-FrequencyCheck CheckTxFrequency(std::string_view typed, std::int32_t stepCode, std::int32_t band);
-FrequencyCheck CheckTxFrequency(double mhz, std::int32_t stepCode, std::int32_t band);
+// any other step code on the 5 kHz raster (step becomes 2). When the RX lies on both rasters
+// (a multiple of 25 kHz, or none), a TX on the other raster is taken with that raster's step
+// code: the radio holds such a pair. 0 (empty box) passes. Then the band's transmit limits.
+// stepCode is the dialog's m_nStep, i.e. the RX check's result; rxMHz the RX accepted.
+FrequencyCheck CheckTxFrequency(std::string_view typed, std::int32_t stepCode, double rxMHz,
+                                std::int32_t band);
+FrequencyCheck CheckTxFrequency(double mhz, std::int32_t stepCode, double rxMHz, std::int32_t band);
 
 // The checks as the frequency boxes run them. A box shows "%8.4f", which cannot hold a
 // 6.25 kHz value with five decimals (450.00625 shows as "450.0063", which read back would
@@ -60,7 +63,7 @@ FrequencyCheck CheckTxFrequency(double mhz, std::int32_t stepCode, std::int32_t 
 // value the box was last filled with: the dialog's m_dRxMHz / m_dTxMHz.
 FrequencyCheck CheckRxBox(std::string_view boxText, double loadedMHz, std::int32_t band);
 FrequencyCheck CheckTxBox(std::string_view boxText, double loadedMHz, std::int32_t stepCode,
-                          std::int32_t band);
+                          double rxMHz, std::int32_t band);
 
 // Non-standard tone check: the value printed with "%5.1f" and read back, 50.0..300.0 Hz.
 struct ToneCheck {

@@ -81,6 +81,18 @@ TEST_F(CliSet, RefusedValueLeavesTheFileByteIdentical) {
     }
 }
 
+TEST_F(CliSet, ARxOnBothRastersTakesTheRasterOfItsTx) {
+    const ProgramResult r = Set({"--channel", "4", "--rx", "450.0", "--tx", "450.005"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Load().Channel(4).m_nStepCode, kStep5000);
+    EXPECT_EQ(Load().Channel(4).m_dTxFreq, 450.005);
+    EXPECT_EQ(Set({"--channel", "4", "--scan", "on"}).exitCode, 0)
+        << "the stored pair checks again";
+    const ProgramResult refused = Set({"--channel", "5", "--rx", "450.0125", "--tx", "450.005"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(Has(refused.err, "Input Valid TX Frequency!")) << refused.err;
+}
+
 TEST_F(CliSet, ACommaIsTheDecimalPointAsInTheEditors) {
     const ProgramResult r = Set({"--channel", "2", "--rx", "450,0125", "--tx", "455,5", "--option",
                                  "scan-speed=0,5", "--nsc1", "131,5"});

@@ -115,8 +115,9 @@ std::vector<BoxRule> BoxRules() {
     return {
         {"rx", "450.0125", [=](auto t) { return frequency(CheckRxFrequency(t, uhf2)); },
          [=](auto t) { return CheckRxFrequency(t, uhf2).mhz; }, "Valid Settings 440Mhz to 470Mhz"},
-        {"tx", "455.0125", [=](auto t) { return frequency(CheckTxFrequency(t, kStep6250, uhf2)); },
-         [=](auto t) { return CheckTxFrequency(t, kStep6250, uhf2).mhz; },
+        {"tx", "455.0125",
+         [=](auto t) { return frequency(CheckTxFrequency(t, kStep6250, 450.0125, uhf2)); },
+         [=](auto t) { return CheckTxFrequency(t, kStep6250, 450.0125, uhf2).mhz; },
          "Valid Settings 440Mhz to 470Mhz"},
         {"tone", "131.5",
          [](auto t) {

@@ -143,6 +143,27 @@ TEST_F(ChannelEditor, ACommaIsTheDecimalPointAndJunkIsRefusedWithTheBoxsMessage)
     EXPECT_EQ(Doc().Channel(1).m_dTxFreq, 455.0125);
 }
 
+TEST_F(ChannelEditor, OkKeepsAPairThatSharesOnlyTheCoarseRaster) {
+    StartUhf2();
+    ChannelRecord& ch = Doc().Channel(1);
+    ch.m_dRxFreq = 450.0;    // on both rasters
+    ch.m_dTxFreq = 450.005;  // on the 5 kHz raster only, as a radio can hold it
+    ch.m_nStepCode = kStep5000;
+    Edit(1, [](CChannelDlg& dlg) { ClickOk(dlg); });
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(Doc().Channel(1).m_dTxFreq, 450.005);
+    EXPECT_EQ(Doc().Channel(1).m_nStepCode, kStep5000);
+    Edit(1, [this](CChannelDlg& dlg) {
+        TypeAndLeave(Box(dlg, "txFreq"), "450.0125");
+        EXPECT_TRUE(prompts.messages.empty()) << "the fine raster is the RX's too";
+        TypeAndLeave(Box(dlg, "txFreq"), "450.0025");
+        EXPECT_EQ(TakeMessages(prompts), V{"Input Valid TX Frequency!"});
+        TypeAndLeave(Box(dlg, "txFreq"), "450.0125");
+        ClickOk(dlg);
+    });
+    EXPECT_EQ(Doc().Channel(1).m_nStepCode, kStep6250);
+}
+
 struct RangeCase {
     const char* name;
     int band;
