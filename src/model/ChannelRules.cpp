@@ -145,6 +145,11 @@ bool IsPlanChannel(const CKM42Doc& doc, int n) {
     return n >= 1 && n <= doc.ChannelCount();
 }
 
+bool FrequencyWithinBand(double mhz, std::int32_t band, bool receive) {
+    const std::optional<std::int64_t> hz = HertzOf(mhz);
+    return hz && WithinBand(*hz, band, receive);
+}
+
 std::int32_t RasterStepCode(double mhz) {
     const std::optional<std::int64_t> hz = HertzOf(mhz);
     if (!hz || *hz < 0) return 0;

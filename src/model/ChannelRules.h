@@ -27,6 +27,10 @@ bool IsPlanChannel(const CKM42Doc& doc, int n);
 // kStep5000, else 0. Values the editor would refuse (negative, not a number) give 0.
 std::int32_t RasterStepCode(double mhz);
 
+// Whether a stored frequency lies within the band's receive or transmit limits, as the
+// editor's range check has them (a TX of 0 is none and always passes).
+bool FrequencyWithinBand(double mhz, std::int32_t band, bool receive);
+
 // Outcome of an RX or TX box check. On acceptance the dialog stores mhz in m_dRxMHz /
 // m_dTxMHz and stepCode in m_nStep; on refusal it shows message, empties the box and gives
 // it the focus, and keeps its members.
