@@ -29,6 +29,9 @@ inline constexpr const char* kReadComplete = "Read Complete !";
 inline constexpr const char* kWriteComplete = "Write Complete !";
 inline constexpr const char* kReading = "Reading...";
 inline constexpr const char* kWriting = "Writing...";
+inline constexpr const char* kWaitingForRadio = "Waiting for the radio... (Esc gives up)";
+inline constexpr const char* kTransferRunsToItsEnd =
+    "The transfer cannot be interrupted: keep the radio switched on until it ends.";
 
 // Grid and flags
 inline constexpr const char* kCreateNewDataFirst = "Please Create New Data First ! ";
