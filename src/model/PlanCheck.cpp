@@ -80,7 +80,9 @@ bool IsFlag(std::int32_t value) {
 }
 
 bool InTimeRange(double seconds, const TimeRange& range) {
-    if (!std::isfinite(seconds)) return false;
+    // Far beyond any option; keeps the scaled value inside 64 bits.
+    constexpr double kLargest = 1e6;
+    if (!std::isfinite(seconds) || std::fabs(seconds) > kLargest) return false;
     const std::int64_t units = std::llround(seconds * std::pow(10.0, range.decimals));
     return units >= range.low && units <= range.high;
 }
