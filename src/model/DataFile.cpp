@@ -144,7 +144,10 @@ bool DeserializeDocument(const std::uint8_t* data, std::size_t size, CKM42Doc& d
 }
 
 FileOutcome SaveDocument(const CKM42Doc& doc, const std::string& path) {
-    const std::vector<std::uint8_t> bytes = SerializeDocument(doc);
+    return SaveBytes(SerializeDocument(doc), path);
+}
+
+FileOutcome SaveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path) {
     std::string tempPath;
     const int fd = CreateTemporaryBeside(path, tempPath);
     if (fd < 0) return Failure(msg::kCannotSaveFile, errno);

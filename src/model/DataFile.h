@@ -38,6 +38,10 @@ bool DeserializeDocument(const std::uint8_t* data, std::size_t size, CKM42Doc& d
 // temporary file in the same folder first, which then replaces the target.
 FileOutcome SaveDocument(const CKM42Doc& doc, const std::string& path);
 
+// Writes bytes to path the same way: the previous file survives any failure. For the other
+// files a plan travels in (channel lists).
+FileOutcome SaveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path);
+
 // Reads a plan from path (read-only access). On failure the document is left exactly as it
 // was.
 FileOutcome OpenDocument(CKM42Doc& doc, const std::string& path);

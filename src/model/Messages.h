@@ -135,6 +135,44 @@ inline constexpr const char* kAboutSecondLine =
 // Desktop File > Print
 inline constexpr const char* kCannotPrintReport = "Cannot Print Report!";
 
+// Channel lists (CSV files, clipboard rows) and plan comparison; printf formats. A refused
+// row reads "row 5, channel 3: Frequency 480.000000: Valid Settings 440Mhz to 470Mhz".
+inline constexpr const char* kCsvTooLarge = "the text is larger than %zu bytes: not a channel list";
+inline constexpr const char* kCsvBinary = "the file holds binary data, not comma-separated text";
+inline constexpr const char* kCsvOpenQuote = "row %d opens a quoted field that never closes";
+inline constexpr const char* kCsvNoRows = "the text holds no rows";
+inline constexpr const char* kCsvNoHeader =
+    "no header row naming the columns (Location,Name,Frequency,Duplex,Offset,Tone,...)";
+inline constexpr const char* kCsvRow = "row %d: %s";
+inline constexpr const char* kCsvRowChannel = "row %d, channel %d: %s";
+inline constexpr const char* kCsvSummary = "rows taken: %zu, refused: %zu";
+inline constexpr const char* kCsvNotANumber = "%s \"%s\" is not a number";
+inline constexpr const char* kCsvNotAChoice = "%s \"%s\" is none of %s";
+inline constexpr const char* kCsvNotALocation = "%s \"%s\" is not a channel number";
+inline constexpr const char* kCsvNotACode = "%s \"%s\" is not a DCS code";
+inline constexpr const char* kCsvPowerWords = "High, Low or a wattage";
+inline constexpr const char* kCsvMissingColumn = "no %s in this row";
+inline constexpr const char* kCsvChannelTwice = "channel %d is given in row %d already";
+inline constexpr const char* kCsvValueRefused = "%s %s: %s";
+inline constexpr const char* kCsvColumnRefused = "%s: %s";
+inline constexpr const char* kCsvToneRefused = "%s tone %s Hz: %s";
+inline constexpr const char* kCsvCodeRefused = "%s DCS code %s: %s";
+inline constexpr const char* kCsvThirdTone =
+    "%s tone %s Hz would be a third non-standard tone (NSC-1 is %s Hz, NSC-2 %s Hz)";
+inline constexpr const char* kCsvRxMoved = "Frequency %s moved to the 12.5 kHz raster, %s stored";
+inline constexpr const char* kDiffChannel = "channel %d";
+inline constexpr const char* kDiffOption = "option";
+inline constexpr const char* kDiffSentence = "%s: %s %s -> %s";
+
+// Desktop channel lists: File > Import CSV... and Export CSV..., Ctrl+C and Ctrl+V on the grid
+inline constexpr const char* kCannotImportFile = "Cannot Import File!";
+inline constexpr const char* kImportCsvTitle = "Import CSV";
+inline constexpr const char* kImportChanges = "What changes:";
+inline constexpr const char* kImportNoChanges = "Nothing changes.";
+inline constexpr const char* kImportRefusedRows = "Rows refused:";
+inline constexpr const char* kCannotPaste = "Cannot Paste!";
+inline constexpr const char* kRowsNotPasted = "Some rows were not pasted.";
+
 // Desktop radio link: the serial devices behind COM1 and COM2, the built-in virtual radio and
 // the command line that sets them for one run (printf formats)
 inline constexpr const char* kDevicePathNeeded =

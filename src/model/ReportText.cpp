@@ -16,12 +16,13 @@ std::string ReportModelText(const CKM42Doc& doc) {
     return vhf ? "KM41 VHF2 (146 - 174 MHz)" : "KM42 UHF2 (440 - 470 MHz)";
 }
 
-OptionTexts ReportOptionTexts(const CKM42Doc& d) {
-    const bool timeOut = d.m_bTxTimeOut != 0;
-    const bool powerSave = d.m_bPowerSave != 0;
+OptionTexts ReportOptionTexts(const CKM42Doc& d, OptionValues values) {
+    const bool stored = values == OptionValues::kStored;
+    const bool timeOut = stored || d.m_bTxTimeOut != 0;
+    const bool powerSave = stored || d.m_bPowerSave != 0;
     return {
         {{
-            {"  Tx Time Out", OnOff(timeOut)},
+            {"  Tx Time Out", OnOff(d.m_bTxTimeOut != 0)},
             {"  Tx Time Out Time", timeOut ? Seconds(d.m_nTxTimeOut) : ": 0 s"},
             {"  Tx Inhibit Time", timeOut ? Seconds(d.m_nTxInhibit) : ": 0 s"},
             {"  Tx Delay", OnOff(d.m_bTxDelay != 0)},
@@ -39,10 +40,15 @@ OptionTexts ReportOptionTexts(const CKM42Doc& d) {
             {"  Tx Option", std::string(": ") + ScanTxText(d.m_bPriorityUsed, d.m_nScanTx)},
         }},
         {{
-            {"  Power Save", OnOff(powerSave)},
+            {"  Power Save", OnOff(d.m_bPowerSave != 0)},
             {"  Rx On Time", powerSave ? DecimalSeconds(d.m_dRxOnTime) : ": 0 s"},
             {"  Rx Off Time", powerSave ? DecimalSeconds(d.m_dRxOffTime) : ": 0 s"},
-            {"  Delay", powerSave ? Seconds(static_cast<long long>(d.m_nPowerSaveDelay) + 1) : ": 0 s"},
+            {"  Delay",
+             powerSave ? Seconds(static_cast<long long>(d.m_nPowerSaveDelay) + 1) : ": 0 s"},
         }},
     };
+}
+
+OptionText CompanderText(const CKM42Doc& doc) {
+    return {"  Audio Compander", doc.m_nCompander != 0 ? ": Disable" : ": Enable"};
 }

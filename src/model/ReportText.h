@@ -22,4 +22,10 @@ struct OptionTexts {
     std::array<OptionText, 4> scan;
     std::array<OptionText, 4> powerSave;
 };
-OptionTexts ReportOptionTexts(const CKM42Doc& doc);
+// kStored also shows the times the printed report blanks while their feature is off: they
+// are kept, and reach the radio.
+enum class OptionValues { kAsPrinted, kStored };
+OptionTexts ReportOptionTexts(const CKM42Doc& doc, OptionValues values = OptionValues::kAsPrinted);
+
+// The compander, which the report leaves out: ": Enable" or ": Disable".
+OptionText CompanderText(const CKM42Doc& doc);

@@ -17,6 +17,12 @@ constexpr std::array kCommands = {
                 false, ToolIcon::Open},
     CommandInfo{FileSave, "&Save", "Ctrl+S", "Ctrl+S", "Save the active document\nSave", true,
                 false, ToolIcon::Save},
+    CommandInfo{FileImportCsv, "&Import CSV...", "", "",
+                "Read channels from a CSV channel list into the plan\nImport CSV", true, false,
+                ToolIcon::None},
+    CommandInfo{FileExportCsv, "&Export CSV...", "", "",
+                "Write the plan's channels as a CSV channel list\nExport CSV", true, false,
+                ToolIcon::None},
     CommandInfo{FilePrint, "&Print...", "Ctrl+P", "Ctrl+P", "Print the active document\nPrint",
                 true, false, ToolIcon::Print},
     CommandInfo{AppExit, "E&xit", "", "", "Quit the application; prompts to save documents\nExit",
@@ -37,8 +43,8 @@ constexpr std::array kCommands = {
                 ToolIcon::About},
 };
 
-constexpr std::array kFileMenu = {FileNew,   FileOpen,  FileSave, Separator,
-                                  FilePrint, Separator, AppExit};
+constexpr std::array kFileMenu = {FileNew,       FileOpen,  FileSave,  Separator, FileImportCsv,
+                                  FileExportCsv, Separator, FilePrint, Separator, AppExit};
 constexpr std::array kOptionsMenu = {Options, Separator, ReadRadio, WriteRadio};
 constexpr std::array kPortMenu = {ComPort1, ComPort2, Separator, SerialDevices};
 constexpr std::array kHelpMenu = {AppAbout};

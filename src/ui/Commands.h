@@ -17,6 +17,8 @@ enum class CommandId : int {
     ComPort1 = 32781,
     ComPort2 = 32782,
     SerialDevices = 32790,  // which devices COM1 and COM2 stand for
+    FileImportCsv = 32791,  // channel lists in and out
+    FileExportCsv = 32792,
     AppAbout = 57664,
 };
 

@@ -14,6 +14,9 @@ inline constexpr DataFileDialog kOpen4{"KM-41/42 Data File (*.kmd04) | *.kmd04||
 inline constexpr DataFileDialog kSave16 = kOpen16;
 inline constexpr DataFileDialog kSave4 = kOpen4;
 
+// Channel lists, for File > Import CSV... and Export CSV....
+inline constexpr DataFileDialog kCsvFiles{"CSV Channel List (*.csv) | *.csv||", "*.csv"};
+
 inline FileDialogRequest MakeRequest(const DataFileDialog& dialog) {
     return {QString::fromUtf8(dialog.filter), QString::fromUtf8(dialog.initialName)};
 }

@@ -100,9 +100,13 @@ void CKM42View::BuildForm() {
     m_Grid4->setGeometry(Place(units, kGrid4Rect));
 
     // Design widths, so that the empty grids read like the laid-out ones before a plan exists.
-    for (CMSFlexGrid* grid : {m_Grid16, m_Grid4})
+    // Rows are selected for Ctrl+C, which the view takes before the table would.
+    for (CMSFlexGrid* grid : {m_Grid16, m_Grid4}) {
         for (int c = 0; c < kGridColumnCount; ++c)
             grid->SetColWidth(c, kGridColumns[static_cast<std::size_t>(c)].widthTwips);
+        grid->EnableRowSelection();
+        grid->installEventFilter(this);
+    }
 
     connect(m_Grid16, &CMSFlexGrid::DblClick, this, &CKM42View::OnGridDblClick16);
     connect(m_Grid4, &CMSFlexGrid::DblClick, this, &CKM42View::OnGridDblClick4);

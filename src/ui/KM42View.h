@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "link/CommPort.h"
 #include "model/KM42Doc.h"
@@ -61,6 +62,15 @@ public:
     // Pushes the members to the form (the band caption).
     void MembersToControls();
 
+    // Channel lists, for File > Import CSV..., the grid's Ctrl+C and Ctrl+V and whatever else
+    // moves channels as text. ImportCsvText shows what the list changes and changes the plan
+    // only on OK; PasteRows pastes on the current channel and down, and lists the rows
+    // refused. Both return whether the plan changed. CopyRows gives the selected channels
+    // (the current one when none is selected) as tab-separated rows with the header.
+    bool ImportCsvText(const std::string& text);
+    bool PasteRows(const std::string& text);
+    std::string CopyRows() const;
+
     // Opens COM1 or COM2, as the document's m_nComPort says, for a read or write: 2 when
     // open, 1 when not (the message, with the system's reason, has been shown).
     int OpenRadioPort();
@@ -86,6 +96,8 @@ public slots:
     void OnFileOpen();
     void OnFileSave();
     void OnFilePrint();
+    void OnFileImportCsv();
+    void OnFileExportCsv();
     void OnOptions();
     void OnReadRadio();
     void OnWriteRadio();
@@ -93,8 +105,13 @@ public slots:
     void OnGridDblClick16();
     void OnGridDblClick4();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void BuildForm();
+    CMSFlexGrid& ShownGrid() const;
+    void FillShownGrid();
     void LoadPortChoice();
     void PostMessageBox(const std::string& text);
     bool OpenDocument(const QString& path);

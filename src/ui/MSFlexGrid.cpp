@@ -1,7 +1,9 @@
 #include "ui/MSFlexGrid.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -180,6 +182,20 @@ Qt::Alignment CMSFlexGrid::QtAlignment(short alignment) {
 
 int CMSFlexGrid::TwipsToPixels(long twips, int dotsPerInch) {
     return static_cast<int>(std::lround(static_cast<double>(twips) * dotsPerInch / kTwipsPerInch));
+}
+
+void CMSFlexGrid::EnableRowSelection() {
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    for (int r = 1; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            item(r, c)->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+}
+
+std::vector<int> CMSFlexGrid::SelectedRows() const {
+    std::set<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes()) rows.insert(index.row());
+    return {rows.begin(), rows.end()};
 }
 
 void CMSFlexGrid::FreezeFixedCells() {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QTableWidget>
 #include <cstdint>
+#include <vector>
 
 // The channel and memory grids: a table with one fixed title row (row 0) and one fixed
 // number column (column 0), driven the way the radio shop's grid control was: select a cell
@@ -50,6 +51,12 @@ public:
     static QColor ColorFromWindowsValue(std::uint32_t color, const QPalette& palette);
     static Qt::Alignment QtAlignment(short alignment);
     static int TwipsToPixels(long twips, int dotsPerInch);
+
+    // Whole rows below the title row become selectable: a click selects one, Shift and Ctrl
+    // clicks extend the selection, a drag (on the number column too) selects the rows passed.
+    void EnableRowSelection();
+    // The selected rows, ascending; empty when none is selected.
+    std::vector<int> SelectedRows() const;
 
     // Shows row 0 and column 0 in the table's own headers, which stay in view while the other
     // cells scroll. Row 0 and Col 0 still address the fixed cells: their texts, the column

@@ -97,6 +97,8 @@ void CMainFrame::ConnectCommands() {
     Route(CommandId::FileNew, &CKM42View::OnFileNew);
     Route(CommandId::FileOpen, &CKM42View::OnFileOpen);
     Route(CommandId::FileSave, &CKM42View::OnFileSave);
+    Route(CommandId::FileImportCsv, &CKM42View::OnFileImportCsv);
+    Route(CommandId::FileExportCsv, &CKM42View::OnFileExportCsv);
     Route(CommandId::FilePrint, &CKM42View::OnFilePrint);
     Route(CommandId::Options, &CKM42View::OnOptions);
     Route(CommandId::ReadRadio, &CKM42View::OnReadRadio);

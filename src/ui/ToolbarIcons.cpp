@@ -1,5 +1,6 @@
 #include "ui/ToolbarIcons.h"
 
+#include <QDirIterator>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -148,16 +149,6 @@ void DrawAbout(QPainter& p) {
     p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("?"));
 }
 
-void DrawApp(QPainter& p) {
-    p.setPen(QPen(kOutline, 2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(9.5, 6), QPointF(9.5, 1));
-    Fill(p, RoundRect(14, 3, 2.5, 3.5, 0.8), QColor(0x55, 0x55, 0x55));
-    Fill(p, RoundRect(6, 6, 12, 17, 2), QColor(0x2B, 0x2B, 0x2B));
-    p.fillRect(QRectF(8, 8, 8, 4.5), QColor(0x8F, 0xE0, 0x8F));
-    p.setPen(QPen(QColor(0x99, 0x99, 0x99), 1));
-    for (double y : {15.5, 17.5, 19.5}) p.drawLine(QPointF(8.5, y), QPointF(15.5, y));
-}
-
 }  // namespace
 
 QIcon CommandIcon(ToolIcon kind) {
@@ -185,5 +176,10 @@ QIcon CommandIcon(ToolIcon kind) {
 }
 
 QIcon AppIcon() {
-    return Render(DrawApp);
+    // The sizes the hicolor theme gets on installation, built into the program.
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icons/hicolor"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next() + QStringLiteral("/apps/" PRG715_APP_ID ".png"));
+    return icon;
 }

@@ -3,7 +3,7 @@
 
 #include "ui/Commands.h"
 
-// The toolbar's button images and the application icon, drawn at start-up so that they stay
-// sharp at any size.
+// The toolbar's button images, drawn at start-up so that they stay sharp at any size.
 QIcon CommandIcon(ToolIcon kind);
+// The application icon, as installed into the desktop's icon theme.
 QIcon AppIcon();

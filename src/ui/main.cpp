@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(msg::kAppTitle));
     QApplication::setApplicationVersion(QStringLiteral(PRG715_VERSION));
+    // Wayland and the task bars match the window to its installed desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PRG715_APP_ID));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -3,19 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "../support/RandomPlan.h"
 #include "codec/ImageCodec.h"
 #include "codec/RadioImage.h"
 #include "model/KM42Doc.h"
 #include "model/PlanText.h"
-
-// A plan as New makes it: model band and channel count, then the new-plan defaults.
-inline CKM42Doc NewPlan(int band, bool sixteen) {
-    CKM42Doc doc;
-    doc.m_nBand = band;
-    doc.m_b16Channel = sixteen ? 1 : 0;
-    doc.SetDefaults();
-    return doc;
-}
 
 inline RadioImage Encoded(const CKM42Doc& doc) {
     RadioImage image;

@@ -37,6 +37,7 @@ TEST_F(MainFrame, MenuBarHasTheExactLabelsOrderSeparatorsAndShortcutTexts) {
     ASSERT_EQ(Entries(menus), (std::vector<std::string>{"&File", "&Options", "&Port", "&Help"}));
     EXPECT_EQ(Entries(menus[0]->menu()->actions()),
               (std::vector<std::string>{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "-",
+                                        "&Import CSV...", "&Export CSV...", "-",
                                         "&Print...\tCtrl+P", "-", "E&xit"}));
     EXPECT_EQ(Entries(menus[1]->menu()->actions()),
               (std::vector<std::string>{"&Options\tCtrl+O", "-", "&Read from Radio\tCtrl+R",
@@ -105,6 +106,8 @@ TEST_F(MainFrame, PlanCommandsAreGreyedInMenuAndToolbarUntilAPlanIsLaidOut) {
         EXPECT_FALSE(Action(id)->isEnabled()) << static_cast<int>(id);
         EXPECT_FALSE(bar->widgetForAction(Action(id))->isEnabled()) << static_cast<int>(id);
     }
+    EXPECT_FALSE(Action(FileImportCsv)->isEnabled());
+    EXPECT_FALSE(Action(FileExportCsv)->isEnabled());
     for (CommandId id : {FileNew, FileOpen, ReadRadio, AppAbout, ComPort1, ComPort2, AppExit})
         EXPECT_TRUE(Action(id)->isEnabled()) << static_cast<int>(id);
 
@@ -117,6 +120,8 @@ TEST_F(MainFrame, PlanCommandsAreGreyedInMenuAndToolbarUntilAPlanIsLaidOut) {
         EXPECT_TRUE(Action(id)->isEnabled()) << static_cast<int>(id);
         EXPECT_TRUE(bar->widgetForAction(Action(id))->isEnabled()) << static_cast<int>(id);
     }
+    EXPECT_TRUE(Action(FileImportCsv)->isEnabled());
+    EXPECT_TRUE(Action(FileExportCsv)->isEnabled());
 }
 
 TEST_F(MainFrame, OpeningAMenuReevaluatesTheRules) {

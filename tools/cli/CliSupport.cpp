@@ -1,6 +1,8 @@
 #include "CliSupport.h"
 
-#include "model/DataFile.h"
+#include <filesystem>
+
+#include "model/RadioModel.h"
 
 namespace cli {
 
@@ -54,24 +56,38 @@ std::vector<std::string> ArgList::Positionals(std::size_t count) {
     return args;
 }
 
-namespace {
-std::string Describe(const datafile::FileOutcome& outcome, const std::string& path) {
+Failure FileFailure(const datafile::FileOutcome& outcome, const std::string& path) {
     std::string text = outcome.message + " (" + path;
     if (!outcome.detail.empty()) text += ": " + outcome.detail;
-    return text + ")";
+    return Failure(text + ")");
 }
-}  // namespace
 
 CKM42Doc LoadPlan(const std::string& path) {
     CKM42Doc doc;
     const datafile::FileOutcome outcome = datafile::OpenDocument(doc, path);
-    if (!outcome.ok) throw Failure(Describe(outcome, path));
+    if (!outcome.ok) throw FileFailure(outcome, path);
     return doc;
 }
 
 void SavePlan(const CKM42Doc& doc, const std::string& path) {
     const datafile::FileOutcome outcome = datafile::SaveDocument(doc, path);
-    if (!outcome.ok) throw Failure(Describe(outcome, path));
+    if (!outcome.ok) throw FileFailure(outcome, path);
+}
+
+CKM42Doc NewModelPlan(const std::string& modelName) {
+    const RadioModel* model = FindRadioModel(modelName);
+    if (model == nullptr) throw UsageError("unknown model '" + modelName + "'");
+    CKM42Doc doc;
+    doc.m_nBand = model->band;
+    doc.m_b16Channel = model->sixteenChannels ? 1 : 0;
+    doc.SetDefaults();
+    return doc;
+}
+
+void RefuseSameFile(const std::string& input, const std::string& output) {
+    std::error_code error;
+    if (std::filesystem::equivalent(input, output, error))
+        throw Failure("refusing to write " + output + " over " + input + ", which is read");
 }
 
 }  // namespace cli

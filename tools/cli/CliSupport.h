@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/DataFile.h"
 #include "model/KM42Doc.h"
 
 namespace cli {
@@ -52,5 +53,11 @@ const std::vector<Command>& Commands();
 // Shared steps of several commands.
 CKM42Doc LoadPlan(const std::string& path);
 void SavePlan(const CKM42Doc& doc, const std::string& path);
+// "Cannot Save File! (path: reason)".
+Failure FileFailure(const datafile::FileOutcome& outcome, const std::string& path);
+// A new plan for a model name ("KM162"), as New makes it; an unknown name is a usage error.
+CKM42Doc NewModelPlan(const std::string& modelName);
+// Writing output over input would lose what was read from it: a failure.
+void RefuseSameFile(const std::string& input, const std::string& output);
 
 }  // namespace cli

@@ -14,17 +14,11 @@ int RunNew(ArgList& args) {
     if (!modelName) throw UsageError("--model is required");
     if (!output) throw UsageError("-o FILE is required");
 
-    const RadioModel* model = FindRadioModel(*modelName);
-    if (model == nullptr) throw UsageError("unknown model '" + *modelName + "'");
-
     // The same steps as the desktop's New followed by Save.
-    CKM42Doc doc;
-    doc.m_nBand = model->band;
-    doc.m_b16Channel = model->sixteenChannels ? 1 : 0;
-    doc.SetDefaults();
+    const CKM42Doc doc = NewModelPlan(*modelName);
     const std::string path = WithPlanExtension(*output, doc);
     SavePlan(doc, path);
-    std::printf("%s: new %s plan written\n", path.c_str(), model->name);
+    std::printf("%s: new %s plan written\n", path.c_str(), FindRadioModel(*modelName)->name);
     return kExitOk;
 }
 

@@ -55,7 +55,8 @@ int RunShow(ArgList& args) {
     PrintOptionBlock("[ OPTION ]", options.features);
     PrintOptionBlock("[ SCAN ]", options.scan);
     PrintOptionBlock("[ POWER SAVE ]", options.powerSave);
-    std::printf("%-20s%s\n", "  Audio Compander", doc.m_nCompander != 0 ? ": Disable" : ": Enable");
+    const OptionText compander = CompanderText(doc);
+    std::printf("%-20s%s\n", compander.label, compander.value.c_str());
     return kExitOk;
 }
 

@@ -12,6 +12,9 @@ int RunDecode(ArgList& args);
 int RunDump(ArgList& args);
 int RunRead(ArgList& args);
 int RunWrite(ArgList& args);
+int RunExport(ArgList& args);
+int RunImport(ArgList& args);
+int RunDiff(ArgList& args);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -30,6 +33,18 @@ const std::vector<Command>& Commands() {
          "read --port DEVICE|COM1|COM2 -o FILE [--image IMAGE] [--timeout S]", RunRead},
         {"write", "write a plan file into a radio, as Write to Radio does",
          "write --port DEVICE|COM1|COM2 FILE [--image IMAGE] [--timeout S]", RunWrite},
+        {"export", "write a plan's channels as a CSV channel list", "export FILE -o OUT.csv",
+         RunExport},
+        {"import", "read a CSV channel list into a plan with the channel editor's rules",
+         "import IN.csv FILE [--all-or-nothing] | import IN.csv --model KM41|KM42|KM161|KM162 "
+         "-o FILE [--all-or-nothing]",
+         RunImport},
+        {"diff", "compare two plans (data files or radio images) field by field",
+         "diff A B\n\nA and B are data files or radio images, in any mix. One line per field that "
+         "differs:\nchannel N or option, the field, the value in A, the value in B (tabs "
+         "between).\n"
+         "Exit status: 0 the same plan, 1 they differ, 2 bad usage or a file that cannot be read.",
+         RunDiff},
     };
     return commands;
 }

@@ -1,0 +1,111 @@
+// Channel lists in the view: File > Import CSV... and Export CSV..., and the grid's rows
+// copied and pasted as spreadsheet text.
+#include <QClipboard>
+#include <QDialog>
+#include <QFile>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "interchange/CsvExport.h"
+#include "interchange/CsvFiles.h"
+#include "interchange/CsvImport.h"
+#include "interchange/PlanDiff.h"
+#include "model/Messages.h"
+#include "ui/FileDialogs.h"
+#include "ui/ImportCsvDlg.h"
+#include "ui/KM42View.h"
+#include "ui/MSFlexGrid.h"
+#include "ui/UiPrompts.h"
+
+CMSFlexGrid& CKM42View::ShownGrid() const {
+    return m_doc.m_b16Channel != 0 ? *m_Grid16 : *m_Grid4;
+}
+
+void CKM42View::FillShownGrid() {
+    if (m_doc.m_b16Channel != 0)
+        FillGrid16();
+    else
+        FillGrid4();
+}
+
+void CKM42View::OnFileImportCsv() {
+    const std::optional<QString> path = m_prompts.GetOpenFileName(this, MakeRequest(kCsvFiles));
+    if (!path) return;
+    const csv::TextFileOutcome list = csv::ReadCsvFile(QFile::encodeName(*path).toStdString());
+    if (!list.file.ok) {
+        AppMessageBox(m_prompts, this, list.file.message.c_str(), list.file.detail);
+        return;
+    }
+    ImportCsvText(list.text);
+}
+
+bool CKM42View::ImportCsvText(const std::string& text) {
+    CKM42Doc imported = m_doc;
+    const csv::ImportOutcome outcome = csv::ImportCsv(imported, text);
+    if (!outcome.readable) {
+        AppMessageBox(m_prompts, this, msg::kCannotImportFile, outcome.message);
+        return false;
+    }
+    CImportCsvDlg preview(outcome, plandiff::DiffPlans(m_doc, imported), this);
+    if (m_prompts.ExecDialog(preview) != QDialog::Accepted) return false;
+    m_doc = imported;
+    FillShownGrid();
+    return true;
+}
+
+void CKM42View::OnFileExportCsv() {
+    const std::optional<QString> path = m_prompts.GetSaveFileName(this, MakeRequest(kCsvFiles));
+    if (!path) return;
+    const datafile::FileOutcome outcome =
+        csv::WriteCsvFile(QFile::encodeName(*path).toStdString(), csv::ExportCsv(m_doc));
+    if (!outcome.ok) AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
+}
+
+std::string CKM42View::CopyRows() const {
+    if (m_bDataReady == 0) return {};
+    const CMSFlexGrid& grid = ShownGrid();
+    std::vector<int> channels = grid.SelectedRows();
+    if (channels.empty() && grid.currentRow() >= 1) channels.push_back(grid.currentRow());
+    return csv::CopyRows(m_doc, channels);
+}
+
+bool CKM42View::PasteRows(const std::string& text) {
+    if (m_bDataReady == 0) {
+        AppMessageBox(m_prompts, this, msg::kCreateNewDataFirst);
+        return false;
+    }
+    // The channel the user is on: the table's own current row, which the grid's cell writes
+    // (SetRow) do not move.
+    const int first = std::max(1, ShownGrid().currentRow());
+    const csv::ImportOutcome outcome = csv::PasteRows(m_doc, text, first);
+    if (!outcome.readable) {
+        AppMessageBox(m_prompts, this, msg::kCannotPaste, outcome.message);
+        return false;
+    }
+    if (!outcome.taken.empty()) FillShownGrid();
+    if (!outcome.refused.empty()) {
+        std::string refusals;
+        for (const csv::RowOutcome& refused : outcome.refused)
+            refusals += (refusals.empty() ? "" : "\n") + csv::RowOutcomeText(refused);
+        AppMessageBox(m_prompts, this, msg::kRowsNotPasted, refusals);
+    }
+    return !outcome.taken.empty();
+}
+
+bool CKM42View::eventFilter(QObject* watched, QEvent* event) {
+    const bool onGrid = watched == m_Grid16 || watched == m_Grid4;
+    if (onGrid && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy)) {
+            if (m_bDataReady != 0)
+                QGuiApplication::clipboard()->setText(QString::fromStdString(CopyRows()));
+            return true;
+        }
+        if (key->matches(QKeySequence::Paste)) {
+            PasteRows(QGuiApplication::clipboard()->text().toStdString());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

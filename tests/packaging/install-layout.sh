@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# An install into a staging folder puts every file where a desktop and udev look for it, with
+# the right modes, nothing more, and programs that run from there.
+# usage: install-layout.sh CMAKE BUILD_DIR APP_ID VERSION
+cmake="$1" build="$2" id="$3" version="$4"
+source "$(dirname "$0")/common.sh"
+stage_install
+
+icon_sizes=(16 24 32 48 64 128 256)
+programs=(usr/bin/prg715 usr/bin/prg715-cli usr/bin/prg715-radio-sim)
+data=(
+    usr/share/applications/$id.desktop
+    usr/share/metainfo/$id.metainfo.xml
+    usr/share/mime/packages/$id.xml
+    usr/share/icons/hicolor/scalable/apps/$id.svg
+    usr/lib/udev/rules.d/60-prg715-cables.rules
+    usr/share/doc/prg715/copyright
+    usr/share/doc/prg715/changelog.gz
+)
+for size in "${icon_sizes[@]}"; do data+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png"); done
+
+for file in "${programs[@]}"; do
+    [ -f "$stage/$file" ] || { fail "$file is not installed"; continue; }
+    [ "$(stat -c %a "$stage/$file")" = 755 ] || fail "$file has mode $(stat -c %a "$stage/$file"), not 755"
+done
+for file in "${data[@]}"; do
+    [ -f "$stage/$file" ] || { fail "$file is not installed"; continue; }
+    [ "$(stat -c %a "$stage/$file")" = 644 ] || fail "$file has mode $(stat -c %a "$stage/$file"), not 644"
+done
+expected="$(printf '%s\n' "${programs[@]}" "${data[@]}" | sort)"
+installed="$(cd "$stage" && find . -type f -o -type l | sed 's|^\./||' | sort)"
+extra="$(comm -13 <(echo "$expected") <(echo "$installed"))"
+[ -z "$extra" ] || fail "installed but not expected: $extra"
+
+gzip -t "$stage/usr/share/doc/prg715/changelog.gz" || fail "changelog.gz is not a gzip file"
+
+# The installed programs run from where they were put, with no path back into the build.
+bin="$stage/usr/bin"
+"$bin/prg715-cli" --help >/dev/null || fail "installed prg715-cli --help failed"
+"$bin/prg715-radio-sim" --help >/dev/null || fail "installed prg715-radio-sim --help failed"
+shown="$(QT_QPA_PLATFORM=offscreen "$bin/prg715" --version)" || fail "installed prg715 --version failed"
+[[ "$shown" == *"$version"* ]] || fail "installed prg715 --version says '$shown', not $version"
+for program in "${programs[@]}"; do
+    if readelf -d "$stage/$program" | grep -q -E 'R(UN)?PATH'; then
+        fail "$program keeps a run path into the build folder"
+    fi
+done
+finish
