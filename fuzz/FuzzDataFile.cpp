@@ -5,6 +5,7 @@
 
 #include "model/BandTable.h"
 #include "model/DataFile.h"
+#include "model/PlanCheck.h"
 #include "model/PlanText.h"
 #include "model/ReportText.h"
 
@@ -18,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const OptionTexts options = ReportOptionTexts(doc);
     sink = sink + options.features[0].value.size() + ReportModelText(doc).size();
+    sink = sink + FindingsText(FindOutOfRangeValues(doc), kFindingsShown).size();
     const auto bytes = datafile::SerializeDocument(doc);
     sink = sink + bytes.size();
     return 0;

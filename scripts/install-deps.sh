@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what PRG-715 needs to build, run and test on Debian 12 / Ubuntu 22.04 or later.
+# Installs what PRG-715 needs to build, run and test on Debian 12 or later and Ubuntu 24.04 or
+# later (older releases ship a CMake older than 3.25 or no Qt 6).
 # Runs apt-get only when a package is missing, as root or through sudo.
 set -euo pipefail
 
@@ -17,7 +18,7 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -eq 0 ]; then
     echo "install-deps: all packages present"
-    exit 0
+    exec "$(dirname "$0")/check-platform.sh"
 fi
 
 sudo=""
@@ -25,3 +26,4 @@ if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 echo "install-deps: installing ${missing[*]}"
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"$(dirname "$0")/check-platform.sh"

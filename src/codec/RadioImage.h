@@ -90,13 +90,14 @@ struct Direction {
     std::size_t flags;        // b7 DCS polarity, b2..b0 quotient bits 10..8
     std::size_t quotientLow;  // quotient bits 7..0
     std::size_t code;         // signalling code byte
-    std::size_t remainder;    // divider remainder 0..63
+    std::size_t remainder;    // divider remainder
 
     constexpr BitField Polarity() const { return Bit(flags, 7); }
     constexpr BitField QuotientHigh() const { return {flags, 0, 3}; }
     constexpr BitField QuotientLow() const { return Whole(quotientLow); }
     constexpr BitField Code() const { return Whole(code); }
-    constexpr BitField Remainder() const { return {remainder, 0, 6}; }
+    // Decoding reads the whole byte; encoding only ever writes 0..63 into it.
+    constexpr BitField Remainder() const { return Whole(remainder); }
 };
 inline constexpr Direction kRx{0, 1, 2, 3};
 inline constexpr Direction kTx{4, 5, 6, 7};

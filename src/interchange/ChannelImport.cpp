@@ -151,15 +151,15 @@ std::int64_t TxHzOf(const CsvChannel& row, std::int64_t rxHz) {
 
 // The transmit check on the row's step when it gives one, else on the receive frequency's
 // raster, else on either raster: a frequency on both rasters does not decide the step alone.
-FrequencyCheck CheckTx(std::int64_t txHz, std::int32_t rowStep, std::int32_t rxStep,
+FrequencyCheck CheckTx(std::int64_t txHz, std::int32_t rowStep, const FrequencyCheck& rx,
                        std::int32_t band) {
     for (const std::int32_t step :
-         {rowStep, rxStep, std::int32_t{kStep6250}, std::int32_t{kStep5000}}) {
+         {rowStep, rx.stepCode, std::int32_t{kStep6250}, std::int32_t{kStep5000}}) {
         if (step == 0) continue;
-        const FrequencyCheck check = CheckTxFrequency(MHzOf(txHz), step, band);
+        const FrequencyCheck check = CheckTxFrequency(MHzOf(txHz), step, rx.mhz, band);
         if (check.accepted) return check;
     }
-    return CheckTxFrequency(MHzOf(txHz), rxStep, band);
+    return CheckTxFrequency(MHzOf(txHz), rx.stepCode, rx.mhz, band);
 }
 
 std::optional<std::string> ApplyFlags(CKM42Doc& doc, int n, const CsvChannel& row) {
@@ -198,7 +198,7 @@ std::optional<std::string> ApplyCsvChannel(CKM42Doc& doc, int n, const CsvChanne
     if (rx.moved)
         note = FormatText(msg::kCsvRxMoved, MHzText(row.rxHz).c_str(), MHzText(rxHz).c_str());
     const std::int64_t txHz = TxHzOf(row, rxHz);
-    const FrequencyCheck tx = CheckTx(txHz, row.stepCode, rx.stepCode, band);
+    const FrequencyCheck tx = CheckTx(txHz, row.stepCode, rx, band);
     if (!tx.accepted) return Refused(msg::kImageTx, MHzText(txHz), tx.message);
 
     ChannelEdit edit = *LoadChannelEdit(doc, n);

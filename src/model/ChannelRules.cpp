@@ -85,21 +85,34 @@ FrequencyCheck CheckRxHertz(std::optional<std::int64_t> typedHz, std::int32_t ba
     return Accepted(hz, step, moved);
 }
 
+std::int64_t RasterOf(std::int32_t step) {
+    return step == kStep6250 ? kRaster6250Hz : kRaster5000Hz;
+}
+
+bool OnBothRasters(double mhz) {
+    const std::optional<std::int64_t> hz = HertzOf(mhz);
+    return hz && *hz >= 0 && OnRaster(*hz, kRaster6250Hz) && OnRaster(*hz, kRaster5000Hz);
+}
+
 FrequencyCheck CheckTxHertz(std::optional<std::int64_t> typedHz, std::int32_t stepCode,
-                            std::int32_t band) {
+                            double rxMHz, std::int32_t band) {
     if (!typedHz || *typedHz < 0) return Refused(RangeMessage(band, false));
     const std::int64_t hz = *typedHz;
-    const bool fine = stepCode == kStep6250;
-    if (!OnRaster(hz, fine ? kRaster6250Hz : kRaster5000Hz))
-        return Refused(msg::kInvalidTxFrequency);
+    std::int32_t step = stepCode == kStep6250 ? kStep6250 : kStep5000;
+    if (!OnRaster(hz, RasterOf(step))) {
+        // A 25 kHz RX lies on both rasters: the pair is held with the one the TX is on.
+        const std::int32_t other = step == kStep6250 ? kStep5000 : kStep6250;
+        if (!OnBothRasters(rxMHz) || !OnRaster(hz, RasterOf(other)))
+            return Refused(msg::kInvalidTxFrequency);
+        step = other;
+    }
     if (!WithinBand(hz, band, false)) return Refused(RangeMessage(band, false));
-    return Accepted(hz, fine ? kStep6250 : kStep5000, false);
+    return Accepted(hz, step, false);
 }
 
 bool StepFits(std::int32_t step, std::int64_t rxHz, std::int64_t txHz) {
     if (step != kStep6250 && step != kStep5000) return false;
-    const std::int64_t raster = step == kStep6250 ? kRaster6250Hz : kRaster5000Hz;
-    return OnRaster(rxHz, raster) && OnRaster(txHz, raster);
+    return OnRaster(rxHz, RasterOf(step)) && OnRaster(txHz, RasterOf(step));
 }
 
 StoreOutcome StoreRefused(ChannelField field, std::string message) {
@@ -132,6 +145,11 @@ bool IsPlanChannel(const CKM42Doc& doc, int n) {
     return n >= 1 && n <= doc.ChannelCount();
 }
 
+bool FrequencyWithinBand(double mhz, std::int32_t band, bool receive) {
+    const std::optional<std::int64_t> hz = HertzOf(mhz);
+    return hz && WithinBand(*hz, band, receive);
+}
+
 std::int32_t RasterStepCode(double mhz) {
     const std::optional<std::int64_t> hz = HertzOf(mhz);
     if (!hz || *hz < 0) return 0;
@@ -141,6 +159,7 @@ std::int32_t RasterStepCode(double mhz) {
 }
 
 FrequencyCheck CheckRxFrequency(std::string_view typed, std::int32_t band) {
+    if (IsTypedJunk(typed)) return Refused(RangeMessage(band, true));
     return CheckRxHertz(TypedNumber::Read(typed).Rounded(kHzDecimals), band);
 }
 
@@ -148,12 +167,15 @@ FrequencyCheck CheckRxFrequency(double mhz, std::int32_t band) {
     return CheckRxHertz(HertzOf(mhz), band);
 }
 
-FrequencyCheck CheckTxFrequency(std::string_view typed, std::int32_t stepCode, std::int32_t band) {
-    return CheckTxHertz(TypedNumber::Read(typed).Rounded(kHzDecimals), stepCode, band);
+FrequencyCheck CheckTxFrequency(std::string_view typed, std::int32_t stepCode, double rxMHz,
+                                std::int32_t band) {
+    if (IsTypedJunk(typed)) return Refused(RangeMessage(band, false));
+    return CheckTxHertz(TypedNumber::Read(typed).Rounded(kHzDecimals), stepCode, rxMHz, band);
 }
 
-FrequencyCheck CheckTxFrequency(double mhz, std::int32_t stepCode, std::int32_t band) {
-    return CheckTxHertz(HertzOf(mhz), stepCode, band);
+FrequencyCheck CheckTxFrequency(double mhz, std::int32_t stepCode, double rxMHz,
+                                std::int32_t band) {
+    return CheckTxHertz(HertzOf(mhz), stepCode, rxMHz, band);
 }
 
 FrequencyCheck CheckRxBox(std::string_view boxText, double loadedMHz, std::int32_t band) {
@@ -162,9 +184,10 @@ FrequencyCheck CheckRxBox(std::string_view boxText, double loadedMHz, std::int32
 }
 
 FrequencyCheck CheckTxBox(std::string_view boxText, double loadedMHz, std::int32_t stepCode,
-                          std::int32_t band) {
-    if (boxText == FrequencyText(loadedMHz)) return CheckTxFrequency(loadedMHz, stepCode, band);
-    return CheckTxFrequency(boxText, stepCode, band);
+                          double rxMHz, std::int32_t band) {
+    if (boxText == FrequencyText(loadedMHz))
+        return CheckTxFrequency(loadedMHz, stepCode, rxMHz, band);
+    return CheckTxFrequency(boxText, stepCode, rxMHz, band);
 }
 
 ToneCheck CheckTone(std::string_view typed) {
@@ -174,7 +197,8 @@ ToneCheck CheckTone(std::string_view typed) {
     const TypedNumber tone = TypedNumber::Read(printed, TypedNumber::kWholeText);
     const std::int64_t tenths = tone.Rounded(kToneDecimals);
     ToneCheck check;
-    if (tenths < std::llround(kMinNscTone * 10) || tenths > std::llround(kMaxNscTone * 10)) {
+    if (IsTypedJunk(typed) || tenths < std::llround(kMinNscTone * 10) ||
+        tenths > std::llround(kMaxNscTone * 10)) {
         check.message = msg::kToneRange;
         return check;
     }
@@ -275,7 +299,8 @@ bool ClearChannel(CKM42Doc& doc, int n) {
     ch.m_nRxCtcss = ch.m_nTxCtcss = ch.m_nRxDcs = ch.m_nTxDcs = 0;
     ch.m_dRxFreq = ch.m_dTxFreq = 0.0;
     ch.m_bRxDcsInvert = ch.m_bTxDcsInvert = 0;
-    ch.m_dRxNsc1 = ch.m_dRxNsc2 = ch.m_dTxNsc1 = ch.m_dTxNsc2 = kDefaultNscTone;
+    // The tone fields stay: they hold the radio's one pair, which the image takes from
+    // channel 1, so resetting them would retune every channel on a non-standard tone.
     ch.m_nRxSquelch = ch.m_nTxSquelch = kSquelchCsq;
     return true;
 }

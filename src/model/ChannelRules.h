@@ -27,6 +27,10 @@ bool IsPlanChannel(const CKM42Doc& doc, int n);
 // kStep5000, else 0. Values the editor would refuse (negative, not a number) give 0.
 std::int32_t RasterStepCode(double mhz);
 
+// Whether a stored frequency lies within the band's receive or transmit limits, as the
+// editor's range check has them (a TX of 0 is none and always passes).
+bool FrequencyWithinBand(double mhz, std::int32_t band, bool receive);
+
 // Outcome of an RX or TX box check. On acceptance the dialog stores mhz in m_dRxMHz /
 // m_dTxMHz and stepCode in m_nStep; on refusal it shows message, empties the box and gives
 // it the focus, and keeps its members.
@@ -47,10 +51,13 @@ FrequencyCheck CheckRxFrequency(std::string_view typed, std::int32_t band);
 FrequencyCheck CheckRxFrequency(double mhz, std::int32_t band);
 
 // TX check: with step code 1 the value must lie on the 6.25 kHz raster (step stays 1); with
-// any other step code on the 5 kHz raster (step becomes 2). 0 (empty box) passes. Then the
-// band's transmit limits. stepCode is the dialog's m_nStep, i.e. the RX check's result.
-FrequencyCheck CheckTxFrequency(std::string_view typed, std::int32_t stepCode, std::int32_t band);
-FrequencyCheck CheckTxFrequency(double mhz, std::int32_t stepCode, std::int32_t band);
+// any other step code on the 5 kHz raster (step becomes 2). When the RX lies on both rasters
+// (a multiple of 25 kHz, or none), a TX on the other raster is taken with that raster's step
+// code: the radio holds such a pair. 0 (empty box) passes. Then the band's transmit limits.
+// stepCode is the dialog's m_nStep, i.e. the RX check's result; rxMHz the RX accepted.
+FrequencyCheck CheckTxFrequency(std::string_view typed, std::int32_t stepCode, double rxMHz,
+                                std::int32_t band);
+FrequencyCheck CheckTxFrequency(double mhz, std::int32_t stepCode, double rxMHz, std::int32_t band);
 
 // The checks as the frequency boxes run them. A box shows "%8.4f", which cannot hold a
 // 6.25 kHz value with five decimals (450.00625 shows as "450.0063", which read back would
@@ -60,7 +67,7 @@ FrequencyCheck CheckTxFrequency(double mhz, std::int32_t stepCode, std::int32_t 
 // value the box was last filled with: the dialog's m_dRxMHz / m_dTxMHz.
 FrequencyCheck CheckRxBox(std::string_view boxText, double loadedMHz, std::int32_t band);
 FrequencyCheck CheckTxBox(std::string_view boxText, double loadedMHz, std::int32_t stepCode,
-                          std::int32_t band);
+                          double rxMHz, std::int32_t band);
 
 // Non-standard tone check: the value printed with "%5.1f" and read back, 50.0..300.0 Hz.
 struct ToneCheck {
@@ -121,5 +128,6 @@ StoreOutcome StoreChannel(CKM42Doc& doc, int n, const ChannelEdit& edit);
 void SetNonStandardTones(CKM42Doc& doc, double nsc1, double nsc2);
 
 // "clear": empties channel n and resets its flags and signalling; a priority or power-on
-// channel gives up that role. Step code and other channels stay. False for n outside the plan.
+// channel gives up that role. Step code, the non-standard tones (radio-wide) and other
+// channels stay. False for n outside the plan.
 bool ClearChannel(CKM42Doc& doc, int n);

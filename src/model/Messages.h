@@ -32,6 +32,9 @@ inline constexpr const char* kReadComplete = "Read Complete !";
 inline constexpr const char* kWriteComplete = "Write Complete !";
 inline constexpr const char* kReading = "Reading...";
 inline constexpr const char* kWriting = "Writing...";
+inline constexpr const char* kWaitingForRadio = "Waiting for the radio... (Esc gives up)";
+inline constexpr const char* kTransferRunsToItsEnd =
+    "The transfer cannot be interrupted: keep the radio switched on until it ends.";
 
 // Grid and flags
 inline constexpr const char* kCreateNewDataFirst = "Please Create New Data First ! ";
@@ -91,6 +94,20 @@ inline constexpr const char* kImageTooShort =
 inline constexpr const char* kImageTooLong = "Not a radio image: %zu bytes, at most %zu expected";
 inline constexpr const char* kImageRx = "RX";
 inline constexpr const char* kImageTx = "TX";
+
+// A plan opened with values outside the radio's ranges (printf formats; the lines also use
+// the image texts above for signalling types and tone and code numbers)
+inline constexpr const char* kPlanOutOfRange =
+    "This plan holds values outside the radio's ranges. It is shown as stored; correct them "
+    "before writing it to a radio.";
+inline constexpr const char* kPlanFlag = "%s is %d, not 0 or 1";
+inline constexpr const char* kPlanChannelFlag = "Channel %d: %s flag is %d, not 0 or 1";
+inline constexpr const char* kPlanCount = "%s is %d, outside %d to %d";
+inline constexpr const char* kPlanTime = "%s is %g s, outside %s";
+inline constexpr const char* kPlanFrequency = "Channel %d: %s %.4f MHz is outside the band (%s)";
+inline constexpr const char* kPlanTone =
+    "Channel %d: %s NSC-%d tone %g Hz is outside 50.0 to 300.0 Hz";
+inline constexpr const char* kPlanMoreFindings = "... and %zu more";
 
 // Radio link: why a port did not open (shown beside "Fail to open PORTn"), and what ended an
 // exchange (shown beside its fixed text by the command line). printf formats.

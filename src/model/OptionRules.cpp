@@ -33,7 +33,7 @@ SecondsCheck CheckSeconds(std::string_view typed, const SecondsRule& rule) {
     // Integer division truncates toward zero, as the editor always has.
     const std::int32_t a = ParseTypedInteger(typed) / rule.multiple * rule.multiple;
     SecondsCheck check;
-    if (a < rule.low || a > rule.high) {
+    if (IsTypedJunk(typed) || a < rule.low || a > rule.high) {
         check.message = rule.message;
         return check;
     }
@@ -48,7 +48,7 @@ TimeCheck CheckTime(std::string_view typed, const TimeRule& rule) {
     double scale = 1.0;
     for (int k = 0; k < rule.decimals; ++k) scale *= 10.0;
     TimeCheck check;
-    if (units < rule.low || units > rule.high) {
+    if (IsTypedJunk(typed) || units < rule.low || units > rule.high) {
         check.seconds = rule.fallback;
         check.shownText = FormatText("%4.2f", rule.fallback);
         check.message = rule.message;

@@ -12,6 +12,9 @@ bool IsDigit(char c) {
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
+bool IsDecimalPoint(char c) {
+    return c == '.' || c == ',';
+}
 
 std::string_view TrimLeadingZeros(std::string_view digits) {
     const std::size_t first = digits.find_first_not_of('0');
@@ -38,7 +41,7 @@ TypedNumber TypedNumber::Read(std::string_view text, std::size_t limit) {
     const std::size_t intStart = i;
     while (i < s.size() && IsDigit(s[i])) ++i;
     number.m_int = std::string(s.substr(intStart, i - intStart));
-    if (i < s.size() && s[i] == '.') {
+    if (i < s.size() && IsDecimalPoint(s[i])) {
         const std::size_t fracStart = ++i;
         while (i < s.size() && IsDigit(s[i])) ++i;
         number.m_frac = std::string(s.substr(fracStart, i - fracStart));
@@ -47,6 +50,14 @@ TypedNumber TypedNumber::Read(std::string_view text, std::size_t limit) {
     number.m_negative = negative;
     number.m_consumed = i;
     return number;
+}
+
+TypedNumber::Form TypedNumber::FormOf(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && IsBlank(text[end - 1])) --end;
+    if (end == 0) return Form::kEmpty;
+    const TypedNumber number = Read(text.substr(0, end), kWholeText);
+    return number.HasDigits() && number.Consumed() == end ? Form::kNumber : Form::kJunk;
 }
 
 double TypedNumber::Value() const {
@@ -98,6 +109,10 @@ bool TypedNumber::SameValue(const TypedNumber& other) const {
 
 double ParseTypedNumber(std::string_view text) {
     return TypedNumber::Read(text).Value();
+}
+
+bool IsTypedJunk(std::string_view text) {
+    return TypedNumber::FormOf(text) == TypedNumber::Form::kJunk;
 }
 
 std::int32_t ParseTypedInteger(std::string_view text) {

@@ -8,13 +8,20 @@
 // start of the text: leading blanks and a sign allowed, reading stops at the first character
 // that cannot continue the number, an empty or non-numeric text reads as 0, and only the first
 // nine characters count. Only plain decimals are numbers here (no exponent, hex, "inf" or
-// "nan"), and the decimal point is always '.', whatever the user's locale says.
+// "nan"). The decimal point is '.' or ',' whatever the user's locale says: read up to a
+// comma, "450,0125" would be 450 MHz, a frequency nobody typed.
 //
 // The digits are kept as typed, so scaling (MHz to Hz, seconds to hundredths) is exact: a
 // typed 450.0125 is exactly 450012500 Hz and a typed 0.29 exactly 29 hundredths, which binary
 // floating point cannot promise.
 class TypedNumber {
 public:
+    // What a box holds as a whole: blanks only (the emptied box, which has its own meaning),
+    // a number with blanks around it, or anything else, which the checks refuse rather than
+    // read as the number it starts with (or as 0).
+    enum class Form { kEmpty, kNumber, kJunk };
+    static Form FormOf(std::string_view text);
+
     static constexpr std::size_t kReadChars = 9;
     static constexpr std::size_t kWholeText = std::string_view::npos;
 
@@ -45,6 +52,8 @@ private:
 
 // Decimal value of a box, as the frequency, tone and time boxes read it.
 double ParseTypedNumber(std::string_view text);
+// A box holding neither blanks only nor a number ("abc", "12x"): refused by every check.
+bool IsTypedJunk(std::string_view text);
 // Integer value of a box (time-out and inhibit): the decimal value truncated toward zero,
 // which is what reading the integer prefix of the text gives.
 std::int32_t ParseTypedInteger(std::string_view text);

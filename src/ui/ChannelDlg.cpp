@@ -198,7 +198,8 @@ bool CChannelDlg::RunRxCheck() {
 bool CChannelDlg::RunTxCheck() {
     ControlsToMembers();
     const std::int32_t band = m_view.GetDocument().m_nBand;
-    const FrequencyCheck check = CheckTxBox(StdText(m_strTxFreq), m_dTxMHz, m_nStep, band);
+    const FrequencyCheck check =
+        CheckTxBox(StdText(m_strTxFreq), m_dTxMHz, m_nStep, m_dRxMHz, band);
     if (!check.accepted) {
         Refuse(m_pTxFreq, m_strTxFreq, check.message, false);
         return false;

@@ -10,6 +10,7 @@
 #include "model/BandTable.h"
 #include "model/DataFile.h"
 #include "model/Messages.h"
+#include "model/PlanCheck.h"
 #include "model/PlanText.h"
 #include "model/PortFile.h"
 #include "report/ReportLayout.h"
@@ -164,23 +165,33 @@ void CKM42View::OnFileNew() {
 void CKM42View::OnFileOpen() {
     const DataFileDialog& dialog =
         m_nOpenFilter == 1 ? kOpenFirstTime : (m_doc.m_b16Channel != 0 ? kOpen16 : kOpen4);
-    if (const auto path = m_prompts.GetOpenFileName(this, MakeRequest(dialog))) OpenDocument(*path);
+    const auto path = m_prompts.GetOpenFileName(this, MakeRequest(dialog));
+    const bool opened = path && OpenDocument(*path);
     // Cancelled or not, the grid shows the document again. It follows the channel count the
     // document holds now, also when a file of the other count was typed into the dialog.
     ShowPlan(GridFill::SetUpAndFill);
     m_nOpenFilter = 2;
+    if (opened) SayWhatIsOutOfRange();
 }
 
 void CKM42View::OpenPlanFile(const QString& path) {
-    OpenDocument(path);
+    const bool opened = OpenDocument(path);
     ShowPlan(GridFill::SetUpAndFill);
     m_nOpenFilter = 2;
+    if (opened) SayWhatIsOutOfRange();
 }
 
-void CKM42View::OpenDocument(const QString& path) {
+bool CKM42View::OpenDocument(const QString& path) {
     const datafile::FileOutcome outcome =
         datafile::OpenDocument(m_doc, QFile::encodeName(path).toStdString());
     if (!outcome.ok) AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
+    return outcome.ok;
+}
+
+void CKM42View::SayWhatIsOutOfRange() {
+    const std::vector<std::string> findings = FindOutOfRangeValues(m_doc);
+    if (findings.empty()) return;
+    AppMessageBox(m_prompts, this, msg::kPlanOutOfRange, FindingsText(findings, kFindingsShown));
 }
 
 void CKM42View::OnFileSave() {

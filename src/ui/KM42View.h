@@ -114,7 +114,9 @@ private:
     void FillShownGrid();
     void LoadPortChoice();
     void PostMessageBox(const std::string& text);
-    void OpenDocument(const QString& path);
+    bool OpenDocument(const QString& path);
+    // A file opens as stored; what in it lies outside the radio's ranges is said once.
+    void SayWhatIsOutOfRange();
     void InitGrid(CMSFlexGrid& grid, int channels);
     void FillGrid(CMSFlexGrid& grid, int channels);
     void UpdateGridRow(CMSFlexGrid& grid, int channels, int channel);

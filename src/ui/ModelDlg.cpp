@@ -104,11 +104,15 @@ void CModelDlg::ShowChannelCaption() {
 }
 
 void CModelDlg::accept() {
-    if (m_nPickedBand != kBandVhf2 && m_nPickedBand != kBandUhf2) {
+    ControlsToMembers();
+    // A band picked in an opening left with Escape is no longer checked at the next one.
+    const bool picked = m_nPickedBand == kBandVhf2 || m_nPickedBand == kBandUhf2;
+    const bool checked =
+        m_nBandChoice >= 0 && m_nBandChoice < kBandCount && BandTable[m_nBandChoice].selectable;
+    if (!picked || !checked) {
         AppMessageBox(m_view.Prompts(), this, msg::kSelectRadioModel);
         return;
     }
-    ControlsToMembers();
     m_view.GetDocument().m_nBand = m_nBandChoice;
     m_view.m_strBandCaption = QString::fromUtf8(BandName(m_nBandChoice));
     QDialog::accept();

@@ -1,10 +1,17 @@
 #include "ui/QtPrompts.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <algorithm>
 
 #include "model/Messages.h"
 
@@ -37,6 +44,48 @@ QString DefaultSuffix(const QString& initialName) {
     return suffix.contains(QLatin1Char('*')) ? QString() : suffix;
 }
 
+// A modal box or dialog hands the activation back to the window under it only where a window
+// manager does so. Without one (a bare X server, the offscreen platform) that window stays
+// inactive: Tab and clicks in it then move the focus without any FocusOut, so a box typed
+// into after a refusal would never be checked. The window active before gets it back.
+class CActivationKeeper {
+public:
+    CActivationKeeper() : m_pWindow(QApplication::activeWindow()) {}
+    ~CActivationKeeper() {
+        if (m_pWindow && m_pWindow->isVisible() && !m_pWindow->isActiveWindow())
+            m_pWindow->activateWindow();
+    }
+    CActivationKeeper(const CActivationKeeper&) = delete;
+    CActivationKeeper& operator=(const CActivationKeeper&) = delete;
+
+private:
+    QPointer<QWidget> m_pWindow;
+};
+
+// Qt lets a message box wrap its texts at the narrowest width it can; a sentence with a
+// device path then runs down a column a few words wide. The texts get up to this many
+// average characters per line, and never more than half the screen.
+constexpr int kMessageLineChars = 64;
+constexpr int kPathRoomChars = 4;  // beside a file name: the box's frame and cursor
+
+int AvailableWidth(const QWidget& widget) {
+    const QScreen* screen = widget.screen();
+    return screen != nullptr ? screen->availableGeometry().width() : 1024;
+}
+
+void GiveMessageRoom(QMessageBox& box) {
+    const int cap =
+        std::min(box.fontMetrics().averageCharWidth() * kMessageLineChars, AvailableWidth(box) / 2);
+    for (const char* name : {"qt_msgbox_label", "qt_msgbox_informativelabel"}) {
+        auto* label = box.findChild<QLabel*>(QString::fromLatin1(name));
+        if (label == nullptr || label->text().isEmpty()) continue;
+        int longest = 0;
+        for (const QString& line : label->text().split(QLatin1Char('\n')))
+            longest = std::max(longest, label->fontMetrics().horizontalAdvance(line));
+        label->setMinimumWidth(std::min(longest, cap));
+    }
+}
+
 void CenterOver(QWidget& dialog, QWidget* parent) {
     if (parent == nullptr) return;
     dialog.adjustSize();
@@ -53,6 +102,8 @@ void QtPrompts::MessageBox(QWidget* parent, const QString& text, MessageIcon ico
     QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     QString::fromUtf8(msg::kAppTitle), text, QMessageBox::Ok, parent);
     if (!detail.isEmpty()) box.setInformativeText(detail);
+    GiveMessageRoom(box);
+    const CActivationKeeper keeper;
     box.exec();
 }
 
@@ -66,6 +117,7 @@ std::optional<QString> QtPrompts::RunFileDialog(QFileDialog& dialog, QWidget* pa
                           request.initialName.contains(QLatin1Char('?'));
     dialog.selectFile(wildcard ? QString() : request.initialName);
     CenterOver(dialog, parent);
+    const CActivationKeeper keeper;
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty()) return std::nullopt;
@@ -112,6 +164,26 @@ public:
         QPrintDialog::setVisible(visible);
         if (!visible) return;
         if (auto* range = findChild<QWidget*>(QStringLiteral("gbPrintRange"))) range->hide();
+        GiveNamesRoom();
+    }
+
+private:
+    // Qt's dialog is laid out for short names: a printer queue or a PDF path of any length
+    // is cut off. It grows to show them, within the screen.
+    void GiveNamesRoom() {
+        const int cap = AvailableWidth(*this) * 3 / 4;
+        int grow = 0;
+        if (auto* printers = findChild<QComboBox*>(QStringLiteral("printers"))) {
+            printers->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            grow = std::max(grow, printers->sizeHint().width() - printers->width());
+        }
+        if (auto* file = findChild<QLineEdit*>(QStringLiteral("filename"))) {
+            const QFontMetrics metrics = file->fontMetrics();
+            const int needed = metrics.horizontalAdvance(file->text()) +
+                               kPathRoomChars * metrics.averageCharWidth();
+            grow = std::max(grow, needed - file->width());
+        }
+        if (grow > 0) resize(std::min(width() + grow, std::max(width(), cap)), height());
     }
 };
 
@@ -128,9 +200,11 @@ QPrinter* QtPrompts::GetPrinter(QWidget* parent) {
         m_pPrintDialog->setWindowModality(Qt::ApplicationModal);
     }
     CenterOver(*m_pPrintDialog, parent);
+    const CActivationKeeper keeper;
     return m_pPrintDialog->exec() == QDialog::Accepted ? m_pPrinter.get() : nullptr;
 }
 
 int QtPrompts::ExecDialog(QDialog& dialog) {
+    const CActivationKeeper keeper;
     return dialog.exec();
 }

@@ -3,9 +3,12 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimerEvent>
+#include <algorithm>
 #include <chrono>
 
+#include "codec/RadioImage.h"
 #include "link/CommPort.h"
+#include "model/Messages.h"
 #include "ui/DialogUnits.h"
 #include "ui/KM42View.h"
 #include "ui/UiPrompts.h"
@@ -13,6 +16,10 @@
 namespace {
 // The radio needs a moment after the port opens before it takes a request.
 constexpr std::chrono::milliseconds kStartDelay{200};
+// The bar counts the bytes of the memory that have crossed the line.
+constexpr int kBarBytes = static_cast<int>(image::kLineSize);
+// Room below the bar for the note that Escape cannot stop a transfer, in dialog units.
+constexpr int kNoteHeight = 20;
 }  // namespace
 
 CRadioExchangeDlg::CRadioExchangeDlg(CKM42View& view, const Layout& layout)
@@ -33,6 +40,15 @@ CRadioExchangeDlg::CRadioExchangeDlg(CKM42View& view, const Layout& layout)
     m_ctrlProgress->setObjectName(QStringLiteral("progressBar"));
     m_ctrlProgress->setTextVisible(false);
     m_ctrlProgress->setGeometry(units.Rect(layout.barX, layout.barY, layout.barW, layout.barH));
+
+    m_pNoteText = new QLabel(QString::fromUtf8(msg::kTransferRunsToItsEnd), this);
+    m_pNoteText->setObjectName(QStringLiteral("noteText"));
+    m_pNoteText->setAlignment(Qt::AlignCenter);
+    m_pNoteText->setWordWrap(true);
+    m_pNoteText->setGeometry(units.Rect(layout.barX, layout.height - 4, layout.barW, kNoteHeight));
+    m_pNoteText->hide();
+    m_Size = units.Size(layout.width, layout.height);
+    m_SizeWithNote = units.Size(layout.width, layout.height + kNoteHeight);
 }
 
 CRadioExchangeDlg::~CRadioExchangeDlg() {
@@ -46,8 +62,13 @@ int CRadioExchangeDlg::DoModal() {
 
 void CRadioExchangeDlg::OnInitDialog() {
     PrepareImage();
-    m_ctrlProgress->setRange(0, radiolink::proto::kProgressRange);
+    m_ctrlProgress->setRange(0, kBarBytes);
     m_ctrlProgress->setValue(0);
+    m_bTransferRunning = false;
+    m_pNoteText->hide();
+    setFixedSize(m_Size);
+    // Until the radio answers, the user may give up; say so rather than show nothing.
+    m_strStatus = QString::fromUtf8(msg::kWaitingForRadio);
     MembersToControls();
     m_StartTimer.start(static_cast<int>(kStartDelay.count()), this);
 }
@@ -73,6 +94,7 @@ void CRadioExchangeDlg::StartExchange() {
         QMetaObject::invokeMethod(
             this,
             [this] {
+                m_bTransferRunning = true;
                 m_strStatus = QString::fromUtf8(AnsweredStatus());
                 MembersToControls();
             },
@@ -80,7 +102,8 @@ void CRadioExchangeDlg::StartExchange() {
     };
     options.onProgress = [this](int position) {
         QMetaObject::invokeMethod(
-            this, [this, position] { m_ctrlProgress->setValue(position); }, Qt::QueuedConnection);
+            this, [this, position] { m_ctrlProgress->setValue(std::min(position, kBarBytes)); },
+            Qt::QueuedConnection);
     };
     CCommPort& port = m_view.m_CommPort;
     m_Worker = std::jthread([this, &port, options](std::stop_token stop) mutable {
@@ -108,7 +131,7 @@ void CRadioExchangeDlg::OnExchangeEnded(const radiolink::ExchangeResult& result)
             ShowOutcome(text, result.detail);
             return;
         case ExchangeOutcome::Complete:
-            m_ctrlProgress->setValue(radiolink::proto::kProgressRange);
+            m_ctrlProgress->setValue(m_ctrlProgress->maximum());
             ShowOutcome(text, {});
             OnComplete();
             EndDialog();
@@ -136,6 +159,7 @@ void CRadioExchangeDlg::EndDialog() {
 void CRadioExchangeDlg::reject() {
     if (m_Worker.joinable()) {
         m_Worker.request_stop();  // the exchange ends the dialog once it has returned
+        if (m_bTransferRunning) ShowTransferNote();
         return;
     }
     if (m_StartTimer.isActive()) {
@@ -144,6 +168,14 @@ void CRadioExchangeDlg::reject() {
         m_view.m_CommPort.ClosePort();
     }
     QDialog::reject();
+}
+
+void CRadioExchangeDlg::ShowTransferNote() {
+    // A radio switched off or unplugged halfway keeps half a memory: the user must know that
+    // Escape did nothing and why.
+    if (m_pNoteText->isVisible()) return;
+    setFixedSize(m_SizeWithNote);
+    m_pNoteText->show();
 }
 
 void CRadioExchangeDlg::StopExchange() {

@@ -12,9 +12,10 @@ class QProgressBar;
 
 // What "Read from Radio" and "Write to Radio" share: a status line and a progress bar, no
 // buttons. The command has opened the port; 200 ms after the dialog opens the exchange starts
-// on a worker thread, so the window repaints, the bar moves and Escape or the close box cancel
-// while the radio has not answered yet. Once it has answered, the transfer runs to its end.
-// One object per run: m_strStatus keeps its text between openings.
+// on a worker thread, so the window repaints, the bar moves with the bytes transferred and
+// Escape or the close box cancel while the radio has not answered yet (the status line says
+// so). Once it has answered, the transfer runs to its end; Escape then only shows a note
+// that it cannot be interrupted.
 class CRadioExchangeDlg : public QDialog {
     Q_OBJECT
 public:
@@ -39,7 +40,7 @@ public:
     // the radio's answer; a transfer in progress runs to its end first.
     void StopExchange();
 
-    QString m_strStatus;  // the status line; empty until a radio first answers
+    QString m_strStatus;  // the status line: waiting for the radio, then reading or writing
     QProgressBar* m_ctrlProgress = nullptr;
     // The radio's pauses. Tests shorten them; the desktop keeps the radio's own.
     radiolink::LinkTiming m_Timing{};
@@ -75,10 +76,15 @@ private:
     void StartExchange();
     void OnExchangeEnded(const radiolink::ExchangeResult& result);
     void ShowOutcome(const char* text, const std::string& detail);
+    void ShowTransferNote();
     void EndDialog();
 
     CKM42View& m_view;
     QLabel* m_pStatusText = nullptr;
-    QBasicTimer m_StartTimer;  // fires once, 200 ms after opening
+    QLabel* m_pNoteText = nullptr;  // shown when Escape comes during a transfer
+    QSize m_Size;
+    QSize m_SizeWithNote;
+    bool m_bTransferRunning = false;  // the radio has answered
+    QBasicTimer m_StartTimer;         // fires once, 200 ms after opening
     std::jthread m_Worker;
 };

@@ -8,7 +8,9 @@
 
 namespace {
 
-ProgramResult Cli(const std::vector<std::string>& args) { return RunProgram(PRG715_CLI, args); }
+ProgramResult Cli(const std::vector<std::string>& args) {
+    return RunProgram(PRG715_CLI, args);
+}
 
 class CliNewShow : public ::testing::Test {
 protected:
@@ -80,6 +82,18 @@ TEST_F(CliNewShow, DamagedFileShowsWithoutFault) {
     const ProgramResult r = Cli({"show", dir.File("junk")});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.out.find("VHF 2 (146 ~ 174 MHz)"), std::string::npos);
+    // Shown as stored, and what lies outside the radio's ranges is said on stderr.
+    const std::string prefix = dir.File("junk") + ": ";
+    EXPECT_EQ(r.err.rfind(prefix + "Band -1 is not one of the radio's bands (0 to 8)\n", 0), 0u)
+        << r.err;
+    EXPECT_NE(r.err.find(prefix + "Channel 16: scan flag is -1, not 0 or 1\n"), std::string::npos);
+    EXPECT_NE(r.err.find(prefix + "Scan Delay is -1, outside 0 to 15\n"), std::string::npos);
+
+    const std::string sound = dir.File("sound.kmd16");
+    ASSERT_EQ(Cli({"new", "--model", "KM161", "-o", sound}).exitCode, 0);
+    const ProgramResult quiet = Cli({"show", sound});
+    EXPECT_EQ(quiet.exitCode, 0);
+    EXPECT_EQ(quiet.err, "");
 }
 
 }  // namespace

@@ -81,10 +81,33 @@ TEST_F(CliSet, RefusedValueLeavesTheFileByteIdentical) {
     }
 }
 
+TEST_F(CliSet, ARxOnBothRastersTakesTheRasterOfItsTx) {
+    const ProgramResult r = Set({"--channel", "4", "--rx", "450.0", "--tx", "450.005"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Load().Channel(4).m_nStepCode, kStep5000);
+    EXPECT_EQ(Load().Channel(4).m_dTxFreq, 450.005);
+    EXPECT_EQ(Set({"--channel", "4", "--scan", "on"}).exitCode, 0)
+        << "the stored pair checks again";
+    const ProgramResult refused = Set({"--channel", "5", "--rx", "450.0125", "--tx", "450.005"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(Has(refused.err, "Input Valid TX Frequency!")) << refused.err;
+}
+
+TEST_F(CliSet, ACommaIsTheDecimalPointAsInTheEditors) {
+    const ProgramResult r = Set({"--channel", "2", "--rx", "450,0125", "--tx", "455,5", "--option",
+                                 "scan-speed=0,5", "--nsc1", "131,5"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const CKM42Doc doc = Load();
+    EXPECT_EQ(doc.Channel(2).m_dRxFreq, 450.0125);
+    EXPECT_EQ(doc.Channel(2).m_dTxFreq, 455.5);
+    EXPECT_EQ(doc.m_dScanSpeed, 0.5);
+    EXPECT_EQ(doc.Channel(7).m_dTxNsc1, 131.5);
+}
+
 TEST_F(CliSet, MalformedValuesAreUsageErrors) {
     const auto before = ReadBytes(path);
     for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"--channel", "1", "--rx", "450,0125"},
+         std::vector<std::vector<std::string>>{{"--channel", "1", "--rx", "450.0125x"},
                                                {"--channel", "1", "--rx", "abc"},
                                                {"--channel", "1", "--rx", "146.00000625"},
                                                {"--channel", "x", "--scan", "on"},
@@ -150,6 +173,25 @@ TEST_F(CliSet, ClearEmptiesTheChannelAndFreesThePriority) {
     EXPECT_FALSE(doc.Channel(5).InUse());
     EXPECT_EQ(doc.m_bPriorityUsed, 0);
     EXPECT_EQ(Set({"--channel", "6", "--rx", "451", "--priority", "on"}).exitCode, 0);
+}
+
+TEST_F(CliSet, ClearingChannelOneKeepsTheRadiosNonStandardTones) {
+    ASSERT_EQ(Set({"--nsc1", "123.4", "--nsc2", "88.8"}).exitCode, 0);
+    ASSERT_EQ(Set({"--channel", "1", "--rx", "450", "--rx-squelch", "nsc1"}).exitCode, 0);
+    ASSERT_EQ(
+        Set({"--channel", "2", "--rx", "451", "--tx", "451", "--tx-squelch", "nsc2"}).exitCode, 0);
+    ASSERT_EQ(Set({"--channel", "1", "--clear"}).exitCode, 0);
+    // The image carries one tone pair, taken from channel 1.
+    const std::string image = dir.File("plan.img");
+    ASSERT_EQ(Cli({"encode", path, "-o", image}).exitCode, 0);
+    ASSERT_EQ(Cli({"decode", image, "-o", dir.File("back.kmd16")}).exitCode, 0);
+    CKM42Doc back;
+    ASSERT_TRUE(datafile::OpenDocument(back, dir.File("back.kmd16")).ok);
+    for (int n = 1; n <= 16; ++n) {
+        EXPECT_EQ(back.Channel(n).m_dRxNsc1, 123.4) << n;
+        EXPECT_EQ(back.Channel(n).m_dTxNsc2, 88.8) << n;
+    }
+    EXPECT_EQ(back.Channel(2).m_nTxSquelch, kSquelchNsc2);
 }
 
 TEST_F(CliSet, HelpListsEveryOptionName) {

@@ -150,4 +150,26 @@ TEST(FrequencyDecoding, SynthesizerAt250MHzCountsAsUhf) {
     EXPECT_EQ(doc.Channel(1).m_dRxFreq, (39999.0 * 6250 - 45'100'000) / 1e6);
 }
 
+TEST(FrequencyDecoding, TheRemainderIsTheWholeByte) {
+    // fs = (Q x 64 + R) x step with R the whole block byte +3 / +7, as any radio image holds it.
+    RadioImage image{};
+    image[154] = 'w';
+    image[9] = 0x40 | 0x03;  // in use, 6.25 kHz, Q bits 10..8 = 3
+    image[9 + 1] = 0xF4;     // Q = 0x3F4 = 1012
+    image[9 + 4] = 0x04;
+    image[9 + 5] = 0x65;  // Q = 0x465 = 1125
+    for (const unsigned r : {0u, 18u, 63u, 64u, 0x80u, 0xC3u, 0xFFu}) {
+        image[9 + 3] = static_cast<std::uint8_t>(r);
+        image[9 + 7] = static_cast<std::uint8_t>(r);
+        CKM42Doc doc;
+        DecodeImage(image, doc);
+        EXPECT_EQ(doc.Channel(1).m_dRxFreq, ((1012.0 * 64 + r) * 6250 + 45'100'000) / 1e6) << r;
+        EXPECT_EQ(doc.Channel(1).m_dTxFreq, (1125.0 * 64 + r) * 6250 / 1e6) << r;
+    }
+    // Encoding writes only 0..63 into those bytes.
+    const RadioImage encoded = Encoded(OneChannel(4, 450.0125, 450.0125, kStep6250));
+    EXPECT_EQ(encoded[9 + 3], 18);
+    EXPECT_EQ(encoded[9 + 7], 2);
+}
+
 }  // namespace

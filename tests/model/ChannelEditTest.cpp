@@ -187,8 +187,10 @@ TEST(ChannelClear, EmptiesTheChannelAndKeepsItsStepCode) {
     EXPECT_EQ(ch.m_nRxCtcss + ch.m_nTxCtcss + ch.m_nRxDcs + ch.m_nTxDcs, 0);
     EXPECT_EQ(ch.m_nRxSquelch, kSquelchCsq);
     EXPECT_EQ(ch.m_nTxSquelch, kSquelchCsq);
-    EXPECT_EQ(ch.m_dRxNsc1, 67.0);
-    EXPECT_EQ(ch.m_dTxNsc2, 67.0);
+    EXPECT_EQ(ch.m_dRxNsc1, 80.0) << "the radio-wide tones stay";
+    EXPECT_EQ(ch.m_dRxNsc2, 90.0);
+    EXPECT_EQ(ch.m_dTxNsc1, 100.0);
+    EXPECT_EQ(ch.m_dTxNsc2, 110.0);
     EXPECT_EQ(ch.m_nStepCode, kStep5000);
     EXPECT_EQ(doc.Channel(10).m_dRxFreq, 460.0);
 }

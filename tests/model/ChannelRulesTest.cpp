@@ -10,6 +10,8 @@
 namespace {
 
 constexpr std::int32_t kVhf1 = 0, kVhf2 = 1, kUhf2 = 4, kUhf4 = 6, kUhf6 = 8;
+// Receive frequencies by the rasters they lie on, for the transmit check.
+constexpr double kRxFineOnly = 450.0125, kRxCoarseOnly = 450.005, kRxBoth = 450.0;
 
 // The channel editor's limits, written out independently of the band table.
 struct BandBounds {
@@ -137,8 +139,8 @@ TEST(RxCheckRange, EmptyBoxIsAcceptedOnlyWhereTheBandAllowsIt) {
         } else {
             EXPECT_EQ(c.message, b.message);
         }
-        EXPECT_EQ(CheckRxFrequency("abc", b.band).accepted, b.rxEmptyAccepted);
     }
+    EXPECT_TRUE(CheckRxFrequency("  ", kUhf2).accepted);
     EXPECT_TRUE(CheckRxFrequency("", kUhf6).accepted);
 }
 
@@ -149,8 +151,9 @@ TEST(RxCheckRange, NegativeValuesAreRefused) {
     c = CheckRxFrequency("-0.0125", kUhf6);
     EXPECT_FALSE(c.accepted);
     EXPECT_EQ(c.message, "Input Valid RX Frequency!");
-    EXPECT_FALSE(CheckTxFrequency("-5", kStep6250, kUhf6).accepted);
-    EXPECT_EQ(CheckTxFrequency("-5", kStep6250, kUhf6).message, "Input Valid TX Frequency!");
+    EXPECT_FALSE(CheckTxFrequency("-5", kStep6250, kRxFineOnly, kUhf6).accepted);
+    EXPECT_EQ(CheckTxFrequency("-5", kStep6250, kRxFineOnly, kUhf6).message,
+              "Input Valid TX Frequency!");
 }
 
 TEST(RxCheckRange, UnlimitedBandAndStrayBandIndices) {
@@ -179,56 +182,84 @@ TEST(FrequencyBoxes, BoxStillShowingTheLoadedValueKeepsItsFifthDecimal) {
     EXPECT_FALSE(c.moved);
     EXPECT_EQ(c.mhz, 450.00625);
     EXPECT_EQ(c.shownText, shown);
-    EXPECT_EQ(CheckTxBox(shown, 450.00625, kStep6250, kUhf2).mhz, 450.00625);
+    EXPECT_EQ(CheckTxBox(shown, 450.00625, kStep6250, kRxFineOnly, kUhf2).mhz, 450.00625);
     // Anything else typed is read as typed.
     EXPECT_EQ(CheckRxBox(FrequencyText(146.00625), 146.00625, kVhf2).mhz, 146.00625);
     c = CheckRxBox("450.0064", 450.00625, kUhf2);
     EXPECT_EQ(c.mhz, 450.0125);
     EXPECT_TRUE(c.moved);
     EXPECT_EQ(CheckRxBox("", 450.00625, kUhf2).mhz, 0.0);
-    EXPECT_FALSE(CheckTxBox("450.005", 0.0, kStep6250, kUhf2).accepted);
+    EXPECT_FALSE(CheckTxBox("450.005", 0.0, kStep6250, kRxFineOnly, kUhf2).accepted);
     EXPECT_TRUE(CheckRxBox("", 0.0, kUhf2).accepted);
 }
 
 TEST(TxCheck, RasterFollowsTheStepCodeOfTheReceiveCheck) {
-    FrequencyCheck c = CheckTxFrequency("450.005", kStep6250, kUhf2);
+    FrequencyCheck c = CheckTxFrequency("450.005", kStep6250, kRxFineOnly, kUhf2);
     EXPECT_FALSE(c.accepted);
     EXPECT_EQ(c.message, "Input Valid TX Frequency!");
     EXPECT_EQ(c.shownText, "");
-    c = CheckTxFrequency("450.0125", kStep5000, kUhf2);
+    c = CheckTxFrequency("450.0125", kStep5000, kRxCoarseOnly, kUhf2);
     EXPECT_FALSE(c.accepted);
     EXPECT_EQ(c.message, "Input Valid TX Frequency!");
 
-    c = CheckTxFrequency("450.0125", kStep6250, kUhf2);
+    c = CheckTxFrequency("450.0125", kStep6250, kRxFineOnly, kUhf2);
     EXPECT_TRUE(c.accepted);
     EXPECT_EQ(c.stepCode, kStep6250);
     // Any other step code asks for the 5 kHz raster and becomes 2.
     for (const std::int32_t step : {0, 2, 3, 99}) {
-        c = CheckTxFrequency("450.005", step, kUhf2);
+        c = CheckTxFrequency("450.005", step, kRxCoarseOnly, kUhf2);
         EXPECT_TRUE(c.accepted) << step;
         EXPECT_EQ(c.stepCode, kStep5000) << step;
     }
     // The TX check never moves a value.
-    EXPECT_FALSE(CheckTxFrequency("450.007", kStep6250, kUhf2).accepted);
+    EXPECT_FALSE(CheckTxFrequency("450.007", kStep6250, kRxFineOnly, kUhf2).accepted);
+}
+
+TEST(TxCheck, TakesTheRasterTheTxSharesWithTheRx) {
+    // RX and TX in 1.25 kHz steps: the TX is taken exactly when a raster holds both, with the
+    // step code of a raster that does, whatever the RX check chose for a 25 kHz RX.
+    const auto rasters = [](std::int64_t hz) { return std::pair{hz % 6250 == 0, hz % 5000 == 0}; };
+    for (std::int64_t rxHz = 450'000'000; rxHz <= 450'050'000; rxHz += 1250) {
+        const FrequencyCheck rx = CheckRxFrequency(static_cast<double>(rxHz) / 1e6, kUhf2);
+        if (rx.moved) continue;
+        for (std::int64_t txHz = 455'000'000; txHz <= 455'050'000; txHz += 1250) {
+            const auto [rxFine, rxCoarse] = rasters(rxHz);
+            const auto [txFine, txCoarse] = rasters(txHz);
+            const FrequencyCheck tx =
+                CheckTxFrequency(static_cast<double>(txHz) / 1e6, rx.stepCode, rx.mhz, kUhf2);
+            const bool shared = (rxFine && txFine) || (rxCoarse && txCoarse);
+            EXPECT_EQ(tx.accepted, shared) << rxHz << " " << txHz;
+            if (!tx.accepted) {
+                EXPECT_EQ(tx.message, "Input Valid TX Frequency!");
+                continue;
+            }
+            const std::int64_t raster = tx.stepCode == kStep6250 ? 6250 : 5000;
+            EXPECT_EQ(rxHz % raster, 0) << rxHz << " " << txHz;
+            EXPECT_EQ(txHz % raster, 0) << rxHz << " " << txHz;
+        }
+    }
+    EXPECT_EQ(CheckTxFrequency("450.005", kStep6250, kRxBoth, kUhf2).stepCode, kStep5000);
+    EXPECT_EQ(CheckTxFrequency("450.0125", kStep5000, kRxBoth, kUhf2).stepCode, kStep6250);
 }
 
 TEST(TxCheck, EmptyBoxPassesOnEveryBand) {
     for (std::int32_t band = 0; band <= 8; ++band) {
-        const FrequencyCheck c = CheckTxFrequency("", kStep6250, band);
+        const FrequencyCheck c = CheckTxFrequency("", kStep6250, kRxFineOnly, band);
         EXPECT_TRUE(c.accepted) << band;
         EXPECT_EQ(c.mhz, 0.0);
         EXPECT_EQ(c.shownText, "");
-        EXPECT_TRUE(CheckTxFrequency("0", kStep5000, band).accepted) << band;
+        EXPECT_TRUE(CheckTxFrequency("0", kStep5000, kRxCoarseOnly, band).accepted) << band;
     }
 }
 
 TEST(TxCheck, EveryBandsBoundsWithTheirMessage) {
     for (const BandBounds& b : kBounds) {
         SCOPED_TRACE(b.band);
-        EXPECT_TRUE(CheckTxFrequency(b.low, kStep6250, b.band).accepted);
-        EXPECT_EQ(CheckTxFrequency(b.belowLow, kStep6250, b.band).message, b.message);
-        EXPECT_EQ(CheckTxFrequency(b.high, kStep6250, b.band).accepted, b.highAccepted);
-        EXPECT_EQ(CheckTxFrequency(b.aboveHigh, kStep6250, b.band).message, b.message);
+        EXPECT_TRUE(CheckTxFrequency(b.low, kStep6250, kRxFineOnly, b.band).accepted);
+        EXPECT_EQ(CheckTxFrequency(b.belowLow, kStep6250, kRxFineOnly, b.band).message, b.message);
+        EXPECT_EQ(CheckTxFrequency(b.high, kStep6250, kRxFineOnly, b.band).accepted,
+                  b.highAccepted);
+        EXPECT_EQ(CheckTxFrequency(b.aboveHigh, kStep6250, kRxFineOnly, b.band).message, b.message);
     }
 }
 

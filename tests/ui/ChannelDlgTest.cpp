@@ -121,6 +121,49 @@ TEST_F(ChannelEditor, TxMustLieOnTheRasterTheRxCheckFound) {
     EXPECT_TRUE(prompts.messages.empty());
 }
 
+constexpr const char* kUhf2Message = "Valid Settings 440Mhz to 470Mhz";
+
+TEST_F(ChannelEditor, ACommaIsTheDecimalPointAndJunkIsRefusedWithTheBoxsMessage) {
+    StartUhf2();
+    Doc().Channel(1).m_dTxFreq = 455.0;
+    Edit(1, [this](CChannelDlg& dlg) {
+        TypeAndLeave(Box(dlg, "rxFreq"), "450,0125");
+        EXPECT_EQ(TextOf(dlg, "rxFreq"), "450.0125");
+        TypeAndLeave(Box(dlg, "txFreq"), "abc");
+        EXPECT_EQ(TakeMessages(prompts), V{kUhf2Message});
+        EXPECT_EQ(TextOf(dlg, "txFreq"), "");
+        TypeAndLeave(Box(dlg, "rxFreq"), "451.5MHz");
+        EXPECT_EQ(TakeMessages(prompts), V{kUhf2Message});
+        EXPECT_EQ(TextOf(dlg, "rxFreq"), "");
+        TypeAndLeave(Box(dlg, "rxFreq"), "450,5");
+        TypeAndLeave(Box(dlg, "txFreq"), "455,0125");
+        ClickOk(dlg);
+    });
+    EXPECT_EQ(Doc().Channel(1).m_dRxFreq, 450.5);
+    EXPECT_EQ(Doc().Channel(1).m_dTxFreq, 455.0125);
+}
+
+TEST_F(ChannelEditor, OkKeepsAPairThatSharesOnlyTheCoarseRaster) {
+    StartUhf2();
+    ChannelRecord& ch = Doc().Channel(1);
+    ch.m_dRxFreq = 450.0;    // on both rasters
+    ch.m_dTxFreq = 450.005;  // on the 5 kHz raster only, as a radio can hold it
+    ch.m_nStepCode = kStep5000;
+    Edit(1, [](CChannelDlg& dlg) { ClickOk(dlg); });
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(Doc().Channel(1).m_dTxFreq, 450.005);
+    EXPECT_EQ(Doc().Channel(1).m_nStepCode, kStep5000);
+    Edit(1, [this](CChannelDlg& dlg) {
+        TypeAndLeave(Box(dlg, "txFreq"), "450.0125");
+        EXPECT_TRUE(prompts.messages.empty()) << "the fine raster is the RX's too";
+        TypeAndLeave(Box(dlg, "txFreq"), "450.0025");
+        EXPECT_EQ(TakeMessages(prompts), V{"Input Valid TX Frequency!"});
+        TypeAndLeave(Box(dlg, "txFreq"), "450.0125");
+        ClickOk(dlg);
+    });
+    EXPECT_EQ(Doc().Channel(1).m_nStepCode, kStep6250);
+}
+
 struct RangeCase {
     const char* name;
     int band;
@@ -159,7 +202,6 @@ TEST_P(BandRange, RefusesOutsideTheBandWithItsMessage) {
 }
 
 constexpr const char* kVhf2Message = "Valid Settings 146Mhz to 174Mhz";
-constexpr const char* kUhf2Message = "Valid Settings 440Mhz to 470Mhz";
 constexpr const char* kVhf1Message = "Valid Settings 136Mhz to 158Mhz";
 constexpr MessageIcon kNone = MessageIcon::None;
 constexpr MessageIcon kExcl = MessageIcon::Exclamation;
@@ -271,7 +313,7 @@ TEST_F(ChannelEditor, ClearEmptiesTheChannelAndGivesUpItsPriorityAndPowerOnRoles
     const ChannelRecord& ch = Doc().Channel(5);
     EXPECT_EQ(ch.m_dRxFreq, 0.0);
     EXPECT_EQ(ch.m_nRxSquelch, kSquelchCsq);
-    EXPECT_EQ(ch.m_dTxNsc2, 67.0);
+    EXPECT_EQ(ch.m_dTxNsc2, 88.8) << "the radio-wide tones stay";
     EXPECT_EQ(ch.m_bHighPower, 1);
     EXPECT_EQ(ch.m_nStepCode, stepBefore) << "clear leaves the step code alone";
     EXPECT_EQ(Doc().Channel(9).m_dRxNsc1, 123.4) << "other channels keep their tones";

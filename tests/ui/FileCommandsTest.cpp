@@ -162,6 +162,33 @@ TEST_F(FileCommands, ATruncatedFileIsRefusedAndNothingCrashes) {
     EXPECT_TRUE(View().m_Grid4->isVisible()) << "the KM41 defaults are shown, untouched";
 }
 
+TEST_F(FileCommands, ADamagedFileOpensAsStoredWithOneMessageListingWhatIsOutOfRange) {
+    Start();
+    CKM42Doc damaged = SamplePlan16();
+    damaged.m_nBand = 9;
+    damaged.Channel(3).m_nRxDcs = 200;
+    damaged.Channel(7).m_bHighPower = 5;
+    damaged.m_dRxOnTime = 3.0;
+    const std::vector<std::uint8_t> bytes = datafile::SerializeDocument(damaged);
+    WriteBytes(File("damaged.kmd16"), std::vector<unsigned char>(bytes.begin(), bytes.end()));
+    OpenPlan(File("damaged.kmd16"));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text.toStdString(), msg::kPlanOutOfRange);
+    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(prompts.messages[0].detail.toStdString(),
+              "Band 9 is not one of the radio's bands (0 to 8)\n"
+              "Channel 3: RX DCS code number 200 is outside the code list (0 to 82)\n"
+              "Channel 7: power flag is 5, not 0 or 1\n"
+              "Rx On is 3 s, outside 0.05 to 0.2 s\n");
+    EXPECT_EQ(datafile::SerializeDocument(Doc()), bytes) << "kept as stored";
+    EXPECT_EQ(Cell(*View().m_Grid16, 12, 1), "173.9750");
+
+    prompts.messages.clear();
+    ASSERT_TRUE(datafile::SaveDocument(SamplePlan16(), File("sound.kmd16")).ok);
+    OpenPlan(File("sound.kmd16"));
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
 TEST_F(FileCommands, SaveFailureSaysCannotSaveFile) {
     Start();
     NewPlan(kBandVhf2, false);

@@ -61,6 +61,25 @@ TEST_F(ModelDialog, OkBeforeABandWasPickedIsRefusedAndTheDialogStaysOpen) {
     EXPECT_EQ(View().m_strBandCaption.toStdString(), "UHF 2 (440 ~ 470 MHz)");
 }
 
+TEST_F(ModelDialog, OkWithNoBandCheckedIsRefusedAlsoAfterABandWasPickedAndLeft) {
+    Start();
+    RunNew([](QDialog& dialog) {
+        ClickRadio(dialog, kBandUhf2);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    RunNew([this](QDialog& dialog) {
+        for (int band = 0; band < 9; ++band) EXPECT_FALSE(Band(dialog, band)->isChecked()) << band;
+        ClickOk(dialog);
+        EXPECT_TRUE(dialog.isVisible());
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(prompts.messages[0].text.toStdString(), "Please select a Radio Model ! ");
+        ClickRadio(dialog, kBandVhf2);
+        ClickOk(dialog);
+    });
+    EXPECT_EQ(Doc().m_nBand, kBandVhf2);
+    EXPECT_EQ(View().m_strBandCaption.toStdString(), "VHF 2 (146 ~ 174 MHz)");
+}
+
 TEST_F(ModelDialog, TheChannelToggleWritesTheDocumentAtOnceAndTwiceGoesBack) {
     Start();
     RunNew([this](QDialog& dialog) {

@@ -2,15 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPrinter>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/QtPrompts.h"
 
 RecordingPrompts::RecordingPrompts() = default;
 RecordingPrompts::~RecordingPrompts() = default;
 
-void RecordingPrompts::MessageBox(QWidget*, const QString& text, MessageIcon icon,
+void RecordingPrompts::MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
                                   const QString& detail) {
     messages.push_back({text, icon, detail});
+    if (!showMessageBoxes) return;
+    QTimer::singleShot(0, [] {
+        QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box.isNull()) {
+            ADD_FAILURE() << "no message box up";
+            return;
+        }
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QtPrompts().MessageBox(parent, text, icon, detail);
 }
 
 std::optional<QString> RecordingPrompts::NextFileAnswer(bool save,

@@ -45,6 +45,10 @@ public:
     // Whether the next print dialog is confirmed; the printer then writes a PDF to pdfPath.
     void AnswerPrintDialog(bool accept, const QString& pdfPath = {});
 
+    // Each message box is also shown for real, as the application shows it, and answered with
+    // Enter as soon as it is up: its window takes the activation and gives it back.
+    bool showMessageBoxes = false;
+
     std::vector<Message> messages;
     std::vector<FileDialog> fileDialogs;
     std::vector<QString> dialogsRun;  // window titles, in order

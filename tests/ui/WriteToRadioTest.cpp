@@ -63,9 +63,8 @@ TEST_F(WriteToRadio, ImageCopyHoldsTheEncodedImageAndProgressFollowsTheBlocks) {
 
     EXPECT_TRUE(std::equal(encoded.begin(), encoded.end(), View().m_ImageCopy.begin()));
     EXPECT_EQ(View().m_ImageCopy[2739], 0xEE) << "only the first 2739 bytes are the image's";
-    std::vector<int> expected = AllBlockPositions();
-    expected.push_back(2740);
-    EXPECT_EQ(progress, expected);
+    EXPECT_EQ(progress, AllBlockPositions());
+    EXPECT_EQ(Progress(WriteDlg()).maximum(), 2112) << "the last block fills the bar";
 }
 
 TEST_F(WriteToRadio, RadioGivingTheReadAnswerIsRefusedAndKeepsItsMemory) {
@@ -114,27 +113,39 @@ TEST_F(WriteToRadio, EscapeWhileTheRadioIsSilentEndsQuietly) {
     Write();
 
     EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_TRUE(statusAtEnd.isEmpty());
+    EXPECT_EQ(statusAtEnd.toStdString(), msg::kWaitingForRadio);
     EXPECT_EQ(radio->Memory(), before);
     ExpectLineReleased();
 }
 
-TEST_F(WriteToRadio, StatusIsKeptBetweenWritesButNotSharedWithReads) {
+TEST_F(WriteToRadio, EscapeDuringTheTransferSaysItCannotBeInterruptedAndTheWriteGoesOn) {
     StartRadio(DemoMemory("KM41"));
     StartOnRadio();
     LayOutSamplePlan();
-    ScriptRunToEnd();
+    WriteDlg().m_Timing.blockEndPause = std::chrono::milliseconds(30);  // about a second
+    bool noteShown = false;
+    prompts.ScriptDialog([this, &noteShown](QDialog& dialog) {
+        statusAtOpen = StatusText(dialog);
+        const QLabel* note = dialog.findChild<QLabel*>(QStringLiteral("noteText"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return StatusText(dialog) == msg::kWriting; }, kBoundMs));
+        EXPECT_FALSE(note->isVisible());
+        const int heightBefore = dialog.height();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        dialog.close();
+        noteShown = note->isVisible() && note->text() == msg::kTransferRunsToItsEnd &&
+                    dialog.height() > heightBefore && dialog.isVisible();
+        EXPECT_TRUE(QTest::qWaitFor([&dialog] { return !dialog.isVisible(); }, kBoundMs));
+    });
     Write();
-    EXPECT_TRUE(statusAtOpen.isEmpty());
-    EXPECT_EQ(statusAtEnd.toStdString(), msg::kWriting);
+    EXPECT_EQ(statusAtOpen.toStdString(), msg::kWaitingForRadio);
+    EXPECT_TRUE(noteShown);
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{msg::kWriteComplete}));
+    EXPECT_TRUE(Holds(radio->Memory(), Encoded()));
 
     ScriptRunToEnd();
     Write();
-    EXPECT_EQ(statusAtOpen.toStdString(), msg::kWriting);
-
-    ScriptRunToEnd();
-    Action(ReadRadio)->trigger();
-    EXPECT_TRUE(statusAtOpen.isEmpty()) << "the read dialog has its own status";
+    EXPECT_EQ(statusAtOpen.toStdString(), msg::kWaitingForRadio) << "each write waits anew";
+    EXPECT_FALSE(WriteDlg().findChild<QLabel*>(QStringLiteral("noteText"))->isVisible());
 }
 
 TEST_F(WriteToRadio, PlanTheRadioCannotHoldIsRefusedBeforeThePortOpens) {

@@ -189,10 +189,11 @@ void EditChannel(CKM42Doc& doc, int n, const SetArgs& a, std::vector<std::string
         notes.push_back(where + ": RX moved to the 12.5 kHz raster, " + rx.shownText + " stored");
     FrequencyCheck tx;
     if (a.tx) {
-        tx = CheckTxFrequency(*a.tx, rx.stepCode, doc.m_nBand);
+        tx = CheckTxFrequency(*a.tx, rx.stepCode, rx.mhz, doc.m_nBand);
         if (!tx.accepted) Refuse(where + ": --tx " + *a.tx, tx.message);
     } else {
-        tx = KeptUnlessAccepted(CheckTxFrequency(edit.txMHz, rx.stepCode, doc.m_nBand), edit.txMHz);
+        tx = KeptUnlessAccepted(CheckTxFrequency(edit.txMHz, rx.stepCode, rx.mhz, doc.m_nBand),
+                                edit.txMHz);
     }
     edit.rxMHz = rx.mhz;
     edit.txMHz = tx.mhz;

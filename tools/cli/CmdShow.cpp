@@ -3,6 +3,7 @@
 
 #include "CliSupport.h"
 #include "model/BandTable.h"
+#include "model/PlanCheck.h"
 #include "model/PlanText.h"
 #include "model/ReportText.h"
 
@@ -40,6 +41,9 @@ void PrintOptionBlock(const char* head, const std::array<OptionText, N>& lines) 
 int RunShow(ArgList& args) {
     const std::string path = args.Positionals(1).front();
     const CKM42Doc doc = LoadPlan(path);
+    // Shown as stored, as the desktop opens it; what cannot be right is said on the side.
+    for (const std::string& finding : FindOutOfRangeValues(doc))
+        std::fprintf(stderr, "%s: %s\n", path.c_str(), finding.c_str());
 
     std::printf("* Radio Model : %s\n", ReportModelText(doc).c_str());
     std::printf("  Band        : %s\n", BandName(doc.m_nBand));

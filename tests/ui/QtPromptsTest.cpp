@@ -1,0 +1,80 @@
+// The application's own message boxes and print dialog, shown for real, give their texts room.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
+
+#include "UiFixture.h"
+#include "model/Messages.h"
+#include "model/PlanText.h"
+#include "ui/QtPrompts.h"
+
+namespace {
+
+struct Shown {
+    int lines = 0;  // lines the label wraps its text into
+    int width = 0;
+    int naturalWidth = 0;  // the text on one line
+};
+
+// Shows the message box, measures its labels once it is up, then answers it.
+std::vector<Shown> ShowAndMeasure(const char* text, const std::string& detail) {
+    std::vector<Shown> labels;
+    QTimer::singleShot(0, [&labels] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (const char* name : {"qt_msgbox_label", "qt_msgbox_informativelabel"}) {
+            const auto* label = box->findChild<QLabel*>(QString::fromLatin1(name));
+            if (label == nullptr || !label->isVisible()) continue;
+            const QFontMetrics metrics = label->fontMetrics();
+            labels.push_back({label->height() / metrics.lineSpacing(), label->width(),
+                              metrics.horizontalAdvance(label->text())});
+        }
+        box->accept();
+    });
+    QtPrompts prompts;
+    prompts.MessageBox(nullptr, QString::fromUtf8(text), MessageIcon::Exclamation,
+                       QString::fromStdString(detail));
+    return labels;
+}
+
+TEST(MessageBoxRoom, AReasonBelowTheTextWrapsIntoFewLinesNotANarrowColumn) {
+    const std::string reason = FormatText(msg::kPortPermissionDenied, "/dev/ttyUSB0", "dialout");
+    const std::vector<Shown> labels = ShowAndMeasure(msg::kFailOpenPort1, reason);
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(labels[0].lines, 1) << "the fixed text on one line";
+    const int fullLines = (labels[1].naturalWidth + labels[1].width - 1) / labels[1].width;
+    EXPECT_LE(labels[1].lines, fullLines + 1) << "the reason fills the lines it takes";
+    EXPECT_LE(labels[1].lines, 4) << labels[1].width << " px wide";
+
+    const std::vector<Shown> single = ShowAndMeasure(msg::kCheckRadio, {});
+    ASSERT_EQ(single.size(), 1u);
+    EXPECT_EQ(single[0].lines, 1);
+    EXPECT_GE(single[0].width, single[0].naturalWidth);
+}
+
+TEST(PrintDialogRoom, ThePrinterNameAndTheOutputPathShowInFull) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("/home/dealer/fleet-2026/km162-data-sheet.pdf"));
+    const std::unique_ptr<QPrintDialog> dialog = MakePrintDialog(printer);
+    dialog->show();
+    QApplication::processEvents();
+    const auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+    ASSERT_NE(file, nullptr);
+    ASSERT_FALSE(file->text().isEmpty());
+    EXPECT_GT(file->width(), file->fontMetrics().horizontalAdvance(file->text())) << "not cut off";
+    const auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+    ASSERT_NE(printers, nullptr);
+    for (int i = 0; i < printers->count(); ++i)
+        EXPECT_GT(printers->width(),
+                  printers->fontMetrics().horizontalAdvance(printers->itemText(i)))
+            << printers->itemText(i).toStdString();
+    dialog->reject();
+}
+
+}  // namespace
