@@ -23,16 +23,24 @@ using namespace std::chrono_literals;
 
 namespace {
 
+namespace fs = std::filesystem;
+
 // A radio left halfway through a write takes a new request as data until it gives up.
 constexpr auto kRadioGivesUp = 3s + 300ms;
 
 class PortAfterATransfer : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string whyNot;
-        user = FindOrdinaryUser({PRG715_CLI, PRG715_RADIO_SIM}, whyNot);
-        if (!user) GTEST_SKIP() << whyNot;
+        // Copies the user can run wherever the build tree lives (a checkout under /root).
         ::chmod(dir.Path().c_str(), 0777);
+        fs::create_directory(dir.File("bin"));
+        cli = dir.File("bin/prg715-cli");
+        sim = dir.File("bin/prg715-radio-sim");
+        fs::copy_file(PRG715_CLI, cli);
+        fs::copy_file(PRG715_RADIO_SIM, sim);
+        std::string whyNot;
+        user = FindOrdinaryUser({cli, sim}, whyNot);
+        if (!user) GTEST_SKIP() << whyNot;
         plan = dir.File("plan.kmd16");
         ASSERT_TRUE(datafile::SaveDocument(radiolink::DemoPlan(*FindRadioModel("KM162")), plan).ok);
     }
@@ -47,18 +55,18 @@ protected:
     }
 
     ProgramResult ReadAsUser(const std::string& port, const std::string& name) {
-        return RunProgram(PRG715_CLI, {"read", "--port", port, "-o", dir.File(name)}, AsUser());
+        return RunProgram(cli, {"read", "--port", port, "-o", dir.File(name)}, AsUser());
     }
 
     // A write interrupted mid-transfer; its --image must not appear, nor any temporary.
     void InterruptWrite(const std::string& port, int signal, int expectedStatus) {
-        SpawnedProgram write(
-            PRG715_CLI, {"write", "--port", port, plan, "--image", dir.File("sent.img")}, AsUser());
+        SpawnedProgram write(cli, {"write", "--port", port, plan, "--image", dir.File("sent.img")},
+                             AsUser());
         ASSERT_TRUE(write.WaitForError(std::string(msg::kWriting) + " 128", 20s))
             << write.ErrorText();
         EXPECT_EQ(write.Stop(signal), expectedStatus) << write.ErrorText();
         EXPECT_EQ(write.EndedBySignal(), signal == SIGKILL) << "signal " << signal;
-        EXPECT_FALSE(std::filesystem::exists(dir.File("sent.img")));
+        EXPECT_FALSE(fs::exists(dir.File("sent.img")));
     }
 
     void ExpectEveryEndLeavesThePortUsable(const std::string& port) {
@@ -75,22 +83,24 @@ protected:
             EXPECT_EQ(r.exitCode, 0) << "after signal " << signal << ": " << r.err;
         }
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        for (const auto& entry : fs::directory_iterator(dir.Path()))
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
-        EXPECT_EQ(names,
-                  (std::vector<std::string>{"after-15.kmd16", "after-2.kmd16", "after-9.kmd16",
-                                            "first.kmd16", "plan.kmd16", "radio", "second.kmd16"}));
+        EXPECT_EQ(names, (std::vector<std::string>{"after-15.kmd16", "after-2.kmd16",
+                                                   "after-9.kmd16", "bin", "first.kmd16",
+                                                   "plan.kmd16", "radio", "second.kmd16"}));
     }
 
     TempDir dir;
     std::optional<OrdinaryUser> user;
+    std::string cli;
+    std::string sim;
     std::string plan;
 };
 
 TEST_F(PortAfterATransfer, RadioSimProgramServesTheNextTransferAfterEveryEnd) {
-    SpawnedProgram sim(PRG715_RADIO_SIM, {"--no-pacing", "--link", dir.File("radio")}, AsUser());
-    ASSERT_FALSE(sim.FirstLine().empty()) << sim.ErrorText();
+    SpawnedProgram radio(sim, {"--no-pacing", "--link", dir.File("radio")}, AsUser());
+    ASSERT_FALSE(radio.FirstLine().empty()) << radio.ErrorText();
     ExpectEveryEndLeavesThePortUsable(dir.File("radio"));
 }
 
@@ -102,7 +112,7 @@ TEST_F(PortAfterATransfer, InProcessRadioServesTheNextTransferAfterEveryEnd) {
     ASSERT_TRUE(radio.Start(error)) << error;
     // The desktop's user owns the terminal of the radio it started.
     ASSERT_EQ(::chown(radio.DevicePath().c_str(), user->uid, user->gid), 0);
-    std::filesystem::create_symlink(radio.DevicePath(), dir.File("radio"));
+    fs::create_symlink(radio.DevicePath(), dir.File("radio"));
     ExpectEveryEndLeavesThePortUsable(dir.File("radio"));
 }
 
