@@ -70,6 +70,10 @@ Refusal CheckSignalling(int n, bool rx, std::int32_t type, std::int32_t ctcss, s
 }
 
 Refusal CheckChannel(int n, const ChannelRecord& ch, std::int32_t band) {
+    // Less than half a hertz counts as in use in the plan but goes out as 0 Hz, which reads
+    // back as a different channel.
+    if (freq::HertzFromMHz(ch.m_dRxFreq) == 0)
+        return FormatText(msg::kImageRxRoundsToZero, n, FormatText("%g", ch.m_dRxFreq).c_str());
     if (Refusal r = CheckFrequencies(n, ch, band)) return r;
     if (Refusal r = CheckSignalling(n, true, ch.m_nRxSquelch, ch.m_nRxCtcss, ch.m_nRxDcs)) return r;
     return CheckSignalling(n, false, ch.m_nTxSquelch, ch.m_nTxCtcss, ch.m_nTxDcs);

@@ -20,8 +20,11 @@ struct ExchangeOptions {
     LinkClock* clock = nullptr;  // null: the steady clock
     LinkTiming timing{};
     // Ends the wait for the radio's first answer (the dialog's Escape). Not looked at once the
-    // radio has answered: a transfer always runs to its end.
+    // radio has answered, unless cancelAnywhere: a transfer runs to its end.
     std::stop_token cancel{};
+    // The command line's Ctrl+C: `cancel` also ends a running transfer, between two bytes. The
+    // radio is left halfway, as by a pulled cable, and gives up on its own.
+    bool cancelAnywhere = false;
     // No limit in the desktop (the user cancels); the command line sets one.
     std::optional<std::chrono::milliseconds> answerTimeout{};
     // The radio answered the request: the dialog shows "Reading..." / "Writing...". Called

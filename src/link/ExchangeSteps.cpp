@@ -22,6 +22,12 @@ void Fail(ExchangeResult& result, ExchangeOutcome outcome, std::string detail) {
     result.detail = std::move(detail);
 }
 
+bool StoppedMidTransfer(const ExchangeOptions& options, ExchangeResult& result) {
+    if (!MidTransferStop(options).stop_requested()) return false;
+    Fail(result, ExchangeOutcome::Cancelled, msg::kLinkInterrupted);
+    return true;
+}
+
 std::optional<std::uint8_t> RequestAndAwaitAnswer(RadioLine& line, std::uint8_t request,
                                                   const ExchangeOptions& options,
                                                   ExchangeResult& result) {

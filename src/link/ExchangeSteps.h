@@ -26,6 +26,14 @@ inline bool SendByte(RadioLine& line, std::uint8_t byte) {
     return line.WriteComm(&byte, 1) == 1;
 }
 
+// The token that may end a running transfer (none unless the caller allows it).
+inline std::stop_token MidTransferStop(const ExchangeOptions& options) {
+    return options.cancelAnywhere ? options.cancel : std::stop_token{};
+}
+
+// True, with the outcome set, when the transfer is to end here.
+bool StoppedMidTransfer(const ExchangeOptions& options, ExchangeResult& result);
+
 // One poll: takes every byte waiting. The first byte taken (nullopt when none) is returned,
 // the others are dropped.
 std::optional<std::uint8_t> PollFirst(CByteQueue& queue);

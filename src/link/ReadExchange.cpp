@@ -12,8 +12,8 @@ using proto::kBlockBytesOnLine;
 // Takes one block (64 memory bytes and its end byte) into the image at `position`. Bytes
 // beyond the block's 65th in the same poll are dropped: the radio waits for each
 // acknowledgement, so they can only be line noise. False when the block stopped arriving.
-bool ReceiveBlock(RadioLine& line, LinkClock& clock, const LinkTiming& timing, RadioImage& image,
-                  std::size_t& position, std::size_t blockStart) {
+bool ReceiveBlock(RadioLine& line, LinkClock& clock, const ExchangeOptions& options,
+                  RadioImage& image, std::size_t& position, std::size_t blockStart) {
     const std::size_t end = std::min(blockStart + kBlockBytesOnLine, image.size());
     CByteQueue& queue = line.ReadQueue();
     const LinkTime blockStarted = clock.Now();
@@ -26,10 +26,11 @@ bool ReceiveBlock(RadioLine& line, LinkClock& clock, const LinkTiming& timing, R
         }
         if (position >= end) break;
         const LinkTime lastByte = std::max(blockStarted, line.LastArrival());
-        const LinkTime deadline = lastByte + timing.readStallLimit;
-        if (line.IsLineDown() || clock.Now() >= deadline) return false;
+        const LinkTime deadline = lastByte + options.timing.readStallLimit;
+        const std::stop_token stop = steps::MidTransferStop(options);
+        if (line.IsLineDown() || clock.Now() >= deadline || stop.stop_requested()) return false;
         // Woken once the rest of the block is there, not for every byte of it.
-        line.WaitForData(deadline, {}, static_cast<int>(end - position));
+        line.WaitForData(deadline, stop, static_cast<int>(end - position));
     }
     return true;
 }
@@ -58,9 +59,9 @@ ExchangeResult ReadRadio(RadioLine& line, RadioImage& image, const ExchangeOptio
     for (std::size_t blockStart = 0; blockStart < image::kLineSize;
          blockStart += image::kBlockSize) {
         result.block = static_cast<int>(blockStart / image::kBlockSize) + 1;
-        const bool complete =
-            ReceiveBlock(line, clock, options.timing, image, position, blockStart);
+        const bool complete = ReceiveBlock(line, clock, options, image, position, blockStart);
         result.position = position;
+        if (steps::StoppedMidTransfer(options, result)) return result;
         if (!complete) {
             const int got = static_cast<int>(position - blockStart);
             steps::Fail(result, ExchangeOutcome::Stalled,

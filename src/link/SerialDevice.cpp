@@ -6,10 +6,12 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -29,6 +31,21 @@ std::string GroupOf(const std::string& device) {
         found == nullptr)
         return "dialout";
     return found->gr_name;
+}
+
+// The slave end of a pseudo-terminal (a virtual radio, a network bridge).
+bool IsPseudoTerminal(int fd) {
+#if defined(__linux__)
+    constexpr unsigned kFirstPtySlaveMajor = 136;  // Unix98 pty slaves: majors 136 to 143
+    constexpr unsigned kLastPtySlaveMajor = 143;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return false;
+    const unsigned deviceMajor = major(info.st_rdev);
+    return deviceMajor >= kFirstPtySlaveMajor && deviceMajor <= kLastPtySlaveMajor;
+#else
+    char name[PATH_MAX];
+    return ::ttyname_r(fd, name, sizeof name) == 0 && std::strncmp(name, "/dev/pts/", 9) == 0;
+#endif
 }
 
 speed_t SpeedCode(int baud) {
@@ -128,6 +145,7 @@ public:
     // From here on the line is ours; before it, closing must not touch the line state that
     // belongs to whoever holds it.
     void MarkClaimed() { m_bClaimed = true; }
+    void MarkExclusive() { m_bExclusive = true; }
 
     void Close() override {
         if (m_fd < 0) return;
@@ -136,7 +154,7 @@ public:
             // drop only what nobody read, and give the line back to everyone.
             ::tcdrain(m_fd);
             ::tcflush(m_fd, TCIFLUSH);
-            ::ioctl(m_fd, TIOCNXCL);
+            if (m_bExclusive) ::ioctl(m_fd, TIOCNXCL);
             ::flock(m_fd, LOCK_UN);
         }
         ::close(m_fd);
@@ -154,6 +172,7 @@ private:
 
     int m_fd;
     bool m_bClaimed = false;
+    bool m_bExclusive = false;
 };
 
 class PosixDriver final : public SerialDriver {
@@ -168,12 +187,20 @@ public:
         }
         auto line = std::make_unique<PosixSerialDevice>(fd);
         if (!::isatty(fd)) return Refuse(DescribeOpenError(ENOTTY, device), failure);
-        // flock keeps out every other opener, root included; TIOCEXCL also keeps out programs
-        // that do not take the lock.
+        // flock is what keeps out every other opener, root included; it goes with its holder,
+        // however that ends (kill -9 too).
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
             return Refuse(DescribeOpenError(errno, device), failure);
         line->MarkClaimed();
-        if (::ioctl(fd, TIOCEXCL) != 0) return Refuse(DescribeOpenError(errno, device), failure);
+        // TIOCEXCL also keeps out programs that do not take the lock, but it lives as long as
+        // the terminal: a real line's ends with its last opener, a pseudo-terminal's only
+        // with its far end. On a virtual radio's line the mark of a killed transfer would
+        // lock out every ordinary user until the radio restarts.
+        if (!IsPseudoTerminal(fd)) {
+            if (::ioctl(fd, TIOCEXCL) != 0)
+                return Refuse(DescribeOpenError(errno, device), failure);
+            line->MarkExclusive();
+        }
 
         termios tio{};
         if (::tcgetattr(fd, &tio) != 0) return Refuse(DescribeOpenError(errno, device), failure);

@@ -64,8 +64,9 @@ public:
                                                OpenFailure& failure) = 0;
 };
 
-// termios: exclusive (TIOCEXCL + flock), raw 8 data bits, no flow control, RTS raised,
-// both directions purged on open.
+// termios: held exclusively (flock; TIOCEXCL too on a real line, whose mark ends with its
+// last opener, not on a pseudo-terminal, whose mark would outlive a killed holder), raw 8 data
+// bits, no flow control, RTS raised, both directions purged on open.
 SerialDriver& PosixSerialDriver();
 
 }  // namespace radiolink

@@ -29,6 +29,7 @@ ExchangeResult WriteRadio(RadioLine& line, const RadioImage& image,
     for (std::size_t position = 0; position < image::kLineSize && sent;) {
         result.block = static_cast<int>(position / image::kBlockSize) + 1;
         for (std::size_t i = 0; i < image::kBlockSize && sent; ++i) {
+            if (steps::StoppedMidTransfer(options, result)) return result;
             sent = steps::SendByte(line, image[position + i]);
             pacer.Pause(timing.byteGap);
         }

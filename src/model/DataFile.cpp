@@ -1,15 +1,8 @@
 #include "model/DataFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <bit>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 
+#include "model/FileAccess.h"
 #include "model/Messages.h"
 
 namespace datafile {
@@ -70,8 +63,10 @@ void VisitRecord(Record& r, Fn&& fn) {
 
 template <class T>
 std::uint64_t Bits(T value) {
-    if constexpr (sizeof(T) == 8) return std::bit_cast<std::uint64_t>(value);
-    else return std::bit_cast<std::uint32_t>(value);
+    if constexpr (sizeof(T) == 8)
+        return std::bit_cast<std::uint64_t>(value);
+    else
+        return std::bit_cast<std::uint32_t>(value);
 }
 
 struct Writer {
@@ -91,35 +86,15 @@ struct Reader {
         std::uint64_t bits = 0;
         for (std::size_t i = 0; i < sizeof(T); ++i) bits |= std::uint64_t{p[i]} << (8 * i);
         p += sizeof(T);
-        if constexpr (sizeof(T) == 8) value = std::bit_cast<T>(bits);
-        else value = std::bit_cast<T>(static_cast<std::uint32_t>(bits));
+        if constexpr (sizeof(T) == 8)
+            value = std::bit_cast<T>(bits);
+        else
+            value = std::bit_cast<T>(static_cast<std::uint32_t>(bits));
     }
 };
 
-FileOutcome Failure(const char* message, int error) {
-    return {false, message, error != 0 ? std::strerror(error) : std::string()};
-}
-
-bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// A fresh name beside the target, created exclusively so that no other file is touched.
-int CreateTemporaryBeside(const std::string& path, std::string& tempPath) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    errno = EEXIST;
-    return -1;
+FileOutcome Failure(const char* message, const std::string& reason) {
+    return {false, message, reason};
 }
 
 }  // namespace
@@ -148,43 +123,16 @@ FileOutcome SaveDocument(const CKM42Doc& doc, const std::string& path) {
 }
 
 FileOutcome SaveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path) {
-    std::string tempPath;
-    const int fd = CreateTemporaryBeside(path, tempPath);
-    if (fd < 0) return Failure(msg::kCannotSaveFile, errno);
-
-    // Keep the permissions of a file we replace; a new file gets the usual 0666 & ~umask.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        (void)::fchmod(fd, old.st_mode & 07777);
-
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    const int writeError = written ? 0 : errno;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed) {
-        ::unlink(tempPath.c_str());
-        return Failure(msg::kCannotSaveFile, written ? errno : writeError);
-    }
-    if (::rename(tempPath.c_str(), path.c_str()) != 0) {
-        const int renameError = errno;
-        ::unlink(tempPath.c_str());
-        return Failure(msg::kCannotSaveFile, renameError);
-    }
+    if (const fileio::Refusal why = fileio::ReplaceFile(path, bytes))
+        return Failure(msg::kCannotSaveFile, *why);
     return {};
 }
 
 FileOutcome OpenDocument(CKM42Doc& doc, const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return Failure(msg::kCannotOpenFile, errno);
-    if (!S_ISREG(info.st_mode)) return Failure(msg::kCannotOpenFile, EISDIR);
-
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return Failure(msg::kCannotOpenFile, errno);
     // Only the header and the largest plan matter; a huge foreign file is not slurped whole.
-    std::vector<std::uint8_t> bytes(FileSize(kMaxChannels));
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return Failure(msg::kCannotOpenFile, errno);
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-
+    std::vector<std::uint8_t> bytes;
+    if (const fileio::Refusal why = fileio::ReadFileStart(path, FileSize(kMaxChannels), bytes))
+        return Failure(msg::kCannotOpenFile, *why);
     if (!DeserializeDocument(bytes.data(), bytes.size(), doc))
         return {false, msg::kCannotOpenFile, "the file is shorter than a complete plan"};
     return {};

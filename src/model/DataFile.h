@@ -34,16 +34,15 @@ std::vector<std::uint8_t> SerializeDocument(const CKM42Doc& doc);
 // than the header says; bytes after the last record are ignored.
 bool DeserializeDocument(const std::uint8_t* data, std::size_t size, CKM42Doc& doc);
 
-// Writes the plan to path. The previous file survives any failure: the bytes go to a
-// temporary file in the same folder first, which then replaces the target.
+// Writes the plan to path, all or nothing (fileio::ReplaceFile): the previous file survives
+// any failure, a symbolic link keeps pointing at the saved plan, a read-only file is refused.
 FileOutcome SaveDocument(const CKM42Doc& doc, const std::string& path);
 
-// Writes bytes to path the same way: the previous file survives any failure. For the other
-// files a plan travels in (channel lists).
+// Writes bytes to path the same way. For the other files a plan travels in (channel lists).
 FileOutcome SaveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path);
 
-// Reads a plan from path (read-only access). On failure the document is left exactly as it
-// was.
+// Reads a plan from path (read-only access; a folder, device or pipe is refused). On failure
+// the document is left exactly as it was.
 FileOutcome OpenDocument(CKM42Doc& doc, const std::string& path);
 
 }  // namespace datafile

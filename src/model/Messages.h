@@ -13,6 +13,9 @@ inline constexpr const char* kAboutVersion = "PRG-715 Version 2.5";
 // Data files
 inline constexpr const char* kCannotSaveFile = "Cannot Save File!";
 inline constexpr const char* kCannotOpenFile = "Cannot Open File!";
+// Reasons beside them where the system has no words of its own
+inline constexpr const char* kFileNotRegular = "not a regular file";
+inline constexpr const char* kFileReadOnly = "the file is read-only";
 
 // Serial port
 inline constexpr const char* kFailOpenPort1 = "Fail to open PORT1";
@@ -74,6 +77,8 @@ inline constexpr const char* kImageNoSharedRaster =
     "Channel %d: RX %s MHz and TX %s MHz lie on neither the 6.25 kHz nor the 5 kHz raster";
 inline constexpr const char* kImageOffRaster =
     "Channel %d: %s %s MHz is not on the %s kHz raster of the channel's step";
+inline constexpr const char* kImageRxRoundsToZero =
+    "Channel %d: RX %s MHz is 0 Hz to the radio; enter the frequency or clear the channel";
 inline constexpr const char* kImageDividerRange =
     "Channel %d: %s %s MHz is beyond what the radio's synthesizer can be set to";
 inline constexpr const char* kImageSquelchType =
@@ -125,6 +130,14 @@ inline constexpr const char* kLinkNotConfirmed = "the radio did not confirm the 
 inline constexpr const char* kLinkWrongConfirmation =
     "the radio confirmed with 0x%02X instead of 0x36";
 inline constexpr const char* kLinkCancelled = "cancelled while waiting for the radio";
+inline constexpr const char* kLinkInterrupted = "interrupted during the transfer";
+
+// Command line: outputs that would destroy an input, standard output that cannot be written
+// (printf formats)
+inline constexpr const char* kOutputIsInput = "refusing to write %s over %s, which is read";
+inline constexpr const char* kOutputsAreOneFile =
+    "%s and %s are the same file; nothing was written";
+inline constexpr const char* kStdoutFailed = "cannot write to standard output (%s)";
 
 // Desktop application shell: port choice at start-up, About box
 inline constexpr const char* kPortFileUnreadable =
@@ -183,4 +196,8 @@ inline constexpr const char* kVirtualRadioImageUnreadable = "%s: cannot read (%s
 inline constexpr const char* kVirtualRadioTakesCom1 =
     "--virtual-radio puts the virtual radio on COM1: leave out --com1";
 inline constexpr const char* kCommandLineDevicePath = "--%s needs a device path";
+
+// prg715-radio-sim (printf formats)
+inline constexpr const char* kSimLinkPathTaken =
+    "--link %s: something other than a link to a pseudo-terminal is there; it was left alone";
 }  // namespace msg

@@ -1,6 +1,6 @@
 #include "report/ReportPainter.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <cmath>
 
+#include "model/FileAccess.h"
 #include "model/Messages.h"
 
 namespace {
@@ -81,18 +81,19 @@ void SetUpReportPdf(QPdfWriter& writer, const ReportDocument& report, ReportPape
 
 bool WriteReportPdf(const ReportDocument& report, const std::string& path, std::string* error,
                     ReportPaper paper) {
-    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    if (!file.open(QIODevice::WriteOnly)) return Fail(error, file.errorString());
-    bool painted = false;
+    QByteArray bytes;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         SetUpReportPdf(writer, report, paper);
-        painted = PaintReport(report, writer);
+        if (!PaintReport(report, writer))
+            return Fail(error, QString::fromLatin1(msg::kReportNotDrawn));
     }
-    if (!painted) {
-        file.cancelWriting();
-        return Fail(error, QString::fromLatin1(msg::kReportNotDrawn));
-    }
-    if (!file.commit()) return Fail(error, file.errorString());
+    // Saved as plans and images are: all or nothing, links followed, read-only files refused.
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+    if (const fileio::Refusal why =
+            fileio::ReplaceFile(path, {data, static_cast<std::size_t>(bytes.size())}))
+        return Fail(error, QString::fromStdString(*why));
     return true;
 }

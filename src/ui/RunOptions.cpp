@@ -7,6 +7,7 @@
 
 #include "link/CommPort.h"
 #include "link/DemoRadio.h"
+#include "link/LineImageFile.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "model/RadioModel.h"
@@ -27,28 +28,6 @@ std::optional<std::string> ReadDevice(const QCommandLineParser& parser,
     if (value.isEmpty()) return FormatText(msg::kCommandLineDevicePath, qPrintable(name));
     device = QFileInfo(value).absoluteFilePath();
     return std::nullopt;
-}
-
-std::optional<radiolink::LineImage> LoadLineImage(const QString& path, std::string& error) {
-    QFile file(path);
-    const std::string shown = QFile::encodeName(path).toStdString();
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = FormatText(msg::kVirtualRadioImageUnreadable, shown.c_str(),
-                           file.errorString().toLocal8Bit().constData());
-        return std::nullopt;
-    }
-    // One byte more than an image tells a file that is too long without reading all of it.
-    const QByteArray bytes = file.read(static_cast<qint64>(image::kLineSize) + 1);
-    const auto size = static_cast<std::size_t>(bytes.size());
-    if (size != image::kLineSize) {
-        const char* format = size < image::kLineSize ? msg::kImageTooShort : msg::kImageTooLong;
-        error = shown + ": " + FormatText(format, size, image::kLineSize);
-        return std::nullopt;
-    }
-    radiolink::LineImage memory{};
-    std::transform(bytes.begin(), bytes.end(), memory.begin(),
-                   [](char c) { return static_cast<std::uint8_t>(c); });
-    return memory;
 }
 
 }  // namespace
@@ -110,7 +89,7 @@ std::unique_ptr<radiolink::CVirtualRadio> StartVirtualRadio(const QString& image
     if (imagePath.isEmpty())
         memory = radiolink::DemoImage(*FindRadioModel(kDemoModel));
     else
-        memory = LoadLineImage(imagePath, error);
+        memory = radiolink::LoadLineImage(QFile::encodeName(imagePath).toStdString(), error);
     if (!memory) return nullptr;
     radiolink::CVirtualRadio::Options radioOptions;
     radioOptions.paced = paced;

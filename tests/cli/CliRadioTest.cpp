@@ -1,6 +1,9 @@
 // prg715-cli read / write against a virtual radio, and prg715-radio-sim as a program.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -16,6 +19,7 @@
 #include "model/PlanText.h"
 
 using namespace radiolink;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -154,6 +158,62 @@ TEST_F(CliRadio, PortThatCannotBeOpenedGivesItsReason) {
     EXPECT_TRUE(Contains(r.err, "in use")) << r.err;
 }
 
+// A destination that cannot be written is found before the radio is asked (the silent radio
+// would hold the read for its whole time-out); one that fails only afterwards does not cost
+// the other file.
+TEST_F(CliRadio, ReadChecksItsDestinationsFirstAndSavesWhatItCan) {
+    RadioFaults silent;
+    silent.silent = true;
+    StartRadio(DemoImage(*FindRadioModel("KM41")), silent);
+    const std::vector<std::vector<std::string>> unwritable = {
+        {"-o", dir.File("no/such/folder/p")},
+        {"-o", dir.File("p"), "--image", dir.File("no/such/folder/radio.img")},
+        {"-o", dir.File("p"), "--image", dir.Path().string()},
+    };
+    for (const std::vector<std::string>& destinations : unwritable) {
+        std::vector<std::string> args{"read", "--port", Device(), "--timeout", "20"};
+        args.insert(args.end(), destinations.begin(), destinations.end());
+        const auto started = std::chrono::steady_clock::now();
+        const ProgramResult r = Cli(args);
+        EXPECT_EQ(r.exitCode, 1) << destinations.back();
+        EXPECT_TRUE(Contains(r.err, msg::kCannotSaveFile)) << r.err;
+        EXPECT_FALSE(Contains(r.err, msg::kCheckRadio)) << r.err;
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+
+    // The 520-byte plan fits under a 1000-byte file-size limit, the 2112-byte image does not.
+    radio.reset();
+    StartRadio(DemoImage(*FindRadioModel("KM41")));
+    const ProgramResult r = RunProgram(
+        PRG715_CLI, {"read", "--port", Device(), "-o", dir.File("p"), "--image", dir.File("r.img")},
+        [] {
+            struct rlimit limit {};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 1000;
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.out, msg::kReadComplete)) << r.out;
+    EXPECT_TRUE(Contains(r.err, dir.File("r.img") + ": " + std::strerror(EFBIG))) << r.err;
+    ExpectSameChannels(PlanFile(dir.File("p.kmd04")), DemoPlan(*FindRadioModel("KM41")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("r.img")));
+}
+
+// A transfer started under nohup is not ended by the hang-up it was meant to survive.
+TEST_F(CliRadio, SignalIgnoredByTheStarterStaysIgnored) {
+    StartRadio(DemoImage(*FindRadioModel("KM41")));
+    ASSERT_EQ(Cli({"new", "--model", "KM41", "-o", dir.File("p.kmd04")}).exitCode, 0);
+    SpawnedProgram write(PRG715_CLI, {"write", "--port", Device(), dir.File("p.kmd04")}, [] {
+        ::signal(SIGHUP, SIG_IGN);
+        ::signal(SIGTERM, SIG_DFL);
+    });
+    ASSERT_TRUE(write.WaitForError(std::string(msg::kWriting) + " 64", 20s)) << write.ErrorText();
+    write.Signal(SIGHUP);
+    EXPECT_EQ(write.WaitForExit(300ms), std::nullopt);
+    EXPECT_EQ(write.Stop(SIGTERM), 143);
+}
+
 TEST_F(CliRadio, BadUsageIsRefusedBeforeTouchingAPort) {
     EXPECT_EQ(Cli({"read", "-o", dir.File("x")}).exitCode, 2);
     EXPECT_EQ(Cli({"read", "--port", "COM1"}).exitCode, 2);
@@ -205,6 +265,48 @@ TEST(RadioSimProgram, FaultOptionReachesTheLine) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(Contains(r.err, msg::kCheckRadio)) << r.err;
     EXPECT_TRUE(Contains(r.err, "0x41")) << r.err;
+}
+
+// --link replaces only what an earlier run left (a link to a pseudo-terminal) and removes only
+// its own link at exit.
+TEST(RadioSimProgram, LinkNeverReplacesOrRemovesAnythingButItsOwn) {
+    TempDir dir;
+    const std::string plan = dir.File("plan.kmd16");
+    WriteBytes(plan, std::vector<unsigned char>(1768, 0x5A));
+    SpawnedProgram refused(PRG715_RADIO_SIM, {"--no-pacing", "--link", plan});
+    EXPECT_EQ(refused.WaitForExit(std::chrono::seconds(10)), 2);
+    EXPECT_TRUE(refused.WaitForError(plan, 1s)) << refused.ErrorText();
+    EXPECT_EQ(ReadBytes(plan), std::vector<unsigned char>(1768, 0x5A));
+
+    const std::string link = dir.File("ttyRADIO");
+    std::filesystem::create_symlink("/dev/pts/999999", link);  // left by a run that was killed
+    SpawnedProgram sim(PRG715_RADIO_SIM, {"--no-pacing", "--link", link});
+    const std::string device = sim.FirstLine();
+    ASSERT_FALSE(device.empty()) << sim.ErrorText();
+    EXPECT_EQ(std::filesystem::read_symlink(link), device);
+    std::filesystem::remove(link);
+    WriteBytes(link, {1, 2, 3});  // someone's file took the name meanwhile
+    EXPECT_EQ(sim.Stop(), 0);
+    EXPECT_EQ(ReadBytes(link), (std::vector<unsigned char>{1, 2, 3}));
+}
+
+// Only a regular file of the image's size is a radio's memory; a device is refused at once
+// instead of being read without end (the CPU limit turns such a regression into a failure).
+TEST(RadioSimProgram, ImageMustBeARegularFileOfTheImagesSize) {
+    TempDir dir;
+    const auto bounded = [] {
+        struct rlimit limit {};
+        limit.rlim_cur = limit.rlim_max = 10;
+        ::setrlimit(RLIMIT_CPU, &limit);
+    };
+    for (const std::string& path : {std::string("/dev/zero"), dir.Path().string()}) {
+        const ProgramResult r = RunProgram(PRG715_RADIO_SIM, {"--image", path}, bounded);
+        EXPECT_EQ(r.exitCode, 1) << path;
+        EXPECT_TRUE(Contains(r.err, path + ": cannot read (")) << r.err;
+        EXPECT_TRUE(
+            Contains(r.err, path == "/dev/zero" ? msg::kFileNotRegular : std::strerror(EISDIR)))
+            << r.err;
+    }
 }
 
 TEST(RadioSimProgram, RefusesAnImageFileOfTheWrongSize) {

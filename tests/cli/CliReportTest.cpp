@@ -53,9 +53,11 @@ TEST_F(CliReport, PdfIsWrittenWithoutADisplay) {
     ::unsetenv("QT_QPA_PLATFORM");
     ::unsetenv("DISPLAY");
     ::unsetenv("WAYLAND_DISPLAY");
+    ::unsetenv("XDG_RUNTIME_DIR");  // no desktop session either
     const ProgramResult r = Cli({"report", plan, "-o", pdf, "--paper", "letter"});
 #ifdef PRG715_CLI_HAS_PDF
     ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "");  // a clean run says nothing on stderr
     EXPECT_NE(r.out.find("1 page(s) written"), std::string::npos);
     const auto bytes = ReadBytes(pdf);
     ASSERT_GT(bytes.size(), 5u);

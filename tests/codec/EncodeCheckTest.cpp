@@ -71,6 +71,21 @@ TEST(EncodeCheck, FrequenciesThatAreNoNumbersAreRefused) {
     EXPECT_THAT(Refusal(PlanWithChannel(1, 6, 150.0, 1e300, kStep5000)), HasSubstr("Channel 6"));
 }
 
+// A crafted plan's RX of less than half a hertz shows as "0.0000" and counts as in use; sent,
+// it would come back as another channel.
+TEST(EncodeCheck, ReceiveFrequencyThatIsZeroHertzToTheRadioIsRefused) {
+    for (const double rx : {5e-324, -5e-324, 4e-7, -4e-7}) {
+        for (const int band : {1, 4}) {
+            EXPECT_THAT(Refusal(PlanWithChannel(band, 12, rx, 0.0, kStep5000)),
+                        HasSubstr("Channel 12: RX " + FormatText("%g", rx) + " MHz is 0 Hz"))
+                << rx << " band " << band;
+        }
+    }
+    // One hertz is a frequency (off every raster, so refused for that instead).
+    EXPECT_THAT(Refusal(PlanWithChannel(1, 12, 1e-6, 0.0, kStep5000)),
+                ::testing::Not(HasSubstr("is 0 Hz")));
+}
+
 TEST(EncodeCheck, SignallingIndexOutsideItsListIsRefused) {
     CKM42Doc doc = PlanWithChannel(4, 11, 450.0, 450.0, kStep6250);
     ChannelRecord& ch = doc.Channel(11);

@@ -3,8 +3,10 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <cerrno>
+#include <csignal>
 
 #include "../support/TempDir.h"
 #include "Arrivals.h"
@@ -66,6 +68,48 @@ TEST(PortOnPseudoTerminal, CloseGivesTheLineBackToEveryone) {
     EXPECT_EQ(exclusive, 0);
     EXPECT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
     ::close(fd);
+}
+
+// The lock alone holds a pseudo-terminal: an exclusive-mode mark would outlive a holder that
+// never closed (kill -9), since the far end keeps the terminal alive, and it would lock out
+// every ordinary user.
+TEST(PortOnPseudoTerminal, HolderThatDiesWithoutClosingLeavesNoMarkAndNoLock) {
+    PtyPair pty;
+    CCommPort first;
+    ASSERT_EQ(OpenOn(first, pty.Path()), 1);
+    const int probe = ::open(pty.Path().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(probe, 0);
+    int exclusive = -1;
+    ASSERT_EQ(::ioctl(probe, TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0);
+    EXPECT_NE(::flock(probe, LOCK_EX | LOCK_NB), 0);  // still held against every opener
+    first.ClosePort();
+
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        CCommPort port;
+        const char opened = OpenOn(port, pty.Path()) == 1 ? 1 : 0;
+        (void)::write(ready[1], &opened, 1);
+        ::pause();  // killed while it holds the port
+        ::_exit(0);
+    }
+    char opened = 0;
+    ASSERT_EQ(::read(ready[0], &opened, 1), 1);
+    ASSERT_EQ(opened, 1);
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+
+    ASSERT_EQ(::ioctl(probe, TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0);
+    EXPECT_EQ(::flock(probe, LOCK_EX | LOCK_NB), 0);
+    ::flock(probe, LOCK_UN);
+    ::close(probe);
+    CCommPort next;
+    EXPECT_EQ(OpenOn(next, pty.Path()), 1) << next.LastOpenFailure().reason;
 }
 
 TEST(PortOnPseudoTerminal, ReopensRightAfterClose) {

@@ -153,6 +153,24 @@ TEST_F(ReadExchange, CancelIsNotLookedAtOnceTheRadioHasAnswered) {
     EXPECT_EQ(Run().outcome, ExchangeOutcome::Complete);
 }
 
+// Ctrl+C on the command line: the read stops at the block where it came, the radio is
+// acknowledged no further and the port is closed.
+TEST_F(ReadExchange, CancelAnywhereEndsTheReadMidTransferAndClosesThePort) {
+    std::stop_source interrupt;
+    options.cancel = interrupt.get_token();
+    options.cancelAnywhere = true;
+    options.onProgress = [&](int position) {
+        if (position == 5 * 64) interrupt.request_stop();
+    };
+    const ExchangeResult r = Run();
+    EXPECT_EQ(r.outcome, ExchangeOutcome::Cancelled);
+    EXPECT_EQ(r.detail, msg::kLinkInterrupted);
+    EXPECT_EQ(OutcomeMessage(ExchangeKind::Read, r.outcome), nullptr);
+    EXPECT_EQ(r.block, 6);
+    EXPECT_EQ(line.SentBytes().size(), 2u + 5u);  // request, start and five acknowledgements
+    EXPECT_EQ(line.closeCount, 1);
+}
+
 // --- Broken blocks ---------------------------------------------------------------------------
 
 TEST_F(ReadExchange, BadBlockEndByteFailsAfterTheBlocksBytesWereStored) {

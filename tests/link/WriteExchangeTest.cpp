@@ -186,6 +186,22 @@ TEST_F(WriteExchange, CancelIsNotLookedAtDuringTheTransfer) {
     EXPECT_EQ(Run().outcome, ExchangeOutcome::Complete);
 }
 
+TEST_F(WriteExchange, CancelAnywhereStopsSendingBetweenTwoBytesAndClosesThePort) {
+    std::stop_source interrupt;
+    options.cancel = interrupt.get_token();
+    options.cancelAnywhere = true;
+    ConfirmAt(1s);
+    line.onSend = [this, &interrupt, radio = line.onSend](std::uint8_t byte) {
+        radio(byte);
+        if (line.sent.size() == 300) interrupt.request_stop();
+    };
+    const ExchangeResult r = Run();
+    EXPECT_EQ(r.outcome, ExchangeOutcome::Cancelled);
+    EXPECT_EQ(r.detail, msg::kLinkInterrupted);
+    EXPECT_EQ(line.sent.size(), 300u);
+    EXPECT_EQ(line.closeCount, 1);
+}
+
 TEST_F(WriteExchange, LineFailingMidTransferStopsSendingAndClosesThePort) {
     ConfirmAt(1s);
     line.failFromByte = 500;

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,12 @@ struct ProgramResult {
     std::string err;
 };
 
-inline ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args) {
+// Runs in the child just before the program starts (switch user, set a limit, close or
+// redirect a stream); only system calls belong here.
+using ChildSetup = std::function<void()>;
+
+inline ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                                const ChildSetup& setup = {}) {
     char outName[] = "/tmp/prg715-out-XXXXXX";
     char errName[] = "/tmp/prg715-err-XXXXXX";
     const int outFd = ::mkstemp(outName);
@@ -23,6 +29,7 @@ inline ProgramResult RunProgram(const std::string& program, const std::vector<st
     if (pid == 0) {
         ::dup2(outFd, 1);
         ::dup2(errFd, 2);
+        if (setup) setup();
         std::vector<char*> argv;
         argv.push_back(const_cast<char*>(program.c_str()));
         for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -38,7 +45,8 @@ inline ProgramResult RunProgram(const std::string& program, const std::vector<st
         ::lseek(fd, 0, SEEK_SET);
         char buffer[4096];
         ssize_t n;
-        while ((n = ::read(fd, buffer, sizeof buffer)) > 0) text.append(buffer, static_cast<std::size_t>(n));
+        while ((n = ::read(fd, buffer, sizeof buffer)) > 0)
+            text.append(buffer, static_cast<std::size_t>(n));
         ::close(fd);
         return text;
     };

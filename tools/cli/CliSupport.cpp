@@ -1,7 +1,10 @@
 #include "CliSupport.h"
 
-#include <filesystem>
-
+#include "Interruption.h"
+#include "model/DataFile.h"
+#include "model/FileAccess.h"
+#include "model/Messages.h"
+#include "model/PlanText.h"
 #include "model/RadioModel.h"
 
 namespace cli {
@@ -70,6 +73,7 @@ CKM42Doc LoadPlan(const std::string& path) {
 }
 
 void SavePlan(const CKM42Doc& doc, const std::string& path) {
+    const CUninterruptible whileReplacing;
     const datafile::FileOutcome outcome = datafile::SaveDocument(doc, path);
     if (!outcome.ok) throw FileFailure(outcome, path);
 }
@@ -85,9 +89,8 @@ CKM42Doc NewModelPlan(const std::string& modelName) {
 }
 
 void RefuseSameFile(const std::string& input, const std::string& output) {
-    std::error_code error;
-    if (std::filesystem::equivalent(input, output, error))
-        throw Failure("refusing to write " + output + " over " + input + ", which is read");
+    if (fileio::IsSameFile(input, output))
+        throw Failure(FormatText(msg::kOutputIsInput, output.c_str(), input.c_str()));
 }
 
 }  // namespace cli

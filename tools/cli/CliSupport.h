@@ -57,7 +57,8 @@ void SavePlan(const CKM42Doc& doc, const std::string& path);
 Failure FileFailure(const datafile::FileOutcome& outcome, const std::string& path);
 // A new plan for a model name ("KM162"), as New makes it; an unknown name is a usage error.
 CKM42Doc NewModelPlan(const std::string& modelName);
-// Writing output over input would lose what was read from it: a failure.
+// Writing output over input would lose what was read from it: a failure, also when a link or
+// another spelling of the path leads to the input.
 void RefuseSameFile(const std::string& input, const std::string& output);
 
 }  // namespace cli

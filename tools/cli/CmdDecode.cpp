@@ -19,6 +19,7 @@ int RunDecode(ArgList& args) {
     CKM42Doc doc;
     DecodeImage(image, doc);
     const std::string planPath = WithPlanExtension(*output, doc);
+    RefuseSameFile(path, planPath);
     SavePlan(doc, planPath);
     std::printf("%s: %d-channel plan written\n", planPath.c_str(), doc.ChannelCount());
     return kExitOk;

@@ -14,6 +14,7 @@ int RunEncode(ArgList& args) {
     const std::string path = args.Positionals(1).front();
     if (!output) throw UsageError("-o IMAGE is required");
 
+    RefuseSameFile(path, *output);
     const CKM42Doc doc = LoadPlan(path);
     if (const std::optional<std::string> refusal = CheckEncodable(doc))
         throw Failure(*refusal + " (" + path + ")");

@@ -4,16 +4,22 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "CliSupport.h"
 #include "ImageFiles.h"
+#include "Interruption.h"
+#include "OutputChecks.h"
 #include "PlanPaths.h"
 #include "codec/ImageBytes.h"
 #include "codec/ImageCodec.h"
 #include "link/CommPort.h"
 #include "link/Exchange.h"
+#include "model/FileAccess.h"
 #include "model/Messages.h"
+#include "model/PlanText.h"
 
 namespace cli {
 namespace {
@@ -76,66 +82,121 @@ void EndProgressLine() {
     if (::isatty(STDERR_FILENO) != 0) std::fprintf(stderr, "\n");
 }
 
-// The fixed text of a failed exchange, with what went wrong beside it.
-[[noreturn]] void FailExchange(ExchangeKind kind, const ExchangeResult& result) {
-    const char* text = radiolink::OutcomeMessage(kind, result.outcome);
-    std::string message = text != nullptr ? text : "";
-    if (!result.detail.empty())
-        message = message.empty() ? result.detail : message + " (" + result.detail + ")";
+std::string TakePort(ArgList& args) {
+    const std::optional<std::string> name = args.TakeValue("--port");
+    if (!name) throw UsageError("--port is required");
+    if (name->empty()) throw UsageError("--port needs a device path, COM1 or COM2");
+    return *name;
+}
+
+// The exchange with the port open only inside it; an interruption waits until the port is
+// closed again, and the command goes no further after one.
+ExchangeResult RunExchange(ExchangeKind kind, const std::string& portName, RadioImage& image,
+                           double timeout) {
+    ExchangeResult result;
+    {
+        const CUninterruptible whilePortOpen;
+        CCommPort port;
+        OpenRadioLine(port, portName);
+        radiolink::ExchangeOptions options =
+            ProgressOptions(kind == ExchangeKind::Read ? msg::kReading : msg::kWriting, timeout);
+        options.cancel = InterruptionToken();
+        options.cancelAnywhere = true;
+        result = kind == ExchangeKind::Read ? radiolink::ReadRadio(port, image, options)
+                                            : radiolink::WriteRadio(port, image, options);
+    }
+    StopIfInterrupted();
+    EndProgressLine();
+    return result;
+}
+
+// A file that could not be written is named, and the others are still written.
+void TryToWrite(std::vector<std::string>& failures, const std::function<void()>& write) {
+    try {
+        write();
+    } catch (const Failure& e) {
+        failures.emplace_back(e.what());
+    }
+}
+
+// The fixed text of a failed exchange with what went wrong beside it, then any file that
+// could not be written.
+[[noreturn]] void Fail(ExchangeKind kind, const ExchangeResult& result,
+                       std::vector<std::string> failures) {
+    if (result.outcome != ExchangeOutcome::Complete) {
+        const char* text = radiolink::OutcomeMessage(kind, result.outcome);
+        std::string message = text != nullptr ? text : "";
+        if (!result.detail.empty())
+            message = message.empty() ? result.detail : message + " (" + result.detail + ")";
+        failures.insert(failures.begin(), message);
+    }
+    std::string message;
+    for (const std::string& failure : failures) message += (message.empty() ? "" : "; ") + failure;
     throw Failure(message);
 }
 
 }  // namespace
 
+// Both destinations are checked before the port is opened, so that a read of 9 s is not
+// thrown away for a folder that does not exist; one that still fails afterwards does not
+// keep the other from being written.
 int RunRead(ArgList& args) {
-    const std::optional<std::string> portName = args.TakeValue("--port");
+    const std::string portName = TakePort(args);
     std::optional<std::string> output = args.TakeValue("-o");
     if (!output) output = args.TakeValue("--output");
     const std::optional<std::string> imagePath = args.TakeValue("--image");
     const double timeout = TakeTimeout(args);
     args.Positionals(0);
-    if (!portName) throw UsageError("--port is required");
     if (!output) throw UsageError("-o FILE is required");
+    for (const std::string& candidate : PlanPathCandidates(*output)) {
+        if (imagePath && fileio::IsSameFile(candidate, *imagePath))
+            throw Failure(
+                FormatText(msg::kOutputsAreOneFile, candidate.c_str(), imagePath->c_str()));
+        CheckDestination(candidate);
+    }
+    if (imagePath) CheckDestination(*imagePath);
 
-    CCommPort port;
-    OpenRadioLine(port, *portName);
     RadioImage image{};
-    const ExchangeResult result =
-        radiolink::ReadRadio(port, image, ProgressOptions(msg::kReading, timeout));
-    EndProgressLine();
-    if (imagePath)
-        WriteImageFile(*imagePath, image::LineBytes(image));  // also what arrived of a failed read
-    if (result.outcome != ExchangeOutcome::Complete) FailExchange(ExchangeKind::Read, result);
+    const ExchangeResult result = RunExchange(ExchangeKind::Read, portName, image, timeout);
+    std::vector<std::string> failures;
+    if (imagePath)  // also what arrived of a failed read
+        TryToWrite(failures, [&] { WriteImageFile(*imagePath, image::LineBytes(image)); });
+    if (result.outcome != ExchangeOutcome::Complete) Fail(ExchangeKind::Read, result, failures);
 
     CKM42Doc doc;
     DecodeImage(image, doc);
     const std::string path = WithPlanExtension(*output, doc);
-    SavePlan(doc, path);
-    std::printf("%s\n%s: %d-channel plan written\n", msg::kReadComplete, path.c_str(),
-                doc.ChannelCount());
+    std::printf("%s\n", msg::kReadComplete);
+    TryToWrite(failures, [&] {
+        SavePlan(doc, path);
+        std::printf("%s: %d-channel plan written\n", path.c_str(), doc.ChannelCount());
+    });
+    if (!failures.empty()) Fail(ExchangeKind::Read, result, failures);
     return kExitOk;
 }
 
+// --image keeps the bytes the exchange sent: it is written after the exchange, so a port
+// that does not open leaves every file as it was.
 int RunWrite(ArgList& args) {
-    const std::optional<std::string> portName = args.TakeValue("--port");
+    const std::string portName = TakePort(args);
     const std::optional<std::string> imagePath = args.TakeValue("--image");
     const double timeout = TakeTimeout(args);
     const std::string planPath = args.Positionals(1).front();
-    if (!portName) throw UsageError("--port is required");
+    if (imagePath) RefuseSameFile(planPath, *imagePath);
 
     const CKM42Doc doc = LoadPlan(planPath);
     if (const std::optional<std::string> refusal = CheckEncodable(doc)) throw Failure(*refusal);
+    if (imagePath) CheckDestination(*imagePath);
     RadioImage image{};
     EncodeImage(doc, image);
-    if (imagePath) WriteImageFile(*imagePath, image::LineBytes(image));
 
-    CCommPort port;
-    OpenRadioLine(port, *portName);
-    const ExchangeResult result =
-        radiolink::WriteRadio(port, image, ProgressOptions(msg::kWriting, timeout));
-    EndProgressLine();
-    if (result.outcome != ExchangeOutcome::Complete) FailExchange(ExchangeKind::Write, result);
-    std::printf("%s\n", msg::kWriteComplete);
+    const ExchangeResult result = RunExchange(ExchangeKind::Write, portName, image, timeout);
+    std::vector<std::string> failures;
+    if (imagePath)
+        TryToWrite(failures, [&] { WriteImageFile(*imagePath, image::LineBytes(image)); });
+    if (result.outcome == ExchangeOutcome::Complete) std::printf("%s\n", msg::kWriteComplete);
+    if (result.outcome != ExchangeOutcome::Complete || !failures.empty())
+        Fail(ExchangeKind::Write, result, failures);
     return kExitOk;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "CliSupport.h"
+#include "Interruption.h"
 #include "model/Messages.h"
 #include "report/ReportLayout.h"
 
@@ -34,6 +35,16 @@ std::string CheckedPaper(const std::optional<std::string>& paper) {
 #ifdef PRG715_CLI_HAS_PDF
 constexpr bool kPdfBuilt = true;
 
+QtMessageHandler g_pfnQtMessages = nullptr;
+
+// Where a desktop session would keep its sockets (the runtime folder) means nothing to a tool
+// that only draws into a file; Qt's complaints about it would be noise on every run.
+void QuietAboutSessionFolders(QtMsgType type, const QMessageLogContext& context,
+                              const QString& text) {
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths: "))) return;
+    if (g_pfnQtMessages != nullptr) g_pfnQtMessages(type, context, text);
+}
+
 void WritePdf(const ReportDocument& report, const std::string& path, const std::string& paper) {
     // The tool only draws into a file: it needs no display, and a stale DISPLAY must not
     // stop it. A platform chosen by the caller still wins.
@@ -41,7 +52,10 @@ void WritePdf(const ReportDocument& report, const std::string& path, const std::
     int argc = 1;
     char name[] = "prg715-cli";
     char* argv[] = {name, nullptr};
+    g_pfnQtMessages = qInstallMessageHandler(QuietAboutSessionFolders);
     const QGuiApplication app(argc, argv);  // fonts need it
+    qInstallMessageHandler(g_pfnQtMessages);
+    const CUninterruptible whileReplacing;
 
     std::string reason;
     const ReportPaper size = IsPaper(paper, kPaperLetter) ? ReportPaper::Letter : ReportPaper::A4;
@@ -67,6 +81,7 @@ int RunReport(ArgList& args) {
     if (!output && !listing) throw UsageError("-o OUT.pdf or --text is required");
     if (output && !kPdfBuilt) throw Failure(msg::kReportPdfNotBuilt);
 
+    if (output) RefuseSameFile(path, *output);
     const ReportDocument report = BuildDataReport(LoadPlan(path));
     if (output) WritePdf(report, *output, paper);
     if (listing) {

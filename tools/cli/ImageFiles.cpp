@@ -1,54 +1,37 @@
 #include "ImageFiles.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
-
 #include "CliSupport.h"
+#include "Interruption.h"
 #include "codec/ImageBytes.h"
+#include "model/FileAccess.h"
 #include "model/Messages.h"
 
 namespace cli {
 namespace {
 
-Failure FileFailure(const char* message, const std::string& path, int error) {
-    return Failure(std::string(message) + " (" + path + ": " + std::strerror(error) + ")");
+Failure FileFailure(const char* message, const std::string& path, const std::string& reason) {
+    return Failure(std::string(message) + " (" + path + ": " + reason + ")");
 }
 
 }  // namespace
 
 std::vector<std::uint8_t> ReadImageFile(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) throw FileFailure(msg::kCannotOpenFile, path, errno);
-    if (!S_ISREG(info.st_mode)) throw FileFailure(msg::kCannotOpenFile, path, EISDIR);
-    const auto size = static_cast<std::size_t>(info.st_size);
-    if (const auto why = image::CheckImageSize(size)) throw Failure(*why + " (" + path + ")");
-
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileFailure(msg::kCannotOpenFile, path, errno);
-    std::vector<std::uint8_t> bytes(size);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    // The file may have changed since stat: check what was really read.
-    if (const auto why = image::CheckImageSize(bytes.size()))
+    std::vector<std::uint8_t> bytes;
+    std::uintmax_t size = 0;
+    // One byte more than an image may have tells a longer file without reading all of it.
+    if (const fileio::Refusal why =
+            fileio::ReadFileStart(path, image::kBufferSize + 1, bytes, &size))
+        throw FileFailure(msg::kCannotOpenFile, path, *why);
+    if (const auto why =
+            image::CheckImageSize(bytes.size() > image::kBufferSize ? size : bytes.size()))
         throw Failure(*why + " (" + path + ")");
     return bytes;
 }
 
 void WriteImageFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw FileFailure(msg::kCannotSaveFile, path, errno);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        const int error = errno;
-        std::remove(path.c_str());  // no half image that could later be sent to a radio
-        throw FileFailure(msg::kCannotSaveFile, path, error);
-    }
+    const CUninterruptible whileReplacing;
+    if (const fileio::Refusal why = fileio::ReplaceFile(path, bytes))
+        throw FileFailure(msg::kCannotSaveFile, path, *why);
 }
 
 }  // namespace cli

@@ -11,6 +11,7 @@ namespace cli {
 // The file's bytes, refused when it cannot be an image (shorter than 2112, longer than 2739).
 std::vector<std::uint8_t> ReadImageFile(const std::string& path);
 
+// All or nothing, as plans are saved (fileio::ReplaceFile): a failed write keeps the old file.
 void WriteImageFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace cli

@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "CliSupport.h"
+#include "Interruption.h"
+#include "OutputChecks.h"
+#include "model/FileAccess.h"
 
 namespace {
 
@@ -13,8 +16,9 @@ void PrintOverview(std::FILE* out) {
     std::fprintf(out, "usage: prg715-cli COMMAND [OPTIONS]\n\nCommands:\n");
     for (const cli::Command& command : cli::Commands())
         std::fprintf(out, "  %-8s %s\n", command.name, command.summary);
-    std::fprintf(out, "\nRun 'prg715-cli COMMAND --help' for a command's options.\n"
-                      "Exit status: 0 success, 1 failure, 2 bad usage.\n");
+    std::fprintf(out,
+                 "\nRun 'prg715-cli COMMAND --help' for a command's options.\n"
+                 "Exit status: 0 success, 1 failure, 2 bad usage.\n");
 }
 
 const cli::Command* FindCommand(const std::string& name) {
@@ -23,9 +27,38 @@ const cli::Command* FindCommand(const std::string& name) {
     return nullptr;
 }
 
+// A command that printed what it was asked for but whose output was lost has failed.
+int CheckedOutput(const cli::Command& command, int status) {
+    const std::optional<std::string> failure = cli::StandardOutputFailure();
+    if (!failure) return status;
+    std::fprintf(stderr, "prg715-cli %s: %s\n", command.name, failure->c_str());
+    return status == cli::kExitOk ? cli::kExitFailure : status;
+}
+
+int RunCommand(const cli::Command& command, cli::ArgList& rest) {
+    try {
+        return CheckedOutput(command, command.run(rest));
+    } catch (const cli::Interrupted& e) {
+        return e.exitStatus;
+    } catch (const cli::UsageError& e) {
+        std::fprintf(stderr, "prg715-cli %s: %s\nusage: prg715-cli %s\n", command.name, e.what(),
+                     command.usage);
+        return cli::kExitUsage;
+    } catch (const cli::Failure& e) {
+        std::fprintf(stderr, "prg715-cli %s: %s\n", command.name, e.what());
+        return CheckedOutput(command, cli::kExitFailure);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "prg715-cli %s: %s\n", command.name, e.what());
+        return CheckedOutput(command, cli::kExitFailure);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    cli::HoldClosedStandardStreams();
+    fileio::IgnoreFileSizeSignal();
+    cli::InstallInterruption();
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintOverview(stderr);
@@ -46,17 +79,5 @@ int main(int argc, char** argv) {
         std::printf("usage: prg715-cli %s\n", command->usage);
         return cli::kExitOk;
     }
-    try {
-        return command->run(rest);
-    } catch (const cli::UsageError& e) {
-        std::fprintf(stderr, "prg715-cli %s: %s\nusage: prg715-cli %s\n", command->name,
-                     e.what(), command->usage);
-        return cli::kExitUsage;
-    } catch (const cli::Failure& e) {
-        std::fprintf(stderr, "prg715-cli %s: %s\n", command->name, e.what());
-        return cli::kExitFailure;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "prg715-cli %s: %s\n", command->name, e.what());
-        return cli::kExitFailure;
-    }
+    return RunCommand(*command, rest);
 }

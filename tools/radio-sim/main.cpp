@@ -6,20 +6,23 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "link/DemoRadio.h"
+#include "link/LineImageFile.h"
 #include "link/VirtualRadio.h"
+#include "model/Messages.h"
+#include "model/PlanText.h"
 #include "model/RadioModel.h"
 
 namespace {
 
 using radiolink::LineImage;
+
+constexpr const char* kPseudoTerminalFolder = "/dev/pts/";
 
 constexpr const char* kUsage =
     "usage: prg715-radio-sim [--model KM41|KM42|KM161|KM162] [--image FILE] [--link PATH]\n"
@@ -31,7 +34,8 @@ constexpr const char* kUsage =
     "  --model M       start with a sample plan for model M (default KM162)\n"
     "  --image FILE    the radio's 2112-byte memory: loaded when FILE exists, and saved\n"
     "                  there after every complete write\n"
-    "  --link PATH     also make PATH a symbolic link to the device\n"
+    "  --link PATH     also make PATH a symbolic link to the device (replacing only a\n"
+    "                  link to a pseudo-terminal; removed again at exit)\n"
     "  --no-pacing     answer as fast as possible instead of at 2400 baud\n"
     "Faults:\n"
     "  --silent                  answer no request\n"
@@ -103,39 +107,44 @@ Settings ParseArguments(const std::vector<std::string>& args) {
     return s;
 }
 
-LineImage LoadImage(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
-                                  std::istreambuf_iterator<char>()};
-    if (!in.eof() && in.fail()) throw std::runtime_error(path + ": cannot read");
-    if (bytes.size() != image::kLineSize)
-        throw std::runtime_error(path + ": a radio memory image is " +
-                                 std::to_string(image::kLineSize) + " bytes, this file has " +
-                                 std::to_string(bytes.size()));
-    LineImage memory{};
-    std::copy(bytes.begin(), bytes.end(), memory.begin());
-    return memory;
+// A link left by an earlier run points at a pseudo-terminal that may be gone by now; anything
+// else at PATH is someone's file and stays.
+bool IsLinkToPseudoTerminal(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error)) return false;
+    const std::string target = std::filesystem::read_symlink(path, error).string();
+    return !error && target.rfind(kPseudoTerminalFolder, 0) == 0;
 }
 
-// Replaces the file only once the new bytes are complete on disk.
-bool SaveImage(const std::string& path, const LineImage& memory) {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(memory.data()),
-                  static_cast<std::streamsize>(memory.size()));
-        if (!out.flush()) return false;
-    }
+// PATH becomes a link to the radio's device; only a link to a pseudo-terminal is replaced.
+void MakeLink(const std::string& path, const std::string& device) {
     std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    return !error;
+    const bool taken = std::filesystem::symlink_status(path, error).type() !=
+                       std::filesystem::file_type::not_found;
+    if (taken && !IsLinkToPseudoTerminal(path))
+        throw std::invalid_argument(FormatText(msg::kSimLinkPathTaken, path.c_str()));
+    if (taken) std::filesystem::remove(path, error);
+    std::filesystem::create_symlink(device, path, error);
+    if (error) throw std::runtime_error(path + ": " + error.message());
+}
+
+// Removes the link at exit unless something else has taken its place meanwhile.
+void RemoveLink(const std::string& path, const std::string& device) {
+    std::error_code error;
+    if (std::filesystem::is_symlink(path, error) &&
+        std::filesystem::read_symlink(path, error).string() == device)
+        std::filesystem::remove(path, error);
 }
 
 LineImage StartingMemory(const Settings& s) {
-    if (s.imagePath && std::filesystem::exists(*s.imagePath)) {
+    std::error_code error;
+    if (s.imagePath && std::filesystem::exists(*s.imagePath, error)) {
         if (s.modelGiven)
             throw std::invalid_argument(*s.imagePath + " exists: its memory is used, drop --model");
-        return LoadImage(*s.imagePath);
+        std::string why;
+        const std::optional<LineImage> memory = radiolink::LoadLineImage(*s.imagePath, why);
+        if (!memory) throw std::runtime_error(why);
+        return *memory;
     }
     const RadioModel* model = FindRadioModel(s.modelName);
     if (model == nullptr) throw std::invalid_argument("unknown model '" + s.modelName + "'");
@@ -146,11 +155,16 @@ int Run(Settings s) {
     const LineImage memory = StartingMemory(s);
     if (s.imagePath) {
         const std::string path = *s.imagePath;
-        if (!std::filesystem::exists(path) && !SaveImage(path, memory))
-            throw std::runtime_error(path + ": cannot write");
+        std::error_code error;
+        if (!std::filesystem::exists(path, error)) {
+            if (const fileio::Refusal why = radiolink::SaveLineImage(path, memory))
+                throw std::runtime_error(path + ": " + *why);
+        }
         s.radio.onWriteStored = [path](const LineImage& written) {
-            std::fprintf(stderr, "prg715-radio-sim: write stored%s\n",
-                         SaveImage(path, written) ? "" : " (could not save the image file)");
+            const fileio::Refusal why = radiolink::SaveLineImage(path, written);
+            std::fprintf(stderr, "prg715-radio-sim: write stored%s%s%s\n",
+                         why ? " (could not save the image file: " : "", why ? why->c_str() : "",
+                         why ? ")" : "");
         };
     } else {
         s.radio.onWriteStored = [](const LineImage&) {
@@ -169,21 +183,14 @@ int Run(Settings s) {
     radiolink::CVirtualRadio radio(memory, s.radio);
     std::string error;
     if (!radio.Start(error)) throw std::runtime_error(error);
-    if (s.linkPath) {
-        std::error_code ignored;
-        std::filesystem::remove(*s.linkPath, ignored);
-        std::filesystem::create_symlink(radio.DevicePath(), *s.linkPath);
-    }
+    if (s.linkPath) MakeLink(*s.linkPath, radio.DevicePath());
     std::printf("%s\n", radio.DevicePath().c_str());
     std::fflush(stdout);
 
     int signal = 0;
     sigwait(&stopSignals, &signal);
     radio.Stop();
-    if (s.linkPath) {
-        std::error_code ignored;
-        std::filesystem::remove(*s.linkPath, ignored);
-    }
+    if (s.linkPath) RemoveLink(*s.linkPath, radio.DevicePath());
     return 0;
 }
 

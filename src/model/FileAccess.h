@@ -1,0 +1,47 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// The operating system's side of plan files and radio images: the one way a file is replaced
+// and the checks made before one is read. Everything that writes a plan or an image (desktop,
+// command line, virtual radio) goes through ReplaceFile. POSIX here; another platform puts
+// its own source behind these declarations.
+namespace fileio {
+
+// Why an operation cannot be done, in the system's words ("Permission denied"); nullopt when
+// it can.
+using Refusal = std::optional<std::string>;
+
+// Replaces the file at `path` with `bytes`, all or nothing: the bytes go to a temporary file
+// beside the target (under a short name, so that any legal file name can be saved), reach the
+// disk, and are then renamed over the target. A symbolic link is followed and stays a link;
+// the replaced file keeps its permissions, owner and group. A read-only file, a folder or a
+// device is refused. On failure the previous file is byte-identical and no temporary is left.
+// A hard link's other names keep the old bytes, as with any editor that saves this way.
+Refusal ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// What ReplaceFile would refuse before any byte is written (the target's kind and
+// permissions, a folder where no file can be created), so that a long operation can check
+// its destination before it starts.
+Refusal CheckReplaceable(const std::string& path);
+
+// Reads up to `limit` bytes from the start of a regular file. A folder, a device or a pipe
+// is refused before anything is read (so /dev/zero cannot run on and a FIFO cannot hang).
+// `fullSize`, when given, receives the file's size.
+Refusal ReadFileStart(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes,
+                      std::uintmax_t* fullSize = nullptr);
+
+// Whether two paths name the same file: by device and inode when both exist (so symbolic
+// and hard links and "./" spellings count), else by their normalised spelling.
+bool IsSameFile(const std::string& a, const std::string& b);
+
+// A file-size limit (ulimit -f) must fail a write with "File too large" instead of killing
+// the program with SIGXFSZ. Called by ReplaceFile; programs that write files by other means
+// (the PDF report) call it at start.
+void IgnoreFileSizeSignal();
+
+}  // namespace fileio

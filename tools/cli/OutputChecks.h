@@ -1,0 +1,22 @@
+#pragma once
+#include <optional>
+#include <string>
+
+// Checks that keep a command from failing late or from reporting success for output that went
+// nowhere (RefuseSameFile, for outputs onto inputs, is in CliSupport.h). Failures throw
+// cli::Failure with the reason.
+namespace cli {
+
+// Refuses a destination that a save could not replace (a missing or unwritable folder, a
+// read-only file, a folder or device), so a long operation fails before it starts.
+void CheckDestination(const std::string& path);
+
+// Called first by main: a closed standard stream is held on a descriptor that cannot be
+// written, so a file or port opened later never lands on it and output meant for it fails.
+void HoldClosedStandardStreams();
+
+// After a command: why its standard output did not reach its destination (a full device, a
+// closed stream), or nullopt when it did.
+std::optional<std::string> StandardOutputFailure();
+
+}  // namespace cli
