@@ -153,9 +153,9 @@ TEST(ManPageText, OptionDashesAreMinusSignsAndNoLineStartsAsARequest) {
 TEST(ManPageText, SynopsisKeepsEachOptionWithItsValue) {
     Tool tool;
     EXPECT_EQ(manpage::Synopsis(tool.app, ""),
-              "\\fBtool\\fR \\fIFILE\\fR [\\fIOUT\\fR] \\fB\\-\\-model\\fR\\ \\fIA1|B2\\fR "
+              ".ad l\n\\fBtool\\fR \\fIFILE\\fR [\\fIOUT\\fR] \\fB\\-\\-model\\fR\\ \\fIA1|B2\\fR "
               "[\\fB\\-o\\fR\\ \\fIFILE\\fR] [\\fB\\-\\-text\\fR] "
-              "[\\fB\\-\\-option\\fR\\ \\fINAME=VALUE\\fR]...\n");
+              "[\\fB\\-\\-option\\fR\\ \\fINAME=VALUE\\fR]...\n.ad\n");
     const std::string options = manpage::Options(tool.app, "Options");
     EXPECT_THAT(options, HasSubstr(".TP\n\\fB\\-o\\fR, \\fB\\-\\-output\\fR \\fIFILE\\fR\n"
                                    "the output\n"));

@@ -106,7 +106,8 @@ std::string Synopsis(const CLI::App& app, const std::string& prefix) {
     for (const CLI::Option* option : cmdline::Positionals(app)) line += " " + Item(*option);
     for (const CLI::Option* option : WithoutHelp(app, cmdline::NamedOptions(app)))
         line += " " + Item(*option);
-    return line + "\n";
+    // Left-aligned: stretched to both margins, a long synopsis reads as scattered words.
+    return ".ad l\n" + line + "\n.ad\n";
 }
 
 std::string Options(const CLI::App& app, const std::string& mainGroup) {
