@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins qt6-serialport-dev libgl-dev libx11-dev fonts-dejavu-core
     poppler-utils xvfb xauth
-    libcli11-dev
+    libcli11-dev groff-base bash-completion
     desktop-file-utils appstream shared-mime-info lintian
 )
 

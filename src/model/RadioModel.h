@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // The four radios of the family: band plus channel count name the model.
@@ -19,3 +20,11 @@ inline constexpr std::array<RadioModel, 4> kRadioModels = {{
 
 // Model by name ("KM41", case-insensitive); nullptr when unknown.
 const RadioModel* FindRadioModel(std::string_view name);
+
+// Every model's name, joined by `separator` ("KM41|KM42|KM161|KM162" for the command lines).
+inline std::string RadioModelNames(const char* separator) {
+    std::string names;
+    for (const RadioModel& model : kRadioModels)
+        names += (names.empty() ? "" : separator) + std::string(model.name);
+    return names;
+}

@@ -160,4 +160,29 @@ TEST_F(CliUsage, ValuesAreTakenAsTypedEvenWhenTheyLookLikeOptions) {
     EXPECT_THAT(negative.err, HasSubstr("--rx -450: Valid Settings 440Mhz to 470Mhz"));
 }
 
+// prg715-radio-sim reads its command line the same way; a usage error prints the reason and
+// the help, exit status 2, before any pseudo-terminal is made.
+TEST(RadioSimUsage, HelpAndUsageErrors) {
+    for (const char* help : {"--help", "-h"}) {
+        const ProgramResult r = RunProgram(PRG715_RADIO_SIM, {"--silent", help});
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_THAT(r.out, StartsWith("usage: prg715-radio-sim [--model KM41|KM42|KM161|KM162]"));
+        EXPECT_THAT(r.out, HasSubstr("\nFaults:\n  --silent "));
+    }
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--frob"}, "unknown option --frob"},
+        {{"extra"}, "unexpected argument extra"},
+        {{"--link"}, "--link needs a value"},
+        {{"--bad-end-block", "34"}, "--bad-end-block: bad value '34'"},
+        {{"--wrong-answer", "1G"}, "--wrong-answer: bad value '1G'"},
+        {{"--late-write-answer", "-1"}, "--late-write-answer: bad value '-1'"},
+    };
+    for (const auto& [args, message] : cases) {
+        const ProgramResult r = RunProgram(PRG715_RADIO_SIM, args);
+        EXPECT_EQ(r.exitCode, 2) << message;
+        EXPECT_EQ(r.out, "") << message;  // no device path: nothing was started
+        EXPECT_THAT(r.err, StartsWith("prg715-radio-sim: " + message + "\n\nusage: ")) << r.err;
+    }
+}
+
 }  // namespace

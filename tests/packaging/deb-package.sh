@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # cpack -G DEB makes a package named prg715 whose control fields a distribution needs are
 # filled in (the Qt libraries found by dpkg-shlibdeps), which holds the installed files under
-# /usr with stripped programs, and on which lintian finds no error.
+# /usr with stripped programs, and on which lintian finds no error and no fault with the manual
+# pages.
 # usage: deb-package.sh CMAKE BUILD_DIR APP_ID VERSION
 cmake="$1" build="$2" id="$3" version="$4"
 source "$(dirname "$0")/common.sh"
@@ -43,4 +44,8 @@ done
 # lintian prints one line per finding; E: lines are errors.
 lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || fail "lintian finds errors:"
 grep -v 'root privileges' "$work/lintian.log" || true
+# Every program has its manual page, and the pages are well formed.
+if grep -E 'no-manual-page|manpage-|groff-message' "$work/lintian.log"; then
+    fail "lintian finds fault with the manual pages"
+fi
 finish

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# An install into a staging folder puts every file where a desktop and udev look for it, with
-# the right modes, nothing more, and programs that run from there.
+# An install into a staging folder puts every file where a desktop, man, bash-completion and udev
+# look for it, with the right modes, nothing more, and programs that run from there.
 # usage: install-layout.sh CMAKE BUILD_DIR APP_ID VERSION
 cmake="$1" build="$2" id="$3" version="$4"
 source "$(dirname "$0")/common.sh"
@@ -16,6 +16,10 @@ data=(
     usr/lib/udev/rules.d/60-prg715-cables.rules
     usr/share/doc/prg715/copyright
     usr/share/doc/prg715/changelog.gz
+    usr/share/man/man1/prg715.1.gz
+    usr/share/man/man1/prg715-cli.1.gz
+    usr/share/man/man1/prg715-radio-sim.1.gz
+    usr/share/bash-completion/completions/prg715-cli
 )
 for size in "${icon_sizes[@]}"; do data+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 
@@ -32,7 +36,11 @@ installed="$(cd "$stage" && find . -type f -o -type l | sed 's|^\./||' | sort)"
 extra="$(comm -13 <(echo "$expected") <(echo "$installed"))"
 [ -z "$extra" ] || fail "installed but not expected: $extra"
 
-gzip -t "$stage/usr/share/doc/prg715/changelog.gz" || fail "changelog.gz is not a gzip file"
+for file in "${data[@]}"; do
+    [[ "$file" != *.gz ]] || gzip -t "$stage/$file" || fail "$file is not a gzip file"
+done
+bash -n "$stage/usr/share/bash-completion/completions/prg715-cli" ||
+    fail "the bash completion is not a bash script"
 
 # The installed programs run from where they were put, with no path back into the build.
 bin="$stage/usr/bin"

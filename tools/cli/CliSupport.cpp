@@ -30,22 +30,6 @@ const CCommandSet::Command* CCommandSet::Find(const CLI::App& app) const {
     return nullptr;
 }
 
-std::string ModelChoices() {
-    std::string choices;
-    for (const RadioModel& model : kRadioModels)
-        choices += (choices.empty() ? "" : "|") + std::string(model.name);
-    return choices;
-}
-
-CLI::Option* AddValue(CLI::App& command, const std::string& names,
-                      std::optional<std::string>& value, const std::string& valueName,
-                      const std::string& description) {
-    return command
-        .add_option_function<std::string>(
-            names, [&value](const std::string& text) { value = text; }, description)
-        ->type_name(valueName);
-}
-
 CLI::Option* AddOutput(CLI::App& command, std::optional<std::string>& value,
                        const std::string& valueName, const std::string& description,
                        bool required) {

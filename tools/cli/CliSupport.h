@@ -1,11 +1,11 @@
 #pragma once
-#include <CLI/CLI.hpp>
 #include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "CommandLine.h"
 #include "model/DataFile.h"
 #include "model/KM42Doc.h"
 
@@ -52,12 +52,7 @@ private:
 void DeclareCommands(CCommandSet& commands);
 
 inline constexpr const char* kProgram = "prg715-cli";
-// The radio models as option values take them: "KM41|KM42|KM161|KM162".
-std::string ModelChoices();
-// An option whose value is kept as typed; nullopt when it is not given.
-CLI::Option* AddValue(CLI::App& command, const std::string& names,
-                      std::optional<std::string>& value, const std::string& valueName,
-                      const std::string& description);
+using cmdline::AddValue;
 // -o/--output, required unless `required` is false.
 CLI::Option* AddOutput(CLI::App& command, std::optional<std::string>& value,
                        const std::string& valueName, const std::string& description,

@@ -8,6 +8,7 @@
 #include "interchange/CsvFiles.h"
 #include "interchange/CsvImport.h"
 #include "model/Messages.h"
+#include "model/RadioModel.h"
 
 namespace cli {
 namespace {
@@ -57,7 +58,7 @@ void DeclareImport(CCommandSet& commands) {
         [a] { return RunImport(*a); });
     command.add_option("IN.csv", a->list, "the channel list")->required();
     AddValue(command, "FILE", a->plan, "FILE", "the data file to change in place");
-    AddValue(command, "--model", a->modelName, ModelChoices(),
+    AddValue(command, "--model", a->modelName, RadioModelNames("|"),
              "make a new plan of this model instead of changing FILE");
     AddOutput(command, a->output, "FILE", "the data file of the new plan (with --model)", false);
     command.add_flag("--all-or-nothing", a->allOrNothing, "write nothing when a row is refused");

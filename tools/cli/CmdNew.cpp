@@ -26,7 +26,7 @@ void DeclareNew(CCommandSet& commands) {
     auto a = std::make_shared<NewArgs>();
     CLI::App& command = commands.Add("new", "write a new channel plan for a radio model",
                                      [a] { return RunNew(*a); });
-    AddValue(command, "--model", a->model, ModelChoices(), "the radio model (any case)")
+    AddValue(command, "--model", a->model, RadioModelNames("|"), "the radio model (any case)")
         ->required();
     AddOutput(command, a->output, "FILE",
               "the data file to write; a name without extension gets .kmd04 or .kmd16 by the "

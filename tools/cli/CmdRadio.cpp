@@ -200,8 +200,12 @@ int RunWrite(const RadioArgs& a) {
 
 // What read and write share: the line, and how long to wait for the radio.
 void AddPort(CLI::App& command, RadioArgs& a) {
-    AddValue(command, "--port", a.port, "DEVICE|COM1|COM2",
-             "the serial device the radio is on, or COM1 or COM2 as the desktop maps them")
+    const CPortMap ports;
+    AddValue(command, "--port", a.port,
+             std::string("DEVICE|") + CPortMap::kCom1 + "|" + CPortMap::kCom2,
+             FormatText("the serial device the radio is on; %s and %s stand for %s and %s",
+                        CPortMap::kCom1, CPortMap::kCom2, ports.DeviceFor(CPortMap::kCom1).c_str(),
+                        ports.DeviceFor(CPortMap::kCom2).c_str()))
         ->required();
 }
 

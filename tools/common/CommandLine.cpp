@@ -25,14 +25,6 @@ bool IsHelp(const CLI::App& app, const CLI::Option* option) {
     return option == app.get_help_ptr();
 }
 
-bool TakesValue(const CLI::Option& option) {
-    return option.get_expected_max() != 0;
-}
-
-bool Repeatable(const CLI::Option& option) {
-    return TakesValue(option) && option.get_items_expected_max() > 1;
-}
-
 // Words of `text` laid out from `column` to kWidth, further lines starting at `indent`; a
 // newline in the text starts a new line.
 std::string Wrapped(const std::string& text, std::size_t column, std::size_t indent) {
@@ -140,6 +132,22 @@ std::string ArgumentMismatchText(const CLI::App& command, const CLI::ParseError&
 }
 
 }  // namespace
+
+CLI::Option* AddValue(CLI::App& app, const std::string& names, std::optional<std::string>& value,
+                      const std::string& valueName, const std::string& description) {
+    return app
+        .add_option_function<std::string>(
+            names, [&value](const std::string& text) { value = text; }, description)
+        ->type_name(valueName);
+}
+
+bool TakesValue(const CLI::Option& option) {
+    return option.get_expected_max() != 0;
+}
+
+bool Repeatable(const CLI::Option& option) {
+    return TakesValue(option) && option.get_items_expected_max() > 1;
+}
 
 std::string ValueName(const CLI::Option& option) {
     if (option.get_positional()) return option.get_name(true);

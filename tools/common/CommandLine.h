@@ -2,11 +2,19 @@
 // The texts a command-line program shows about its own command line, made from its CLI11
 // declarations so that usage, --help, usage errors and the manual page cannot drift apart.
 #include <CLI/CLI.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace cmdline {
 
+// An option whose value is kept as typed; nullopt while it is not given.
+CLI::Option* AddValue(CLI::App& app, const std::string& names, std::optional<std::string>& value,
+                      const std::string& valueName, const std::string& description);
+
+// Whether an option takes a value, and whether it may be given more than once.
+bool TakesValue(const CLI::Option& option);
+bool Repeatable(const CLI::Option& option);
 // An option's value as the declarations name it ("FILE", "KM41|KM42"), the one name by which
 // usage lines refer to it ("-o") and its full heading in option lists ("-o, --output FILE").
 std::string ValueName(const CLI::Option& option);

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "CommandLine.h"
+#include "SimOptions.h"
 #include "link/DemoRadio.h"
 #include "link/LineImageFile.h"
 #include "link/VirtualRadio.h"
@@ -24,88 +26,7 @@ using radiolink::LineImage;
 
 constexpr const char* kPseudoTerminalFolder = "/dev/pts/";
 
-constexpr const char* kUsage =
-    "usage: prg715-radio-sim [--model KM41|KM42|KM161|KM162] [--image FILE] [--link PATH]\n"
-    "                        [--no-pacing] [FAULTS]\n"
-    "\n"
-    "Acts as a radio on a new pseudo-terminal and prints its device path; point the port\n"
-    "(COM1/COM2 mapping, or prg715-cli --port) at it. Runs until interrupted.\n"
-    "\n"
-    "  --model M       start with a sample plan for model M (default KM162)\n"
-    "  --image FILE    the radio's 2112-byte memory: loaded when FILE exists, and saved\n"
-    "                  there after every complete write\n"
-    "  --link PATH     also make PATH a symbolic link to the device (replacing only a\n"
-    "                  link to a pseudo-terminal; removed again at exit)\n"
-    "  --no-pacing     answer as fast as possible instead of at 2400 baud\n"
-    "Faults:\n"
-    "  --silent                  answer no request\n"
-    "  --wrong-answer HEX        answer requests with this byte\n"
-    "  --noise-first             send line noise before each answer\n"
-    "  --bad-end-block N         read: block N (1-33) ends with 0x15\n"
-    "  --stop-in-block N         read: send half of block N, then nothing\n"
-    "  --late-write-answer MS    confirm a write MS milliseconds late\n"
-    "  --no-write-answer         never confirm a write\n";
-
-struct Settings {
-    std::string modelName = "KM162";
-    bool modelGiven = false;
-    std::optional<std::string> imagePath;
-    std::optional<std::string> linkPath;
-    radiolink::CVirtualRadio::Options radio;
-};
-
-int Number(const std::string& text, int base, int low, int high, const std::string& option) {
-    std::size_t used = 0;
-    int value = 0;
-    try {
-        value = std::stoi(text, &used, base);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used != text.size() || value < low || value > high)
-        throw std::invalid_argument(option + ": bad value '" + text + "'");
-    return value;
-}
-
-Settings ParseArguments(const std::vector<std::string>& args) {
-    Settings s;
-    radiolink::RadioFaults& faults = s.radio.faults;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const auto value = [&]() -> const std::string& {
-            if (i + 1 >= args.size()) throw std::invalid_argument(a + " needs a value");
-            return args[++i];
-        };
-        if (a == "--model") {
-            s.modelName = value();
-            s.modelGiven = true;
-        } else if (a == "--image") {
-            s.imagePath = value();
-        } else if (a == "--link") {
-            s.linkPath = value();
-        } else if (a == "--no-pacing") {
-            s.radio.paced = false;
-        } else if (a == "--silent") {
-            faults.silent = true;
-        } else if (a == "--wrong-answer") {
-            faults.wrongAnswer = static_cast<std::uint8_t>(Number(value(), 16, 1, 255, a));
-        } else if (a == "--noise-first") {
-            faults.noiseFirst = true;
-        } else if (a == "--bad-end-block") {
-            faults.badEndBlock = Number(value(), 10, 1, 33, a);
-        } else if (a == "--stop-in-block") {
-            faults.stopInBlock = Number(value(), 10, 1, 33, a);
-        } else if (a == "--late-write-answer") {
-            faults.writeEnd = radiolink::RadioFaults::WriteEnd::Late;
-            faults.lateBy = std::chrono::milliseconds(Number(value(), 10, 0, 600000, a));
-        } else if (a == "--no-write-answer") {
-            faults.writeEnd = radiolink::RadioFaults::WriteEnd::Never;
-        } else {
-            throw std::invalid_argument("unknown argument " + a);
-        }
-    }
-    return s;
-}
+using sim::Settings;
 
 // A link left by an earlier run points at a pseudo-terminal that may be gone by now; anything
 // else at PATH is someone's file and stays.
@@ -194,22 +115,31 @@ int Run(Settings s) {
     return 0;
 }
 
+// A usage error: the reason, then the help.
+int UsageError(const CLI::App& app, const std::string& reason) {
+    std::fprintf(stderr, "%s: %s\n\n%s", sim::kProgram, reason.c_str(),
+                 cmdline::HelpText(app, "").c_str());
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    for (const std::string& a : args) {
-        if (a == "--help" || a == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-    }
+    CLI::App app("", sim::kProgram);
+    sim::OptionTexts texts;
+    sim::DeclareOptions(app, texts);
     Settings settings;
     try {
-        settings = ParseArguments(args);
+        cmdline::Parse(app, args);
+        settings = sim::CheckedSettings(texts);
+    } catch (const CLI::CallForHelp&) {
+        std::fputs(cmdline::HelpText(app, "").c_str(), stdout);
+        return 0;
+    } catch (const CLI::ParseError& e) {
+        return UsageError(app, cmdline::UsageErrorText(app, e, args));
     } catch (const std::invalid_argument& e) {
-        std::fprintf(stderr, "prg715-radio-sim: %s\n\n%s", e.what(), kUsage);
-        return 2;
+        return UsageError(app, e.what());
     }
     try {
         return Run(std::move(settings));

@@ -1,0 +1,13 @@
+#pragma once
+// The bash completion of a program of commands, written from its CLI11 declarations: the
+// commands, each command's options, the fixed words an option takes ("KM41", "on"), serial
+// devices for a DEVICE and file names for files and arguments.
+#include <CLI/CLI.hpp>
+#include <string>
+
+namespace docs {
+
+// A script for bash-completion's completions folder, completing `program`.
+std::string BashCompletion(const CLI::App& app, const std::string& program);
+
+}  // namespace docs
