@@ -44,7 +44,9 @@ constexpr const char* kUsage =
     "  --bad-end-block N         read: block N (1-33) ends with 0x15\n"
     "  --stop-in-block N         read: send half of block N, then nothing\n"
     "  --late-write-answer MS    confirm a write MS milliseconds late\n"
-    "  --no-write-answer         never confirm a write\n";
+    "  --no-write-answer         never confirm a write\n"
+    "  --corrupt-stored OFFSET   store a good write with the byte at OFFSET (0-2111)\n"
+    "                            inverted, so that reading it back shows the damage\n";
 
 struct Settings {
     std::string modelName = "KM162";
@@ -98,6 +100,9 @@ Settings ParseArguments(const std::vector<std::string>& args) {
         } else if (a == "--late-write-answer") {
             faults.writeEnd = radiolink::RadioFaults::WriteEnd::Late;
             faults.lateBy = std::chrono::milliseconds(Number(value(), 10, 0, 600000, a));
+        } else if (a == "--corrupt-stored") {
+            faults.corruptStored = static_cast<std::size_t>(
+                Number(value(), 10, 0, static_cast<int>(image::kLineSize) - 1, a));
         } else if (a == "--no-write-answer") {
             faults.writeEnd = radiolink::RadioFaults::WriteEnd::Never;
         } else {
