@@ -41,6 +41,10 @@ public:
                     qPrintable(detail));
         messages << text;
     }
+    QuestionAnswer AskQuestion(QWidget*, const QString& text, QuestionKind) override {
+        std::printf("question: %s (Yes)\n", qPrintable(text));
+        return QuestionAnswer::Yes;
+    }
     std::optional<QString> GetOpenFileName(QWidget*, const FileDialogRequest&) override {
         return std::nullopt;
     }

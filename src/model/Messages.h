@@ -89,8 +89,7 @@ inline constexpr const char* kImageDcsIndex =
     "Channel %d: %s DCS code number %d is outside the code list (0 to %d)";
 inline constexpr const char* kImageToneRange = "NSC-%d tone %s Hz is outside 50.0 to 300.0 Hz";
 inline constexpr const char* kImageOptionRange = "Option %s (%s) does not fit the radio's memory";
-inline constexpr const char* kImageTooShort =
-    "Not a radio image: %zu bytes, at least %zu expected";
+inline constexpr const char* kImageTooShort = "Not a radio image: %zu bytes, at least %zu expected";
 inline constexpr const char* kImageTooLong = "Not a radio image: %zu bytes, at most %zu expected";
 inline constexpr const char* kImageRx = "RX";
 inline constexpr const char* kImageTx = "TX";
@@ -219,6 +218,7 @@ inline constexpr const char* kNoDataFolder = "neither XDG_DATA_HOME nor HOME is 
 inline constexpr const char* kOpenBackupTitle = "Open Backup";
 inline constexpr const char* kBackupFolderLabel = "Backups in %s";
 inline constexpr const char* kNoBackups = "No backups yet in %s";
+inline constexpr const char* kBackupChannelsInUse = "%d of %d";
 inline constexpr const char* kBackupColumns[] = {"Time", "Direction", "Model", "Band",
                                                  "Channels in use"};
 
