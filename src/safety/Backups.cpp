@@ -25,14 +25,16 @@ std::string Reason(const std::string& path, const std::string& why) {
     return FormatText(msg::kBackupFolderReason, path.c_str(), why.c_str());
 }
 
-// The first name of this second, direction and model that no file in the folder has yet.
-BackupName FreeName(const std::string& folder, BackupName name, const std::string& planExtension) {
+// Backups of one second are numbered in the order they were kept, whatever their direction and
+// model, so that the listing can put them in that order.
+int NextSequence(const std::string& folder, const Stamp& stamp) {
+    int last = 0;
     std::error_code error;
-    for (;; ++name.sequence) {
-        const std::string stem = folder + "/" + FormatBackupName(name);
-        if (!fs::exists(stem + kImageExtension, error) && !fs::exists(stem + planExtension, error))
-            return name;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::optional<BackupName> name = ParseBackupName(it->path().stem().string());
+        if (name && name->stamp == stamp) last = std::max(last, name->sequence);
     }
+    return last + 1;
 }
 
 bool IsPlanExtension(const std::string& extension) {
@@ -75,10 +77,15 @@ KeepOutcome KeepBackup(Direction direction, const RadioImage& image, const CKM42
         outcome.failure = Reason(folder, error.message());
         return outcome;
     }
-    const std::string planExtension = PlanExtension(plan);
-    const BackupName name =
-        FreeName(folder, {StampOf(when), direction, ModelOf(plan).name, 1}, planExtension);
-    const std::string stem = folder + "/" + FormatBackupName(name);
+    const Stamp stamp = StampOf(when);
+    BackupName name{stamp, direction, ModelOf(plan).name, NextSequence(folder, stamp)};
+    std::string stem = folder + "/" + FormatBackupName(name);
+    // Only a folder that could not be listed leaves a name in use here.
+    while (fs::exists(stem + kImageExtension, error) ||
+           fs::exists(stem + PlanExtension(plan), error)) {
+        ++name.sequence;
+        stem = folder + "/" + FormatBackupName(name);
+    }
 
     // The image first: it is what crossed the cable, the plan is only read from it.
     const std::string imagePath = stem + kImageExtension;
@@ -87,7 +94,7 @@ KeepOutcome KeepBackup(Direction direction, const RadioImage& image, const CKM42
         return outcome;
     }
     outcome.imagePath = imagePath;
-    const std::string planPath = stem + planExtension;
+    const std::string planPath = stem + PlanExtension(plan);
     const datafile::FileOutcome saved = datafile::SaveDocument(plan, planPath);
     if (!saved.ok) {
         outcome.failure = Reason(planPath, saved.detail);

@@ -30,7 +30,7 @@ std::string StampText(const Stamp& stamp);       // "2026-12-07 14:03:22"
 const char* DirectionText(Direction direction);  // "read", "write"
 
 // A backup's name without its extension, e.g. 2026-12-07_14-03-22_read_KM162. A second backup
-// of the same second, direction and model gets "-2" after the model, and so on.
+// kept within the same second gets "-2" after the model, a third "-3", and so on.
 struct BackupName {
     Stamp stamp;
     Direction direction = Direction::Read;

@@ -2,12 +2,12 @@
 // must not reach the exchange they follow.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <chrono>
 #include <filesystem>
 #include <random>
 
+#include "../support/FileSizeLimit.h"
 #include "../support/RandomPlan.h"
 #include "../support/TempDir.h"
 #include "codec/ImageCodec.h"
@@ -127,7 +127,7 @@ TEST_F(Backups, KeepsTheImageBytesAndThePlanUnderTheRulesName) {
 
     const KeepOutcome four = KeepBackup(Direction::Write, ImageOf(NewPlan(kBandVhf2, false)),
                                         NewPlan(kBandVhf2, false), Folder(), when);
-    EXPECT_EQ(four.planPath, Folder() + "/2026-12-07_14-03-22_write_KM41.kmd04");
+    EXPECT_EQ(four.planPath, Folder() + "/2026-12-07_14-03-22_write_KM41-2.kmd04");
 }
 
 TEST_F(Backups, ABackupOfTheSameSecondNeverReplacesAnother) {
@@ -191,21 +191,6 @@ TEST_F(Backups, ListingIsNewestFirstWithModelBandAndChannelsInUse) {
     EXPECT_TRUE(ListBackups(dir.File("never-made")).entries.empty());
     EXPECT_EQ(ListBackups(dir.File("never-made")).failure, "") << "no backups yet is no fault";
 }
-
-// A file-size limit stands for a full disk: it fails every write, also for root.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
 
 TEST_F(Backups, AFullDiskOrAFolderThatCannotBeMadeIsReportedNotThrown) {
     const CKM42Doc plan = PlanWithChannels(kBandUhf2, true, 5);
