@@ -205,6 +205,8 @@ inline constexpr const char* kWrongRadioQuestion =
     "The radio read last is a %s; this plan is for a %s. Write anyway?";
 inline constexpr const char* kWrongRadioRefused =
     "the radio is a %s; this plan is for a %s: nothing was written (--force writes anyway)";
+inline constexpr const char* kWrongRadioForced =
+    "the radio is a %s; this plan is for a %s: written anyway (--force)";
 inline constexpr const char* kVerified = "Verified: the radio holds the plan";
 inline constexpr const char* kNotVerified =
     "The radio does not hold the plan that was written (written -> read back):";

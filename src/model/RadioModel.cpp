@@ -6,16 +6,6 @@
 #include "model/Messages.h"
 #include "model/PlanText.h"
 
-namespace {
-
-// The band's name without its range: "VHF 2 (146 ~ 174 MHz)" -> "VHF 2".
-std::string ShortBandName(std::int32_t band) {
-    const std::string name = BandName(band);
-    return name.substr(0, name.find(" ("));
-}
-
-}  // namespace
-
 const RadioModel* FindRadioModel(std::string_view name) {
     for (const RadioModel& model : kRadioModels) {
         const std::string_view known = model.name;
@@ -26,6 +16,11 @@ const RadioModel* FindRadioModel(std::string_view name) {
         if (same) return &model;
     }
     return nullptr;
+}
+
+std::string ShortBandName(std::int32_t band) {
+    const std::string name = BandName(band);
+    return name.substr(0, name.find(" ("));
 }
 
 const RadioModel& ModelOf(const CKM42Doc& doc) {

@@ -28,6 +28,9 @@ const RadioModel* FindRadioModel(std::string_view name);
 // radio shop sold every VHF band as a KM41/KM161 and every other band as a KM42/KM162).
 const RadioModel& ModelOf(const CKM42Doc& doc);
 
+// The band's name without its range: "VHF 2" for "VHF 2 (146 ~ 174 MHz)".
+std::string ShortBandName(std::int32_t band);
+
 // "KM41 (VHF 2, 4 channels)": how the radio a plan is for is named to the user.
 std::string DescribeRadio(const CKM42Doc& doc);
 

@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 #include <iterator>
 
-#include "model/BandTable.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
+#include "model/RadioModel.h"
 #include "ui/KM42View.h"
 #include "ui/UiPrompts.h"
 
@@ -27,7 +27,7 @@ QString Text(const std::string& text) {
 QStringList RowTexts(const backup::BackupEntry& entry) {
     return {Text(backup::StampText(entry.name.stamp)),
             QString::fromUtf8(backup::DirectionText(entry.name.direction)), Text(entry.name.model),
-            QString::fromUtf8(BandName(entry.band)),
+            Text(ShortBandName(entry.band)),
             Text(FormatText(msg::kBackupChannelsInUse, entry.channelsInUse, entry.channels))};
 }
 

@@ -110,8 +110,7 @@ TEST_F(WriteSafety, AGoodReadAndAConfirmedWriteAreKeptAndOpenBackupOpensEither) 
     });
     Action(FileOpenBackup)->trigger();
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0],
-              "write KM41 VHF 2 (146 ~ 174 MHz) " + FormatText(msg::kBackupChannelsInUse, 4, 4));
+    EXPECT_EQ(rows[0], "write KM41 VHF 2 " + FormatText(msg::kBackupChannelsInUse, 4, 4));
     EXPECT_EQ(rows[1].rfind("read KM41", 0), 0u);
     EXPECT_EQ(DocumentBytes(), asRead);
     EXPECT_FALSE(Modified());
