@@ -215,6 +215,7 @@ void CKM42View::RecordPlanChange(const CKM42Doc& before) {
 }
 
 bool CKM42View::AskToSaveChanges() {
+    // The radio shop's program never asked, and a dealer's edits went with New or the close box.
     if (!m_pPlanChanges->IsModified()) return true;
     switch (m_prompts.AskQuestion(this, QString::fromUtf8(msg::kSaveChangesQuestion),
                                   QuestionKind::SaveDiscardCancel)) {
