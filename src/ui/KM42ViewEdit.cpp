@@ -1,6 +1,4 @@
 // Editing a plan from its grid: the channel editor and the four flag toggles.
-#include <QDialog>
-
 #include "model/ChannelFlags.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
