@@ -207,23 +207,6 @@ TEST_F(WriteSafety, ReadingFirstChecksTheRadioBesideThePlanAndKeepsIt) {
     EXPECT_EQ(radio->WritesStored(), 1);
 }
 
-TEST_F(WriteSafety, VerifyingSaysTheRadioHoldsThePlan) {
-    StartRadio(DemoMemory("KM161"));
-    StartOnRadio();
-    TurnOn(VerifyAfterWrite);
-    NewPlanFor("KM161");
-    DoubleClickCell(*View().m_Grid16, 1, kColScan);
-    ASSERT_TRUE(Modified());
-    RunExchanges(2);
-    Write();
-    EXPECT_EQ(MessageTexts(),
-              (std::vector<std::string>{msg::kWriteComplete, msg::kReadComplete, msg::kVerified}));
-    EXPECT_TRUE(prompts.messages.back().detail.isEmpty());
-    EXPECT_FALSE(Modified());
-    EXPECT_EQ(Doc().Channel(1).m_bScan, 1) << "the read-back leaves the plan alone";
-    EXPECT_EQ(Backups(), (std::vector<std::string>{"read KM161", "write KM161"}));
-}
-
 TEST_F(WriteSafety, VerifyingNamesWhatTheRadioHoldsOtherwiseAndTheWriteCountsAsFailed) {
     RadioFaults faults;
     faults.corruptStored = image::ChannelBlockOffset(1) + image::kRx.quotientLow;
@@ -295,13 +278,19 @@ TEST_F(WriteSafety, BothChecksAreKeptAndWorkWithTheBuiltInVirtualRadio) {
     WriteDlg().m_Timing = FastTiming();
 
     NewPlanFor("KM162");
+    DoubleClickCell(*View().m_Grid16, 1, kColScan);
+    ASSERT_TRUE(Modified());
     RunExchanges(3);
     Write();
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{msg::kReadComplete, msg::kWriteComplete,
                                                         msg::kReadComplete, msg::kVerified}));
+    EXPECT_TRUE(prompts.messages.back().detail.isEmpty());
     EXPECT_TRUE(prompts.questions.empty()) << "the demo radio is a KM162";
+    EXPECT_FALSE(Modified()) << "written and verified";
+    EXPECT_EQ(Doc().Channel(1).m_bScan, 1) << "the reads leave the plan alone";
     EXPECT_EQ(radio->ReadsServed(), 2);
     EXPECT_EQ(radio->WritesStored(), 1);
+    EXPECT_EQ(Backups(), (std::vector<std::string>{"read KM162", "write KM162", "read KM162"}));
 }
 
 }  // namespace

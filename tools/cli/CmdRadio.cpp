@@ -289,7 +289,7 @@ void AddTimeout(CLI::App& command, RadioArgs& a) {
 void AddNoBackup(CLI::App& command, RadioArgs& a, const char* what) {
     command.add_flag("--no-backup", a.noBackup,
                      std::string("keep no backup of ") + what +
-                         " (kept by default under $XDG_DATA_HOME/PRG-715/backups)");
+                         "; backups are kept in $XDG_DATA_HOME/PRG-715/backups otherwise");
 }
 
 }  // namespace
@@ -306,7 +306,7 @@ void DeclareRead(CCommandSet& commands) {
     AddValue(command, "--image", a->image, "IMAGE",
              "also keep the 2112 bytes received (what arrived, when the read fails)");
     AddTimeout(command, *a);
-    AddNoBackup(command, *a, "the image and plan read");
+    AddNoBackup(command, *a, "what is read");
 }
 
 void DeclareWrite(CCommandSet& commands) {
@@ -328,7 +328,7 @@ void DeclareWrite(CCommandSet& commands) {
     command.add_flag("--verify", a->verify,
                      "read the radio back after the write (about 9 s) and compare it with what "
                      "was sent; exit status 0 only when the radio holds exactly that");
-    AddNoBackup(command, *a, "the image and plan written (nor of the extra reads)");
+    AddNoBackup(command, *a, "what is written nor of the extra reads");
 }
 
 }  // namespace cli
