@@ -36,7 +36,9 @@ until [ -s "$work/sim.out" ]; do sleep 0.05; done
 
 failed=0
 read_after() {
-    if "${as_user[@]}" "$cli" read --port "$work/radio" -o "$work/$1" >/dev/null 2>"$work/read.err"; then
+    # --no-backup: the check leaves nothing in the user's backup folder.
+    if "${as_user[@]}" "$cli" read --port "$work/radio" -o "$work/$1" --no-backup >/dev/null \
+        2>"$work/read.err"; then
         echo "  next read: ok"
     else
         echo "  next read: FAILED: $(cat "$work/read.err")"
@@ -48,7 +50,8 @@ echo "a read to its end"
 read_after first
 for signal in INT TERM KILL; do
     echo "a write stopped by SIG$signal"
-    "${as_user[@]}" "$cli" write --port "$work/radio" "$work/plan.kmd16" 2>"$work/write.err" &
+    "${as_user[@]}" "$cli" write --port "$work/radio" "$work/plan.kmd16" --no-backup \
+        2>"$work/write.err" &
     write_pid=$!
     until grep -q "Writing... 128" "$work/write.err"; do sleep 0.05; done
     kill -s "$signal" "$write_pid"

@@ -230,6 +230,9 @@ void CVirtualRadio::FinishWrite() {
         const auto from = m_Received.begin() + static_cast<long>(b * proto::kBlockBytesOnLine);
         std::copy(from, from + image::kBlockSize, stored.begin() + b * image::kBlockSize);
     }
+    const RadioFaults& faults = m_Options.faults;
+    if (faults.corruptStored && *faults.corruptStored < stored.size())
+        stored[*faults.corruptStored] = static_cast<std::uint8_t>(~stored[*faults.corruptStored]);
     {
         std::lock_guard guard(m_MemoryMutex);
         m_Memory = stored;
@@ -237,7 +240,6 @@ void CVirtualRadio::FinishWrite() {
     ++m_nWritesStored;
     if (m_Options.onWriteStored) m_Options.onWriteStored(stored);
 
-    const RadioFaults& faults = m_Options.faults;
     if (faults.writeEnd == RadioFaults::WriteEnd::Never) return;
     if (faults.writeEnd == RadioFaults::WriteEnd::Late) SleepUntil(Clock::now() + faults.lateBy);
     Send({proto::kWriteDone});

@@ -29,6 +29,9 @@ struct RadioFaults {
     WriteEnd writeEnd = WriteEnd::Confirm;    // how a complete write is confirmed
     std::chrono::milliseconds lateBy{500};    // delay of a WriteEnd::Late confirmation
     bool noiseFirst = false;                  // line noise just before each answer
+    // A complete write is confirmed but stored with the byte at this offset (0 to 2111)
+    // inverted, as a failing memory cell would keep it.
+    std::optional<std::size_t> corruptStored;
 };
 
 // A KM radio on the far end of a pseudo-terminal: point a port at DevicePath() and it

@@ -89,8 +89,7 @@ inline constexpr const char* kImageDcsIndex =
     "Channel %d: %s DCS code number %d is outside the code list (0 to %d)";
 inline constexpr const char* kImageToneRange = "NSC-%d tone %s Hz is outside 50.0 to 300.0 Hz";
 inline constexpr const char* kImageOptionRange = "Option %s (%s) does not fit the radio's memory";
-inline constexpr const char* kImageTooShort =
-    "Not a radio image: %zu bytes, at least %zu expected";
+inline constexpr const char* kImageTooShort = "Not a radio image: %zu bytes, at least %zu expected";
 inline constexpr const char* kImageTooLong = "Not a radio image: %zu bytes, at most %zu expected";
 inline constexpr const char* kImageRx = "RX";
 inline constexpr const char* kImageTx = "TX";
@@ -196,6 +195,34 @@ inline constexpr const char* kVirtualRadioImageUnreadable = "%s: cannot read (%s
 inline constexpr const char* kVirtualRadioTakesCom1 =
     "--virtual-radio puts the virtual radio on COM1: leave out --com1";
 inline constexpr const char* kCommandLineDevicePath = "--%s needs a device path";
+
+// Dealer safety: unsaved changes, the plan's name in the title, backups of what crossed the
+// cable, the right radio and the verification after a write (printf formats)
+inline constexpr const char* kSaveChangesQuestion = "Save changes to the plan?";
+inline constexpr const char* kRadioPlanName = "(radio)";
+inline constexpr const char* kRadioDescription = "%s (%s, %d channels)";
+inline constexpr const char* kWrongRadioQuestion =
+    "The radio read last is a %s; this plan is for a %s. Write anyway?";
+inline constexpr const char* kWrongRadioRefused =
+    "the radio is a %s; this plan is for a %s: nothing was written (--force writes anyway)";
+inline constexpr const char* kWrongRadioForced =
+    "the radio is a %s; this plan is for a %s: written anyway (--force)";
+inline constexpr const char* kVerified = "Verified: the radio holds the plan";
+inline constexpr const char* kNotVerified =
+    "The radio does not hold the plan that was written (written -> read back):";
+inline constexpr const char* kVerifyNotRead =
+    "The write could not be verified: the radio was not read back.";
+inline constexpr const char* kVerifyByte = "memory byte %zu: 0x%02X -> 0x%02X";
+inline constexpr const char* kBackupKept = "Backup kept: %s";
+inline constexpr const char* kBackupNotKept = "No backup kept: %s";
+inline constexpr const char* kBackupFolderReason = "%s: %s";
+inline constexpr const char* kNoDataFolder = "neither XDG_DATA_HOME nor HOME is set";
+inline constexpr const char* kOpenBackupTitle = "Open Backup";
+inline constexpr const char* kBackupFolderLabel = "Backups in %s";
+inline constexpr const char* kNoBackups = "No backups yet in %s";
+inline constexpr const char* kBackupChannelsInUse = "%d of %d";
+inline constexpr const char* kBackupColumns[] = {"Time", "Direction", "Model", "Band",
+                                                 "Channels in use"};
 
 // prg715-radio-sim (printf formats)
 inline constexpr const char* kSimLinkPathTaken =

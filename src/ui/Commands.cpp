@@ -15,6 +15,9 @@ constexpr std::array kCommands = {
                 ToolIcon::New},
     CommandInfo{FileOpen, "&Open...", "Ctrl+O", "Ctrl+O", "Open an existing document\nOpen", false,
                 false, ToolIcon::Open},
+    CommandInfo{FileOpenBackup, "Open &Backup...", "", "",
+                "Open a plan kept from an earlier read or write\nOpen Backup", false, false,
+                ToolIcon::None},
     CommandInfo{FileSave, "&Save", "Ctrl+S", "Ctrl+S", "Save the active document\nSave", true,
                 false, ToolIcon::Save},
     CommandInfo{FileImportCsv, "&Import CSV...", "", "",
@@ -38,15 +41,25 @@ constexpr std::array kCommands = {
     CommandInfo{SerialDevices, "&Serial Devices...", "", "",
                 "Choose the serial devices that COM1 and COM2 stand for\nSerial Devices", false,
                 false, ToolIcon::None},
+    CommandInfo{ReadBeforeWrite, "&Read the radio before writing", "", "",
+                "Before each write, read the radio, keep it as a backup and check that the plan "
+                "is for its model\nRead the radio before writing",
+                false, true, ToolIcon::None},
+    CommandInfo{VerifyAfterWrite, "&Verify after writing", "", "",
+                "After each write, read the radio back and compare it with what was sent\nVerify "
+                "after writing",
+                false, true, ToolIcon::None},
     CommandInfo{AppAbout, "&About PRG-715...", "", "",
                 "Display program information, version number and copyright\nAbout", false, false,
                 ToolIcon::About},
 };
 
-constexpr std::array kFileMenu = {FileNew,       FileOpen,  FileSave,  Separator, FileImportCsv,
-                                  FileExportCsv, Separator, FilePrint, Separator, AppExit};
+constexpr std::array kFileMenu = {FileNew,   FileOpen,      FileOpenBackup, FileSave,
+                                  Separator, FileImportCsv, FileExportCsv,  Separator,
+                                  FilePrint, Separator,     AppExit};
 constexpr std::array kOptionsMenu = {Options, Separator, ReadRadio, WriteRadio};
-constexpr std::array kPortMenu = {ComPort1, ComPort2, Separator, SerialDevices};
+constexpr std::array kPortMenu = {ComPort1,  ComPort2,        Separator,       SerialDevices,
+                                  Separator, ReadBeforeWrite, VerifyAfterWrite};
 constexpr std::array kHelpMenu = {AppAbout};
 
 constexpr std::array kMenuBar = {

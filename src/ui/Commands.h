@@ -19,6 +19,9 @@ enum class CommandId : int {
     SerialDevices = 32790,  // which devices COM1 and COM2 stand for
     FileImportCsv = 32791,  // channel lists in and out
     FileExportCsv = 32792,
+    FileOpenBackup = 32793,   // a plan kept after a read or write
+    ReadBeforeWrite = 32794,  // the extra reads around a write
+    VerifyAfterWrite = 32795,
     AppAbout = 57664,
 };
 
@@ -31,7 +34,7 @@ struct CommandInfo {
     const char* accelerator;   // key that runs the command; "" for none
     const char* prompt;        // "status-bar prompt\ntooltip"
     bool needsPlan;            // enabled only once a channel plan is laid out
-    bool checkable;            // shows a check mark (the port choice)
+    bool checkable;            // shows a check mark (the port choice, the write checks)
     ToolIcon icon;
 };
 

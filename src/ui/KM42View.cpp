@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "model/PortFile.h"
 #include "report/ReportLayout.h"
 #include "report/ReportPainter.h"
+#include "ui/BackupsDlg.h"
 #include "ui/ChannelDlg.h"
 #include "ui/DialogUnits.h"
 #include "ui/FileDialogs.h"
@@ -23,6 +25,7 @@
 #include "ui/MemoryMapDlg.h"
 #include "ui/ModelDlg.h"
 #include "ui/OptionDlg.h"
+#include "ui/PlanChanges.h"
 #include "ui/ReadDlg.h"
 #include "ui/SerialDevices.h"
 #include "ui/UiPrompts.h"
@@ -48,6 +51,10 @@ QRect Place(const DialogUnits& units, const FormRect& r) {
     return units.Rect(r.x, r.y, r.w, r.h);
 }
 
+QString FileNameOf(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
 }  // namespace
 
 CKM42View::CKM42View(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent)
@@ -58,6 +65,8 @@ CKM42View::CKM42View(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent)
     m_pOptionDlg = new COptionDlg(*this);
     m_pReadDlg = new CReadDlg(*this);
     m_pWriteDlg = new CWriteDlg(*this);
+    m_pBackupsDlg = new CBackupsDlg(*this);
+    m_pPlanChanges = new CPlanChanges(this);
     // The watcher thread's messages ("m_QueueRead FULL!") reach the user from this thread.
     m_CommPort.SetNotifier({[this](const std::string& text) { PostMessageBox(text); }, {}});
 }
@@ -125,6 +134,7 @@ void CKM42View::OnInitialUpdate() {
     m_bDataReady = 0;
     LoadPortChoice();
     m_CommPort.SetPortMap(MakePortMap(LoadPortDevices()));
+    m_WriteChecks = LoadWriteChecks();
     m_nOpenFilter = 1;
     m_ImageCopy.fill(0);
 }
@@ -155,30 +165,42 @@ void CKM42View::ShowPlan(GridFill fill) {
 }
 
 void CKM42View::OnFileNew() {
+    if (!AskToSaveChanges()) return;
     if (m_pModelDlg->DoModal() == QDialog::Accepted) {
         m_doc.SetDefaults();
         ShowPlan(GridFill::SetUpOnly);
+        m_pPlanChanges->StartPlan({});
     }
     m_nOpenFilter = 2;
 }
 
 void CKM42View::OnFileOpen() {
+    if (!AskToSaveChanges()) return;
     const DataFileDialog& dialog =
         m_nOpenFilter == 1 ? kOpenFirstTime : (m_doc.m_b16Channel != 0 ? kOpen16 : kOpen4);
     const auto path = m_prompts.GetOpenFileName(this, MakeRequest(dialog));
-    const bool opened = path && OpenDocument(*path);
     // Cancelled or not, the grid shows the document again. It follows the channel count the
     // document holds now, also when a file of the other count was typed into the dialog.
-    ShowPlan(GridFill::SetUpAndFill);
-    m_nOpenFilter = 2;
-    if (opened) SayWhatIsOutOfRange();
+    if (!path) {
+        ShowPlan(GridFill::SetUpAndFill);
+        m_nOpenFilter = 2;
+        return;
+    }
+    OpenPlanFile(*path);
 }
 
 void CKM42View::OpenPlanFile(const QString& path) {
     const bool opened = OpenDocument(path);
     ShowPlan(GridFill::SetUpAndFill);
     m_nOpenFilter = 2;
-    if (opened) SayWhatIsOutOfRange();
+    if (!opened) return;
+    m_pPlanChanges->StartPlan(FileNameOf(path));
+    SayWhatIsOutOfRange();
+}
+
+void CKM42View::OnFileOpenBackup() {
+    if (!AskToSaveChanges()) return;
+    if (const std::optional<QString> path = m_pBackupsDlg->ChoosePlan()) OpenPlanFile(*path);
 }
 
 bool CKM42View::OpenDocument(const QString& path) {
@@ -188,6 +210,24 @@ bool CKM42View::OpenDocument(const QString& path) {
     return outcome.ok;
 }
 
+void CKM42View::RecordPlanChange(const CKM42Doc& before) {
+    if (m_pPlanChanges->Record(before, m_doc)) FillShownGrid();
+}
+
+bool CKM42View::AskToSaveChanges() {
+    // The radio shop's program never asked, and a dealer's edits went with New or the close box.
+    if (!m_pPlanChanges->IsModified()) return true;
+    switch (m_prompts.AskQuestion(this, QString::fromUtf8(msg::kSaveChangesQuestion),
+                                  QuestionKind::SaveDiscardCancel)) {
+        case QuestionAnswer::Save:
+            return SavePlan();
+        case QuestionAnswer::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
 void CKM42View::SayWhatIsOutOfRange() {
     const std::vector<std::string> findings = FindOutOfRangeValues(m_doc);
     if (findings.empty()) return;
@@ -195,12 +235,21 @@ void CKM42View::SayWhatIsOutOfRange() {
 }
 
 void CKM42View::OnFileSave() {
+    SavePlan();
+}
+
+bool CKM42View::SavePlan() {
     const DataFileDialog& dialog = m_doc.m_b16Channel != 0 ? kSave16 : kSave4;
     const auto path = m_prompts.GetSaveFileName(this, MakeRequest(dialog));
-    if (!path) return;
+    if (!path) return false;
     const datafile::FileOutcome outcome =
         datafile::SaveDocument(m_doc, QFile::encodeName(*path).toStdString());
-    if (!outcome.ok) AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
+    if (!outcome.ok) {
+        AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
+        return false;
+    }
+    m_pPlanChanges->MarkSaved(FileNameOf(*path));
+    return true;
 }
 
 void CKM42View::OnFilePrint() {
@@ -218,7 +267,10 @@ void CKM42View::OnFilePrint() {
 }
 
 void CKM42View::OnOptions() {
-    m_pOptionDlg->DoModal();  // the options are not in the grid: nothing to redraw
+    // The dialog writes each field as its control changes: the whole session is one change.
+    const CKM42Doc before = m_doc;
+    m_pOptionDlg->DoModal();
+    RecordPlanChange(before);
 }
 
 int CKM42View::OpenRadioPort() {
@@ -226,21 +278,6 @@ int CKM42View::OpenRadioPort() {
     if (::OpenRadioPort(m_CommPort, m_doc.m_nComPort, &failure) == 2) return 2;
     AppMessageBox(m_prompts, this, failure.message, failure.reason);
     return 1;
-}
-
-void CKM42View::OnReadRadio() {
-    if (OpenRadioPort() == 1) return;
-    m_pReadDlg->DoModal();  // a complete read lays out and fills the grid itself
-}
-
-void CKM42View::OnWriteRadio() {
-    // A plan the radio's memory cannot hold is refused before the port is even opened.
-    if (const std::optional<std::string> refusal = CheckEncodable(m_doc)) {
-        AppMessageBox(m_prompts, this, refusal->c_str());
-        return;
-    }
-    if (OpenRadioPort() == 1) return;
-    m_pWriteDlg->DoModal();
 }
 
 void CKM42View::OnMemoryMap() {

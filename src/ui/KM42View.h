@@ -3,18 +3,25 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "codec/RadioImage.h"
 #include "link/CommPort.h"
 #include "model/KM42Doc.h"
+#include "safety/Backups.h"
+#include "ui/ReadDlg.h"
+#include "ui/SerialDevices.h"
 
+class CBackupsDlg;
 class CChannelDlg;
 class CMSFlexGrid;
 class CMemoryMapDlg;
 class CModelDlg;
 class COptionDlg;
-class CReadDlg;
+class CPlanChanges;
 class CWriteDlg;
+struct FlagOutcome;
 class QLabel;
 class QPushButton;
 class UiPrompts;
@@ -34,6 +41,8 @@ public:
 
     CKM42Doc& GetDocument() { return m_doc; }
     UiPrompts& Prompts() { return m_prompts; }
+    // The plan's name and unsaved state; every change to the plan is recorded there.
+    CPlanChanges& PlanChanges() { return *m_pPlanChanges; }
 
     // Once, after the frame has been built: 4-channel plan with the new-plan defaults, no plan
     // laid out yet, port choice from "port.port", empty image copy.
@@ -56,8 +65,17 @@ public:
     void ShowPlan(GridFill fill);
 
     // Opens a data file and shows it, as Open does after its dialog (a plan named on the
-    // command line).
+    // command line, a backup).
     void OpenPlanFile(const QString& path);
+
+    // The one way a change to the plan is made known: called with the plan as it was before,
+    // after any edit (channel editor, flags, options, imports, pastes). Records the change and
+    // redraws the grid from the plan.
+    void RecordPlanChange(const CKM42Doc& before);
+
+    // Before the plan is replaced or the program ends: when the plan holds unsaved changes,
+    // asks whether to save them. False when the user cancels (or the save did not happen).
+    bool AskToSaveChanges();
 
     // Pushes the members to the form (the band caption).
     void MembersToControls();
@@ -86,15 +104,22 @@ public:
     std::int32_t m_bCom1 = 1;       // mirror of the port choice: 1 COM1, 0 COM2
     std::int32_t m_bDataReady = 0;  // 1 once a plan is laid out in a grid
     CCommPort m_CommPort;           // the line to the radio; open only during a read or write
+    WriteChecks m_WriteChecks;      // extra reads around a write, as set in the Port menu
+    // The radio read last in this run (its model and band matter): a write of a plan for
+    // another radio asks first.
+    std::optional<CKM42Doc> m_RadioReadLast;
 
 signals:
     // A grid was set up for a plan: commands that need a plan may now be enabled.
     void PlanLaidOut();
+    // A note for the status bar (a backup kept, or why not).
+    void StatusNote(const QString& text);
 
 public slots:
     void OnFileNew();
     void OnFileOpen();
     void OnFileSave();
+    void OnFileOpenBackup();
     void OnFilePrint();
     void OnFileImportCsv();
     void OnFileExportCsv();
@@ -115,6 +140,16 @@ private:
     void LoadPortChoice();
     void PostMessageBox(const std::string& text);
     bool OpenDocument(const QString& path);
+    // Save's dialog and file; true when the plan was saved.
+    bool SavePlan();
+    // Reads the radio through the read dialog for `use`; true after a complete read, which is
+    // remembered as the radio read last and kept as a backup.
+    bool ReadRadioFor(CReadDlg::Use use);
+    // Whether the plan may go into the radio read last (asks when its model or band differ).
+    bool ConfirmRightRadio();
+    // Reads the radio back after a write and says whether it holds what was sent.
+    bool VerifyWrite();
+    void KeepBackup(backup::Direction direction, const RadioImage& image, const CKM42Doc& plan);
     // A file opens as stored; what in it lies outside the radio's ranges is said once.
     void SayWhatIsOutOfRange();
     void InitGrid(CMSFlexGrid& grid, int channels);
@@ -124,14 +159,10 @@ private:
     void RefreshToneCells(CMSFlexGrid& grid, int channels);
 
     // Editing from the grids: a double-click on a frequency or signalling cell opens the
-    // channel editor, one on a flag cell toggles the flag. Each takes the grid that was
-    // double-clicked, its column and row (the channel number).
+    // channel editor, one on a flag cell toggles the flag of that row's channel.
     void OnGridDblClick(CMSFlexGrid& grid);
-    void EditChannel(CMSFlexGrid& grid, int col, int row);
-    void ToggleScan(CMSFlexGrid& grid, int col, int row);
-    void TogglePriority(CMSFlexGrid& grid, int col, int row);
-    void TogglePower(CMSFlexGrid& grid, int col, int row);
-    void ToggleSpacing(CMSFlexGrid& grid, int col, int row);
+    void EditChannel(int channel);
+    void ToggleFlag(int channel, FlagOutcome (*toggle)(CKM42Doc&, int));
 
     CKM42Doc& m_doc;
     UiPrompts& m_prompts;
@@ -143,5 +174,7 @@ private:
     COptionDlg* m_pOptionDlg = nullptr;
     CReadDlg* m_pReadDlg = nullptr;
     CWriteDlg* m_pWriteDlg = nullptr;
+    CBackupsDlg* m_pBackupsDlg = nullptr;
+    CPlanChanges* m_pPlanChanges = nullptr;
     QSize m_formSize;
 };

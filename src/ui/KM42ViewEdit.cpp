@@ -1,6 +1,4 @@
 // Editing a plan from its grid: the channel editor and the four flag toggles.
-#include <QDialog>
-
 #include "model/ChannelFlags.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
@@ -25,62 +23,39 @@ void CKM42View::OnGridDblClick(CMSFlexGrid& grid) {
         case kColTxFreq:
         case kColTxSquelch:
         case kColTxValue:
-            EditChannel(grid, col, row);
+            EditChannel(row);
             break;
         case kColScan:
-            ToggleScan(grid, col, row);
+            ToggleFlag(row, ::ToggleScan);
             break;
         case kColPriority:
-            TogglePriority(grid, col, row);
+            ToggleFlag(row, ::TogglePriority);
             break;
         case kColPower:
-            TogglePower(grid, col, row);
+            ToggleFlag(row, ::TogglePower);
             break;
         case kColSpacing:
-            ToggleSpacing(grid, col, row);
+            ToggleFlag(row, ::ToggleSpacing);
             break;
         default:  // the channel number
             break;
     }
 }
 
-void CKM42View::EditChannel(CMSFlexGrid& grid, int /*col*/, int row) {
+void CKM42View::EditChannel(int row) {
+    const CKM42Doc before = m_doc;
     m_pChannelDlg->m_nChannel = row;
-    if (m_pChannelDlg->DoModal() != QDialog::Accepted) return;
-    if (&grid == m_Grid16)
-        UpdateGridRow16(row);
-    else
-        UpdateGridRow4(row);
+    m_pChannelDlg->DoModal();
+    // OK and Clear change the plan; Cancel leaves it as it was and records nothing.
+    RecordPlanChange(before);
 }
 
-namespace {
-
-// A flag toggle's outcome on the double-clicked cell: its new text, or the refusal.
-void ShowFlag(UiPrompts& prompts, QWidget* parent, CMSFlexGrid& grid, int col, int row,
-              const FlagOutcome& outcome) {
+void CKM42View::ToggleFlag(int row, FlagOutcome (*toggle)(CKM42Doc&, int)) {
+    const CKM42Doc before = m_doc;
+    const FlagOutcome outcome = toggle(m_doc, row);
     if (!outcome.accepted) {
-        AppMessageBox(prompts, parent, outcome.message.c_str());
+        AppMessageBox(m_prompts, this, outcome.message.c_str());
         return;
     }
-    grid.SetRow(row);
-    grid.SetCol(col);
-    grid.SetText(QString::fromStdString(outcome.cellText));
-}
-
-}  // namespace
-
-void CKM42View::ToggleScan(CMSFlexGrid& grid, int col, int row) {
-    ShowFlag(m_prompts, this, grid, col, row, ::ToggleScan(m_doc, row));
-}
-
-void CKM42View::TogglePriority(CMSFlexGrid& grid, int col, int row) {
-    ShowFlag(m_prompts, this, grid, col, row, ::TogglePriority(m_doc, row));
-}
-
-void CKM42View::TogglePower(CMSFlexGrid& grid, int col, int row) {
-    ShowFlag(m_prompts, this, grid, col, row, ::TogglePower(m_doc, row));
-}
-
-void CKM42View::ToggleSpacing(CMSFlexGrid& grid, int col, int row) {
-    ShowFlag(m_prompts, this, grid, col, row, ::ToggleSpacing(m_doc, row));
+    RecordPlanChange(before);
 }

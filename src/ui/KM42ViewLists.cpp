@@ -49,8 +49,9 @@ bool CKM42View::ImportCsvText(const std::string& text) {
     }
     CImportCsvDlg preview(outcome, plandiff::DiffPlans(m_doc, imported), this);
     if (m_prompts.ExecDialog(preview) != QDialog::Accepted) return false;
+    const CKM42Doc before = m_doc;
     m_doc = imported;
-    FillShownGrid();
+    RecordPlanChange(before);
     return true;
 }
 
@@ -78,12 +79,13 @@ bool CKM42View::PasteRows(const std::string& text) {
     // The channel the user is on: the table's own current row, which the grid's cell writes
     // (SetRow) do not move.
     const int first = std::max(1, ShownGrid().currentRow());
+    const CKM42Doc before = m_doc;
     const csv::ImportOutcome outcome = csv::PasteRows(m_doc, text, first);
     if (!outcome.readable) {
         AppMessageBox(m_prompts, this, msg::kCannotPaste, outcome.message);
         return false;
     }
-    if (!outcome.taken.empty()) FillShownGrid();
+    RecordPlanChange(before);
     if (!outcome.refused.empty()) {
         std::string refusals;
         for (const csv::RowOutcome& refused : outcome.refused)

@@ -1,6 +1,7 @@
 #include "ui/MainFrame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -10,6 +11,7 @@
 #include "model/Messages.h"
 #include "model/PortFile.h"
 #include "ui/KM42View.h"
+#include "ui/PlanChanges.h"
 #include "ui/SerialDevicesDlg.h"
 #include "ui/StatusIndicators.h"
 #include "ui/ToolbarIcons.h"
@@ -17,13 +19,12 @@
 
 CMainFrame::CMainFrame(CKM42Doc& doc, UiPrompts& prompts) : m_doc(doc), m_prompts(prompts) {
     setObjectName(QStringLiteral("mainFrame"));
-    // The document keeps its title whatever file is opened or saved: no file name shows.
-    setWindowTitle(QString::fromUtf8(msg::kDocTitle) + QStringLiteral(" - ") +
-                   QString::fromUtf8(msg::kFrameTitle));
     setWindowIcon(AppIcon());
 
     m_pView = new CKM42View(doc, prompts, this);
     setCentralWidget(m_pView);
+    UpdateTitle();
+    connect(&m_pView->PlanChanges(), &CPlanChanges::StateChanged, this, &CMainFrame::UpdateTitle);
 
     CreateActions();
     CreateMenus();
@@ -31,6 +32,8 @@ CMainFrame::CMainFrame(CKM42Doc& doc, UiPrompts& prompts) : m_doc(doc), m_prompt
     CreateStatusBar();
     ConnectCommands();
     connect(m_pView, &CKM42View::PlanLaidOut, this, &CMainFrame::UpdateCommandUI);
+    connect(m_pView, &CKM42View::StatusNote, statusBar(),
+            [this](const QString& text) { statusBar()->showMessage(text); });
     m_pSerialDevicesDlg = new CSerialDevicesDlg(*m_pView, this);
 }
 
@@ -96,6 +99,7 @@ void CMainFrame::Route(CommandId id, void (CKM42View::*handler)()) {
 void CMainFrame::ConnectCommands() {
     Route(CommandId::FileNew, &CKM42View::OnFileNew);
     Route(CommandId::FileOpen, &CKM42View::OnFileOpen);
+    Route(CommandId::FileOpenBackup, &CKM42View::OnFileOpenBackup);
     Route(CommandId::FileSave, &CKM42View::OnFileSave);
     Route(CommandId::FileImportCsv, &CKM42View::OnFileImportCsv);
     Route(CommandId::FileExportCsv, &CKM42View::OnFileExportCsv);
@@ -107,7 +111,11 @@ void CMainFrame::ConnectCommands() {
     connect(Action(CommandId::ComPort2), &QAction::triggered, this, &CMainFrame::OnComPort2);
     connect(Action(CommandId::SerialDevices), &QAction::triggered, this,
             &CMainFrame::OnSerialDevices);
-    // The document is never marked changed, so Exit closes without asking.
+    connect(Action(CommandId::ReadBeforeWrite), &QAction::triggered, this,
+            [this] { ToggleWriteCheck(&WriteChecks::readFirst); });
+    connect(Action(CommandId::VerifyAfterWrite), &QAction::triggered, this,
+            [this] { ToggleWriteCheck(&WriteChecks::verify); });
+    // Closing asks about unsaved changes (closeEvent).
     connect(Action(CommandId::AppExit), &QAction::triggered, this, &QWidget::close);
     // About belongs to the application object, which connects it.
 }
@@ -125,6 +133,31 @@ void CMainFrame::UpdateCommandUI() {
         Action(command.id)->setEnabled(!command.needsPlan || planReady);
     Action(CommandId::ComPort1)->setChecked(m_pView->m_bCom1 != 0);
     Action(CommandId::ComPort2)->setChecked(m_pView->m_bCom1 == 0);
+    Action(CommandId::ReadBeforeWrite)->setChecked(m_pView->m_WriteChecks.readFirst);
+    Action(CommandId::VerifyAfterWrite)->setChecked(m_pView->m_WriteChecks.verify);
+}
+
+void CMainFrame::ToggleWriteCheck(bool WriteChecks::*check) {
+    WriteChecks& checks = m_pView->m_WriteChecks;
+    checks.*check = !(checks.*check);
+    SaveWriteChecks(checks);
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateTitle() {
+    const CPlanChanges& plan = m_pView->PlanChanges();
+    QString title = QString::fromUtf8(msg::kDocTitle) + QStringLiteral(" - ") +
+                    QString::fromUtf8(msg::kFrameTitle);
+    if (!plan.Name().isEmpty()) title += QStringLiteral(" - ") + plan.Name();
+    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowModified(plan.IsModified());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_pView->AskToSaveChanges())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void CMainFrame::OnComPort1() {

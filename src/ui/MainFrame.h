@@ -3,6 +3,7 @@
 #include <map>
 
 #include "ui/Commands.h"
+#include "ui/SerialDevices.h"
 
 class CKM42View;
 class CSerialDevicesDlg;
@@ -40,6 +41,10 @@ public slots:
     void OnComPort2();
     void OnSerialDevices();
 
+protected:
+    // Exit and the close box: a plan with unsaved changes asks first.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void CreateActions();
     void CreateMenus();
@@ -47,6 +52,9 @@ private:
     void CreateStatusBar();
     void ConnectCommands();
     void ChoosePort(bool com1);
+    void ToggleWriteCheck(bool WriteChecks::*check);
+    // " PRG-715  - Ver 2.5", " - " and the plan's name when it has one, and the modified mark.
+    void UpdateTitle();
     void Route(CommandId id, void (CKM42View::*handler)());
 
     CKM42Doc& m_doc;

@@ -107,6 +107,47 @@ void QtPrompts::MessageBox(QWidget* parent, const QString& text, MessageIcon ico
     box.exec();
 }
 
+namespace {
+
+struct QuestionButton {
+    QuestionKind kind;
+    QMessageBox::StandardButton button;
+    QuestionAnswer answer;
+    bool isDefault;  // Enter
+    bool isEscape;   // Escape and the close box
+};
+constexpr QuestionButton kQuestionButtons[] = {
+    {QuestionKind::SaveDiscardCancel, QMessageBox::Save, QuestionAnswer::Save, true, false},
+    {QuestionKind::SaveDiscardCancel, QMessageBox::Discard, QuestionAnswer::Discard, false, false},
+    {QuestionKind::SaveDiscardCancel, QMessageBox::Cancel, QuestionAnswer::Cancel, false, true},
+    {QuestionKind::YesNo, QMessageBox::Yes, QuestionAnswer::Yes, false, false},
+    {QuestionKind::YesNo, QMessageBox::No, QuestionAnswer::No, true, true},
+};
+
+}  // namespace
+
+QuestionAnswer QtPrompts::AskQuestion(QWidget* parent, const QString& text, QuestionKind kind) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(msg::kAppTitle), text,
+                    QMessageBox::NoButton, parent);
+    QuestionAnswer escapeAnswer = QuestionAnswer::Cancel;
+    for (const QuestionButton& entry : kQuestionButtons) {
+        if (entry.kind != kind) continue;
+        box.addButton(entry.button);
+        if (entry.isDefault) box.setDefaultButton(entry.button);
+        if (entry.isEscape) {
+            box.setEscapeButton(entry.button);
+            escapeAnswer = entry.answer;
+        }
+    }
+    GiveMessageRoom(box);
+    const CActivationKeeper keeper;
+    box.exec();
+    const QMessageBox::StandardButton chosen = box.standardButton(box.clickedButton());
+    for (const QuestionButton& entry : kQuestionButtons)
+        if (entry.kind == kind && entry.button == chosen) return entry.answer;
+    return escapeAnswer;
+}
+
 std::optional<QString> QtPrompts::RunFileDialog(QFileDialog& dialog, QWidget* parent,
                                                 const FileDialogRequest& request) {
     dialog.setNameFilters(NameFiltersFromFilterString(request.filter));

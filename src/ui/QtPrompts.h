@@ -19,6 +19,7 @@ public:
 
     void MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
                     const QString& detail) override;
+    QuestionAnswer AskQuestion(QWidget* parent, const QString& text, QuestionKind kind) override;
     std::optional<QString> GetOpenFileName(QWidget* parent,
                                            const FileDialogRequest& request) override;
     std::optional<QString> GetSaveFileName(QWidget* parent,

@@ -65,6 +65,7 @@ void CRadioExchangeDlg::OnInitDialog() {
     m_ctrlProgress->setRange(0, kBarBytes);
     m_ctrlProgress->setValue(0);
     m_bTransferRunning = false;
+    m_LastOutcome = radiolink::ExchangeOutcome::Cancelled;
     m_pNoteText->hide();
     setFixedSize(m_Size);
     // Until the radio answers, the user may give up; say so rather than show nothing.
@@ -117,6 +118,7 @@ void CRadioExchangeDlg::StartExchange() {
 void CRadioExchangeDlg::OnExchangeEnded(const radiolink::ExchangeResult& result) {
     // The worker posted this as its last act: the join does not wait for the line.
     if (m_Worker.joinable()) m_Worker.join();
+    m_LastOutcome = result.outcome;
     AfterExchange();
     using radiolink::ExchangeOutcome;
     const char* text = radiolink::OutcomeMessage(Kind(), result.outcome);

@@ -34,6 +34,9 @@ public:
     // The port is closed on every way out.
     int DoModal();
 
+    // The last run ended with the radio shop's "complete" message.
+    bool Completed() const { return m_LastOutcome == radiolink::ExchangeOutcome::Complete; }
+
     // The exchange's worker thread is alive (from the first timer event to its end).
     bool IsExchangeRunning() const { return m_Worker.joinable(); }
     // Ends a running exchange and waits for it (the view is going away): cancels the wait for
@@ -85,6 +88,7 @@ private:
     QSize m_Size;
     QSize m_SizeWithNote;
     bool m_bTransferRunning = false;  // the radio has answered
-    QBasicTimer m_StartTimer;         // fires once, 200 ms after opening
+    radiolink::ExchangeOutcome m_LastOutcome = radiolink::ExchangeOutcome::Cancelled;
+    QBasicTimer m_StartTimer;  // fires once, 200 ms after opening
     std::jthread m_Worker;
 };

@@ -34,11 +34,25 @@ void CReadDlg::AfterExchange() {
     std::copy_n(m_ReadImage.begin(), image::kBufferSize, View().m_ImageCopy.begin());
 }
 
+int CReadDlg::DoModal(Use use) {
+    m_Use = use;
+    return CRadioExchangeDlg::DoModal();
+}
+
 void CReadDlg::DecodeImage() {
-    ::DecodeImage(m_ReadImage, View().GetDocument());
+    if (m_Use == Use::BesidePlan) m_RadioPlan = CKM42Doc{};
+    ::DecodeImage(m_ReadImage, Target());
+}
+
+CKM42Doc& CReadDlg::Target() {
+    return m_Use == Use::IntoPlan ? View().GetDocument() : m_RadioPlan;
+}
+
+const CKM42Doc& CReadDlg::RadioPlan() {
+    return Target();
 }
 
 void CReadDlg::OnComplete() {
     DecodeImage();
-    View().ShowPlan(CKM42View::GridFill::SetUpAndFill);
+    if (m_Use == Use::IntoPlan) View().ShowPlan(CKM42View::GridFill::SetUpAndFill);
 }

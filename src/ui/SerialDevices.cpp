@@ -9,6 +9,8 @@ constexpr const char* kSettingsOrganization = "PRG-715";
 constexpr const char* kSettingsApplication = "PRG-715";
 constexpr const char* kCom1Key = "SerialDevices/COM1";
 constexpr const char* kCom2Key = "SerialDevices/COM2";
+constexpr const char* kReadFirstKey = "Write/ReadRadioFirst";
+constexpr const char* kVerifyKey = "Write/VerifyAfterWriting";
 
 QSettings OpenSettings() {
     return QSettings(QString::fromUtf8(kSettingsOrganization),
@@ -47,6 +49,18 @@ void SavePortDevices(const PortDevices& devices) {
     QSettings settings = OpenSettings();
     settings.setValue(QString::fromUtf8(kCom1Key), devices.com1);
     settings.setValue(QString::fromUtf8(kCom2Key), devices.com2);
+}
+
+WriteChecks LoadWriteChecks() {
+    const QSettings settings = OpenSettings();
+    return {settings.value(QString::fromUtf8(kReadFirstKey), false).toBool(),
+            settings.value(QString::fromUtf8(kVerifyKey), false).toBool()};
+}
+
+void SaveWriteChecks(const WriteChecks& checks) {
+    QSettings settings = OpenSettings();
+    settings.setValue(QString::fromUtf8(kReadFirstKey), checks.readFirst);
+    settings.setValue(QString::fromUtf8(kVerifyKey), checks.verify);
 }
 
 CPortMap MakePortMap(const PortDevices& devices) {

@@ -18,6 +18,15 @@ PortDevices DefaultPortDevices();
 PortDevices LoadPortDevices();
 void SavePortDevices(const PortDevices& devices);
 
+// What the Port menu adds around a write, kept with the devices. Each is a whole extra read of
+// about 9 s, so both are off until the user asks.
+struct WriteChecks {
+    bool readFirst = false;  // read the radio before writing: backup and model check
+    bool verify = false;     // read the radio back after writing and compare
+};
+WriteChecks LoadWriteChecks();
+void SaveWriteChecks(const WriteChecks& checks);
+
 CPortMap MakePortMap(const PortDevices& devices);
 PortDevices DevicesOf(const CPortMap& map);
 

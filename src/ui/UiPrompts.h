@@ -13,6 +13,13 @@ class QWidget;
 
 enum class MessageIcon { None, Exclamation };
 
+// A question box with caption "PRG-715" and the buttons of its kind.
+enum class QuestionKind {
+    SaveDiscardCancel,  // Save is the default; Escape and the close box cancel
+    YesNo,              // No is the default and the answer of Escape
+};
+enum class QuestionAnswer { Save, Discard, Cancel, Yes, No };
+
 // A file dialog as the commands describe it.
 struct FileDialogRequest {
     QString filter;       // "Description | pattern||": one entry per description/pattern pair
@@ -27,6 +34,9 @@ public:
     // system's reason below the fixed text.
     virtual void MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
                             const QString& detail) = 0;
+
+    // The button the user chose.
+    virtual QuestionAnswer AskQuestion(QWidget* parent, const QString& text, QuestionKind kind) = 0;
 
     // The chosen path, or nullopt when the dialog was cancelled.
     virtual std::optional<QString> GetOpenFileName(QWidget* parent,

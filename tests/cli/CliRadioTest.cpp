@@ -59,6 +59,9 @@ void ExpectSameChannels(const CKM42Doc& got, const CKM42Doc& expected) {
 
 class CliRadio : public ::testing::Test {
 protected:
+    // Backups of the reads and writes stay in the test's folder.
+    CliRadio() { ::setenv("XDG_DATA_HOME", dir.File("data").c_str(), 1); }
+
     void StartRadio(const LineImage& memory, RadioFaults faults = {}) {
         CVirtualRadio::Options options;
         options.paced = false;
@@ -226,6 +229,7 @@ TEST_F(CliRadio, BadUsageIsRefusedBeforeTouchingAPort) {
 
 TEST(RadioSimProgram, ServesItsModelsPlanAndKeepsAWriteInItsImageFile) {
     TempDir dir;
+    ::setenv("XDG_DATA_HOME", dir.File("data").c_str(), 1);
     const std::string image = dir.File("radio.img");
     const std::string link = dir.File("ttyRADIO");
     SpawnedProgram sim(PRG715_RADIO_SIM,

@@ -114,6 +114,20 @@ TEST_F(RadioOnTheLine, WrittenImageIsWhatTheRadioThenHoldsAndReadsBack) {
     EXPECT_TRUE(ImageHolds(PatternImage(true)));
 }
 
+TEST_F(RadioOnTheLine, RadioWithAFailingCellConfirmsTheWriteButReadsBackTheDamage) {
+    RadioFaults faults;
+    faults.corruptStored = 1000;
+    StartRadio(PatternImage(false), faults);
+    const ExchangeResult w = Write(PatternImage(true));
+    EXPECT_EQ(w.outcome, ExchangeOutcome::Complete) << w.detail;
+    EXPECT_EQ(radio->WritesStored(), 1);
+
+    EXPECT_EQ(Read().outcome, ExchangeOutcome::Complete);
+    const LineImage sent = PatternImage(true);
+    for (std::size_t i = 0; i < sent.size(); ++i)
+        EXPECT_EQ(image[i], i == 1000 ? static_cast<std::uint8_t>(~sent[i]) : sent[i]) << i;
+}
+
 TEST_F(RadioOnTheLine, PacedRadioIsReadCorrectly) {
     CVirtualRadio::Options radioOptions;  // paced like a real line
     radio = std::make_unique<CVirtualRadio>(PatternImage(true), radioOptions);

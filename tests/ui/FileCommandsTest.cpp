@@ -113,7 +113,7 @@ TEST_F(FileCommands, SaveOffersTheModelsFilterAndOpenRestoresEveryField) {
     EXPECT_EQ(Cell(*View().m_Grid16, 7, 1), "445.1250");
     EXPECT_EQ(Caption(), "UHF 2 (440 ~ 470 MHz)");
     EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(Frame().windowTitle().toStdString(), " PRG-715  - Ver 2.5");
+    EXPECT_EQ(ShownTitle(), " PRG-715  - Ver 2.5 - km162.kmd16");
 }
 
 TEST_F(FileCommands, CancelledSaveWritesNothing) {

@@ -27,7 +27,7 @@ class MainFrame : public UiTest {};
 
 TEST_F(MainFrame, CaptionIsDocumentTitleThenFrameTitle) {
     Start();
-    EXPECT_EQ(Frame().windowTitle().toStdString(), " PRG-715  - Ver 2.5");
+    EXPECT_EQ(ShownTitle(), " PRG-715  - Ver 2.5");
     EXPECT_TRUE(Frame().isVisible());
 }
 
@@ -36,14 +36,16 @@ TEST_F(MainFrame, MenuBarHasTheExactLabelsOrderSeparatorsAndShortcutTexts) {
     const QList<QAction*> menus = Frame().menuBar()->actions();
     ASSERT_EQ(Entries(menus), (std::vector<std::string>{"&File", "&Options", "&Port", "&Help"}));
     EXPECT_EQ(Entries(menus[0]->menu()->actions()),
-              (std::vector<std::string>{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "-",
-                                        "&Import CSV...", "&Export CSV...", "-",
-                                        "&Print...\tCtrl+P", "-", "E&xit"}));
+              (std::vector<std::string>{"&New\tCtrl+N", "&Open...\tCtrl+O", "Open &Backup...",
+                                        "&Save\tCtrl+S", "-", "&Import CSV...", "&Export CSV...",
+                                        "-", "&Print...\tCtrl+P", "-", "E&xit"}));
     EXPECT_EQ(Entries(menus[1]->menu()->actions()),
               (std::vector<std::string>{"&Options\tCtrl+O", "-", "&Read from Radio\tCtrl+R",
                                         "&Write to Radio\tCtrl+W"}));
-    EXPECT_EQ(Entries(menus[2]->menu()->actions()),
-              (std::vector<std::string>{"&COM1", "&COM2", "-", "&Serial Devices..."}));
+    EXPECT_EQ(
+        Entries(menus[2]->menu()->actions()),
+        (std::vector<std::string>{"&COM1", "&COM2", "-", "&Serial Devices...", "-",
+                                  "&Read the radio before writing", "&Verify after writing"}));
     EXPECT_EQ(Entries(menus[3]->menu()->actions()),
               (std::vector<std::string>{"&About PRG-715..."}));
 }

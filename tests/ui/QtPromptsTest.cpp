@@ -1,4 +1,5 @@
 // The application's own message boxes and print dialog, shown for real, give their texts room.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -55,6 +56,34 @@ TEST(MessageBoxRoom, AReasonBelowTheTextWrapsIntoFewLinesNotANarrowColumn) {
     ASSERT_EQ(single.size(), 1u);
     EXPECT_EQ(single[0].lines, 1);
     EXPECT_GE(single[0].width, single[0].naturalWidth);
+}
+
+// Shows the question, presses `key` once it is up, and returns the answer with the buttons seen.
+QuestionAnswer AskAndPress(QuestionKind kind, Qt::Key key, std::vector<std::string>& buttons) {
+    QTimer::singleShot(0, [key, &buttons] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle().toStdString(), msg::kAppTitle);
+        EXPECT_EQ(box->icon(), QMessageBox::Question);
+        for (QAbstractButton* button : box->buttons())
+            buttons.push_back(button->text().toStdString());
+        QTest::keyClick(box, key);
+    });
+    return QtPrompts().AskQuestion(nullptr, QString::fromUtf8(msg::kSaveChangesQuestion), kind);
+}
+
+TEST(QuestionBox, EnterTakesTheSafeDefaultAndEscapeCancels) {
+    std::vector<std::string> buttons;
+    EXPECT_EQ(AskAndPress(QuestionKind::SaveDiscardCancel, Qt::Key_Return, buttons),
+              QuestionAnswer::Save);
+    EXPECT_EQ(buttons.size(), 3u);
+    EXPECT_EQ(AskAndPress(QuestionKind::SaveDiscardCancel, Qt::Key_Escape, buttons),
+              QuestionAnswer::Cancel);
+    buttons.clear();
+    EXPECT_EQ(AskAndPress(QuestionKind::YesNo, Qt::Key_Return, buttons), QuestionAnswer::No)
+        << "writing into another radio needs a deliberate Yes";
+    EXPECT_EQ(buttons.size(), 2u);
+    EXPECT_EQ(AskAndPress(QuestionKind::YesNo, Qt::Key_Escape, buttons), QuestionAnswer::No);
 }
 
 TEST(PrintDialogRoom, ThePrinterNameAndTheOutputPathShowInFull) {

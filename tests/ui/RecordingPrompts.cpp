@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
@@ -28,6 +29,53 @@ void RecordingPrompts::MessageBox(QWidget* parent, const QString& text, MessageI
         QTest::keyClick(box, Qt::Key_Return);
     });
     QtPrompts().MessageBox(parent, text, icon, detail);
+}
+
+namespace {
+
+QMessageBox::StandardButton ButtonOf(QuestionAnswer answer) {
+    switch (answer) {
+        case QuestionAnswer::Save:
+            return QMessageBox::Save;
+        case QuestionAnswer::Discard:
+            return QMessageBox::Discard;
+        case QuestionAnswer::Cancel:
+            return QMessageBox::Cancel;
+        case QuestionAnswer::Yes:
+            return QMessageBox::Yes;
+        case QuestionAnswer::No:
+            return QMessageBox::No;
+    }
+    return QMessageBox::NoButton;
+}
+
+}  // namespace
+
+QuestionAnswer RecordingPrompts::AskQuestion(QWidget* parent, const QString& text,
+                                             QuestionKind kind) {
+    questions.push_back({text, kind});
+    const QuestionAnswer unscripted =
+        kind == QuestionKind::YesNo ? QuestionAnswer::No : QuestionAnswer::Cancel;
+    if (m_questionAnswers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return unscripted;
+    }
+    const QuestionAnswer answer = m_questionAnswers.front();
+    m_questionAnswers.pop_front();
+    if (!showMessageBoxes) return answer;
+    QTimer::singleShot(0, [answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QAbstractButton* button = box != nullptr ? box->button(ButtonOf(answer)) : nullptr;
+        if (button == nullptr) {
+            ADD_FAILURE() << "no question box with that button up";
+            if (box != nullptr) box->reject();
+            return;
+        }
+        QTest::mouseClick(button, Qt::LeftButton);
+    });
+    const QuestionAnswer shown = QtPrompts().AskQuestion(parent, text, kind);
+    EXPECT_EQ(static_cast<int>(shown), static_cast<int>(answer)) << "the button clicked";
+    return shown;
 }
 
 std::optional<QString> RecordingPrompts::NextFileAnswer(bool save,

@@ -18,6 +18,10 @@ public:
         MessageIcon icon;
         QString detail;
     };
+    struct Question {
+        QString text;
+        QuestionKind kind;
+    };
     struct FileDialog {
         bool save;
         FileDialogRequest request;
@@ -29,6 +33,7 @@ public:
 
     void MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
                     const QString& detail) override;
+    QuestionAnswer AskQuestion(QWidget* parent, const QString& text, QuestionKind kind) override;
     std::optional<QString> GetOpenFileName(QWidget* parent,
                                            const FileDialogRequest& request) override;
     std::optional<QString> GetSaveFileName(QWidget* parent,
@@ -40,6 +45,9 @@ public:
     void AnswerFileDialog(std::optional<QString> answer) {
         m_fileAnswers.push_back(std::move(answer));
     }
+    // The answer to the next question. With showMessageBoxes the real box is shown and the
+    // button of that answer clicked.
+    void AnswerQuestion(QuestionAnswer answer) { m_questionAnswers.push_back(answer); }
     // Script for the next modal dialog.
     void ScriptDialog(DialogScript script) { m_dialogScripts.push_back(std::move(script)); }
     // Whether the next print dialog is confirmed; the printer then writes a PDF to pdfPath.
@@ -50,6 +58,7 @@ public:
     bool showMessageBoxes = false;
 
     std::vector<Message> messages;
+    std::vector<Question> questions;
     std::vector<FileDialog> fileDialogs;
     std::vector<QString> dialogsRun;  // window titles, in order
     int printDialogs = 0;
@@ -57,6 +66,7 @@ public:
 private:
     std::optional<QString> NextFileAnswer(bool save, const FileDialogRequest& request);
 
+    std::deque<QuestionAnswer> m_questionAnswers;
     std::deque<std::optional<QString>> m_fileAnswers;
     std::deque<DialogScript> m_dialogScripts;
     std::deque<std::pair<bool, QString>> m_printAnswers;

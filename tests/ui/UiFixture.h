@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QTest>
+#include <QWindow>
 #include <filesystem>
 #include <memory>
 
@@ -29,6 +30,8 @@ protected:
         // with none.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            QString::fromStdString(m_dir.Path().string()));
+        // Backups of the reads and writes go to the test's folder too.
+        ::setenv("XDG_DATA_HOME", m_dir.File("data").c_str(), 1);
     }
     ~UiTest() override {
         app.reset();
@@ -51,8 +54,11 @@ protected:
     CMainFrame& Frame() { return app->MainFrame(); }
     CKM42View& View() { return Frame().GetActiveView(); }
     CKM42Doc& Doc() { return Frame().GetActiveDocument(); }
+    // The title as the window system shows it (with "*" for unsaved changes).
+    std::string ShownTitle() { return Frame().windowHandle()->title().toStdString(); }
     QAction* Action(CommandId id) { return Frame().Action(id); }
     std::string File(const std::string& name) const { return m_dir.File(name); }
+    std::string BackupFolder() const { return m_dir.File("data/PRG-715/backups"); }
     QString QPath(const std::string& name) const { return QString::fromStdString(File(name)); }
 
     // New through the model dialog: picks the band's button and the channel count, then OK.

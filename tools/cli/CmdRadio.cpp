@@ -20,6 +20,9 @@
 #include "model/FileAccess.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
+#include "model/RadioModel.h"
+#include "safety/Backups.h"
+#include "safety/WriteVerify.h"
 
 namespace cli {
 namespace {
@@ -35,6 +38,10 @@ constexpr double kMaxAnswerTimeout = 3600.0;
 struct RadioArgs {
     std::optional<std::string> port, output, image, timeout;
     std::string plan;
+    bool noBackup = false;
+    bool checkRadio = false;  // write: read the radio first, refuse another model
+    bool force = false;       // write: ... and write into it anyway
+    bool verify = false;      // write: read the radio back and compare
 };
 
 double CheckedTimeout(const std::optional<std::string>& text) {
@@ -122,20 +129,81 @@ void TryToWrite(std::vector<std::string>& failures, const std::function<void()>&
     }
 }
 
-// The fixed text of a failed exchange with what went wrong beside it, then any file that
-// could not be written.
+// The fixed text of a failed exchange with what went wrong beside it.
+std::string ExchangeFailure(ExchangeKind kind, const ExchangeResult& result) {
+    const char* text = radiolink::OutcomeMessage(kind, result.outcome);
+    const std::string message = text != nullptr ? text : "";
+    if (result.detail.empty()) return message;
+    return message.empty() ? result.detail : message + " (" + result.detail + ")";
+}
+
+// The failed exchange's text, then any file that could not be written.
 [[noreturn]] void Fail(ExchangeKind kind, const ExchangeResult& result,
                        std::vector<std::string> failures) {
-    if (result.outcome != ExchangeOutcome::Complete) {
-        const char* text = radiolink::OutcomeMessage(kind, result.outcome);
-        std::string message = text != nullptr ? text : "";
-        if (!result.detail.empty())
-            message = message.empty() ? result.detail : message + " (" + result.detail + ")";
-        failures.insert(failures.begin(), message);
-    }
+    if (result.outcome != ExchangeOutcome::Complete)
+        failures.insert(failures.begin(), ExchangeFailure(kind, result));
     std::string message;
     for (const std::string& failure : failures) message += (message.empty() ? "" : "; ") + failure;
     throw Failure(message);
+}
+
+// A backup never fails the command: where it cannot be kept, standard error says why.
+void KeepBackup(const RadioArgs& a, const char* command, backup::Direction direction,
+                const RadioImage& image, const CKM42Doc& plan) {
+    if (a.noBackup) return;
+    const backup::KeepOutcome kept = backup::KeepBackup(direction, image, plan);
+    const std::string note = kept.Kept() ? FormatText(msg::kBackupKept, kept.planPath.c_str())
+                                         : FormatText(msg::kBackupNotKept, kept.failure.c_str());
+    std::fprintf(stderr, "%s %s: %s\n", kProgram, command, note.c_str());
+}
+
+// A read around a write, a normal read with its progress and its message, kept as a backup;
+// it leaves the plan to be written alone.
+struct RadioRead {
+    ExchangeResult result;
+    RadioImage image{};
+    CKM42Doc radio;
+};
+RadioRead ReadBesidePlan(const RadioArgs& a, const std::string& portName, double timeout) {
+    RadioRead read;
+    read.result = RunExchange(ExchangeKind::Read, portName, read.image, timeout);
+    if (read.result.outcome != ExchangeOutcome::Complete) return read;
+    DecodeImage(read.image, read.radio);
+    std::printf("%s\n", msg::kReadComplete);
+    KeepBackup(a, "write", backup::Direction::Read, read.image, read.radio);
+    return read;
+}
+
+// --check-radio: nothing goes into a radio of another model or band unless --force says so.
+void CheckRadio(const RadioArgs& a, const std::string& portName, double timeout,
+                const CKM42Doc& plan) {
+    const RadioRead read = ReadBesidePlan(a, portName, timeout);
+    if (read.result.outcome != ExchangeOutcome::Complete) Fail(ExchangeKind::Read, read.result, {});
+    const std::optional<RadioMismatch> mismatch = CompareRadio(read.radio, plan);
+    if (!mismatch) return;
+    if (!a.force)
+        throw Failure(
+            FormatText(msg::kWrongRadioRefused, mismatch->radio.c_str(), mismatch->plan.c_str()));
+    std::fprintf(stderr, "%s write: %s\n", kProgram,
+                 FormatText(msg::kWrongRadioForced, mismatch->radio.c_str(), mismatch->plan.c_str())
+                     .c_str());
+}
+
+// --verify: the radio read back must hold exactly what was sent.
+void VerifyWrite(const RadioArgs& a, const std::string& portName, double timeout,
+                 const RadioImage& sent) {
+    const RadioRead back = ReadBesidePlan(a, portName, timeout);
+    if (back.result.outcome != ExchangeOutcome::Complete)
+        throw Failure(std::string(msg::kVerifyNotRead) + " (" +
+                      ExchangeFailure(ExchangeKind::Read, back.result) + ")");
+    const verify::Comparison comparison = verify::CompareReadBack(sent, back.image);
+    const verify::Verdict verdict = verify::VerdictOf(comparison, comparison.differences.size());
+    if (!comparison.same) {
+        std::string detail = verdict.detail;
+        if (!detail.empty() && detail.back() == '\n') detail.pop_back();
+        throw Failure(std::string(verdict.text) + "\n" + detail);
+    }
+    std::printf("%s\n", verdict.text);
 }
 
 // Both destinations are checked before the port is opened, so that a read of 9 s is not
@@ -169,12 +237,15 @@ int RunRead(const RadioArgs& a) {
         SavePlan(doc, path);
         std::printf("%s: %d-channel plan written\n", path.c_str(), doc.ChannelCount());
     });
+    KeepBackup(a, "read", backup::Direction::Read, image, doc);
     if (!failures.empty()) Fail(ExchangeKind::Read, result, failures);
     return kExitOk;
 }
 
 // --image keeps the bytes the exchange sent: it is written after the exchange, so a port
-// that does not open leaves every file as it was.
+// that does not open leaves every file as it was. The extra reads of --check-radio and
+// --verify are normal reads around the write; the exit status is 0 only when the write was
+// confirmed and, with --verify, the radio gave back exactly what was sent.
 int RunWrite(const RadioArgs& a) {
     const std::string portName = CheckedPort(a.port);
     const std::optional<std::string>& imagePath = a.image;
@@ -185,6 +256,7 @@ int RunWrite(const RadioArgs& a) {
     const CKM42Doc doc = LoadPlan(planPath);
     if (const std::optional<std::string> refusal = CheckEncodable(doc)) throw Failure(*refusal);
     if (imagePath) CheckDestination(*imagePath);
+    if (a.checkRadio) CheckRadio(a, portName, timeout, doc);
     RadioImage image{};
     EncodeImage(doc, image);
 
@@ -192,9 +264,13 @@ int RunWrite(const RadioArgs& a) {
     std::vector<std::string> failures;
     if (imagePath)
         TryToWrite(failures, [&] { WriteImageFile(*imagePath, image::LineBytes(image)); });
-    if (result.outcome == ExchangeOutcome::Complete) std::printf("%s\n", msg::kWriteComplete);
+    if (result.outcome == ExchangeOutcome::Complete) {
+        std::printf("%s\n", msg::kWriteComplete);
+        KeepBackup(a, "write", backup::Direction::Write, image, doc);
+    }
     if (result.outcome != ExchangeOutcome::Complete || !failures.empty())
         Fail(ExchangeKind::Write, result, failures);
+    if (a.verify) VerifyWrite(a, portName, timeout, image);
     return kExitOk;
 }
 
@@ -214,6 +290,12 @@ void AddTimeout(CLI::App& command, RadioArgs& a) {
              "wait at most S seconds for the radio to answer (default 10, up to 3600)");
 }
 
+void AddNoBackup(CLI::App& command, RadioArgs& a, const char* what) {
+    command.add_flag("--no-backup", a.noBackup,
+                     std::string("keep no backup of ") + what +
+                         "; backups are kept in $XDG_DATA_HOME/PRG-715/backups otherwise");
+}
+
 }  // namespace
 
 void DeclareRead(CCommandSet& commands) {
@@ -228,6 +310,7 @@ void DeclareRead(CCommandSet& commands) {
     AddValue(command, "--image", a->image, "IMAGE",
              "also keep the 2112 bytes received (what arrived, when the read fails)");
     AddTimeout(command, *a);
+    AddNoBackup(command, *a, "what is read");
 }
 
 void DeclareWrite(CCommandSet& commands) {
@@ -239,6 +322,17 @@ void DeclareWrite(CCommandSet& commands) {
     AddPort(command, *a);
     AddValue(command, "--image", a->image, "IMAGE", "also keep the 2112 bytes sent");
     AddTimeout(command, *a);
+    CLI::Option* check = command.add_flag(
+        "--check-radio", a->checkRadio,
+        "read the radio first (about 9 s) and write nothing into another model or band");
+    command
+        .add_flag("--force", a->force,
+                  "with --check-radio: write into a radio of another model or band anyway")
+        ->needs(check);
+    command.add_flag("--verify", a->verify,
+                     "read the radio back after the write (about 9 s) and compare it with what "
+                     "was sent; exit status 0 only when the radio holds exactly that");
+    AddNoBackup(command, *a, "what is written nor of the extra reads");
 }
 
 }  // namespace cli

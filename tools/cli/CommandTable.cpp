@@ -14,11 +14,13 @@ void DeclareWrite(CCommandSet& commands);
 void DeclareExport(CCommandSet& commands);
 void DeclareImport(CCommandSet& commands);
 void DeclareDiff(CCommandSet& commands);
+void DeclareBackups(CCommandSet& commands);
 
 void DeclareCommands(CCommandSet& commands) {
     for (void (*declare)(CCommandSet&) :
          {DeclareNew, DeclareShow, DeclareReport, DeclareSet, DeclareEncode, DeclareDecode,
-          DeclareDump, DeclareRead, DeclareWrite, DeclareExport, DeclareImport, DeclareDiff})
+          DeclareDump, DeclareRead, DeclareWrite, DeclareBackups, DeclareExport, DeclareImport,
+          DeclareDiff})
         declare(commands);
 }
 

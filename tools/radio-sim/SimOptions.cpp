@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "CommandLine.h"
+#include "codec/ImageBytes.h"
 #include "model/RadioModel.h"
 
 namespace sim {
@@ -56,6 +57,10 @@ void DeclareOptions(CLI::App& app, OptionTexts& t) {
              "confirm a write MS milliseconds late")
         ->group(kFaults);
     app.add_flag("--no-write-answer", t.noWriteAnswer, "never confirm a write")->group(kFaults);
+    AddValue(app, "--corrupt-stored", t.corruptStored, "OFFSET",
+             "store a good write with the byte at OFFSET (0-2111) inverted, so that reading it "
+             "back shows the damage")
+        ->group(kFaults);
 }
 
 Settings CheckedSettings(const OptionTexts& t) {
@@ -81,6 +86,9 @@ Settings CheckedSettings(const OptionTexts& t) {
             Number(*t.lateWriteAnswer, 10, 0, kLongestDelayMs, "--late-write-answer"));
     }
     if (t.noWriteAnswer) faults.writeEnd = radiolink::RadioFaults::WriteEnd::Never;
+    if (t.corruptStored)
+        faults.corruptStored = static_cast<std::size_t>(Number(
+            *t.corruptStored, 10, 0, static_cast<int>(image::kLineSize) - 1, "--corrupt-stored"));
     return s;
 }
 

@@ -24,6 +24,7 @@ struct Settings {
 struct OptionTexts {
     std::optional<std::string> model, image, link;
     std::optional<std::string> wrongAnswer, badEndBlock, stopInBlock, lateWriteAnswer;
+    std::optional<std::string> corruptStored;
     bool noPacing = false, silent = false, noiseFirst = false, noWriteAnswer = false;
 };
 
