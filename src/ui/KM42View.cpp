@@ -16,6 +16,7 @@
 #include "report/ReportLayout.h"
 #include "report/ReportPainter.h"
 #include "ui/ChannelDlg.h"
+#include "ui/CorePaths.h"
 #include "ui/DialogUnits.h"
 #include "ui/FileDialogs.h"
 #include "ui/GridColumns.h"
@@ -182,8 +183,7 @@ void CKM42View::OpenPlanFile(const QString& path) {
 }
 
 bool CKM42View::OpenDocument(const QString& path) {
-    const datafile::FileOutcome outcome =
-        datafile::OpenDocument(m_doc, QFile::encodeName(path).toStdString());
+    const datafile::FileOutcome outcome = datafile::OpenDocument(m_doc, CorePath(path));
     if (!outcome.ok) AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
     return outcome.ok;
 }
@@ -198,8 +198,7 @@ void CKM42View::OnFileSave() {
     const DataFileDialog& dialog = m_doc.m_b16Channel != 0 ? kSave16 : kSave4;
     const auto path = m_prompts.GetSaveFileName(this, MakeRequest(dialog));
     if (!path) return;
-    const datafile::FileOutcome outcome =
-        datafile::SaveDocument(m_doc, QFile::encodeName(*path).toStdString());
+    const datafile::FileOutcome outcome = datafile::SaveDocument(m_doc, CorePath(*path));
     if (!outcome.ok) AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
 }
 

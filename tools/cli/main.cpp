@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CliSupport.h"
+#include "Console.h"
 #include "Interruption.h"
 #include "OutputChecks.h"
 #include "model/FileAccess.h"
@@ -56,10 +57,10 @@ int RunCommand(const cli::Command& command, cli::ArgList& rest) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    cli::HoldClosedStandardStreams();
+    cli::PrepareStandardStreams();
     fileio::IgnoreFileSizeSignal();
     cli::InstallInterruption();
-    std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args = cli::CommandArguments(argc, argv);
     if (args.empty()) {
         PrintOverview(stderr);
         return cli::kExitUsage;
