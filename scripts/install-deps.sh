@@ -11,6 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins qt6-serialport-dev libgl-dev libx11-dev fonts-dejavu-core
     poppler-utils xvfb xauth
+    libcli11-dev
     desktop-file-utils appstream shared-mime-info lintian
 )
 if [ "${1:-}" = "--windows" ]; then

@@ -9,54 +9,47 @@
 
 namespace cli {
 
-bool ArgList::TakeFlag(const std::string& name) {
-    for (auto it = m_args.begin(); it != m_args.end(); ++it) {
-        if (*it == name) {
-            m_args.erase(it);
-            return true;
-        }
-    }
-    return false;
+CCommandSet::CCommandSet() : m_app("", kProgram) {
+    m_app.set_help_flag("-h,--help", "print this help and exit");
+    m_app.require_subcommand(1, 1);
+    m_app.footer(
+        "Run 'prg715-cli COMMAND --help' for a command's options.\n"
+        "Exit status: 0 success, 1 failure, 2 bad usage.");
 }
 
-std::optional<std::string> ArgList::TakeValue(const std::string& name) {
-    std::vector<std::string> values = TakeValues(name);
-    if (values.size() > 1) throw UsageError(name + " given more than once");
-    if (values.empty()) return std::nullopt;
-    return values.front();
+CLI::App& CCommandSet::Add(const std::string& name, const std::string& summary, RunFn run) {
+    CLI::App* command = m_app.add_subcommand(name, summary);
+    command->footer(std::string());  // the overview's, otherwise
+    m_commands.push_back({command, std::move(run)});
+    return *command;
 }
 
-std::vector<std::string> ArgList::TakeValues(const std::string& name) {
-    std::vector<std::string> values;
-    const std::string withEquals = name + "=";
-    for (std::size_t i = 0; i < m_args.size();) {
-        if (m_args[i] == name) {
-            if (i + 1 >= m_args.size()) throw UsageError(name + " needs a value");
-            values.push_back(m_args[i + 1]);
-            m_args.erase(m_args.begin() + static_cast<std::ptrdiff_t>(i),
-                         m_args.begin() + static_cast<std::ptrdiff_t>(i + 2));
-        } else if (m_args[i].rfind(withEquals, 0) == 0) {
-            values.push_back(m_args[i].substr(withEquals.size()));
-            m_args.erase(m_args.begin() + static_cast<std::ptrdiff_t>(i));
-        } else {
-            ++i;
-        }
-    }
-    return values;
+const CCommandSet::Command* CCommandSet::Find(const CLI::App& app) const {
+    for (const Command& command : m_commands)
+        if (command.app == &app) return &command;
+    return nullptr;
 }
 
-std::vector<std::string> ArgList::Positionals() {
-    for (const std::string& arg : m_args) {
-        if (arg.size() > 1 && arg[0] == '-') throw UsageError("unknown option " + arg);
-    }
-    return m_args;
+std::string ModelChoices() {
+    std::string choices;
+    for (const RadioModel& model : kRadioModels)
+        choices += (choices.empty() ? "" : "|") + std::string(model.name);
+    return choices;
 }
 
-std::vector<std::string> ArgList::Positionals(std::size_t count) {
-    std::vector<std::string> args = Positionals();
-    if (args.size() < count) throw UsageError("missing argument");
-    if (args.size() > count) throw UsageError("unexpected argument " + args[count]);
-    return args;
+CLI::Option* AddValue(CLI::App& command, const std::string& names,
+                      std::optional<std::string>& value, const std::string& valueName,
+                      const std::string& description) {
+    return command
+        .add_option_function<std::string>(
+            names, [&value](const std::string& text) { value = text; }, description)
+        ->type_name(valueName);
+}
+
+CLI::Option* AddOutput(CLI::App& command, std::optional<std::string>& value,
+                       const std::string& valueName, const std::string& description,
+                       bool required) {
+    return AddValue(command, "-o,--output", value, valueName, description)->required(required);
 }
 
 Failure FileFailure(const datafile::FileOutcome& outcome, const std::string& path) {

@@ -1,4 +1,6 @@
 #pragma once
+#include <CLI/CLI.hpp>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -23,32 +25,43 @@ struct Failure : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Options of one command. Each Take* removes what it consumed, so that leftovers can be
-// reported as unknown options.
-class ArgList {
+// The commands, declared with CLI11: each command's declaration names its options and
+// arguments (what --help, the usage errors, the manual page and the shell completion show) and
+// binds them to what its run function reads.
+class CCommandSet {
 public:
-    explicit ArgList(std::vector<std::string> args) : m_args(std::move(args)) {}
+    using RunFn = std::function<int()>;
+    struct Command {
+        CLI::App* app;
+        RunFn run;
+    };
 
-    bool TakeFlag(const std::string& name);
-    std::optional<std::string> TakeValue(const std::string& name);
-    std::vector<std::string> TakeValues(const std::string& name);
-    // Remaining positional arguments; any option left over is a usage error.
-    std::vector<std::string> Positionals();
-    // Exactly `count` positionals.
-    std::vector<std::string> Positionals(std::size_t count);
+    CCommandSet();
+    CLI::App& Add(const std::string& name, const std::string& summary, RunFn run);
+    CLI::App& App() { return m_app; }
+    const CLI::App& App() const { return m_app; }
+    // The command whose declaration is `app`, or nullptr.
+    const Command* Find(const CLI::App& app) const;
 
 private:
-    std::vector<std::string> m_args;
+    CLI::App m_app;
+    std::vector<Command> m_commands;
 };
 
-struct Command {
-    const char* name;
-    const char* summary;
-    const char* usage;  // shown by --help and on usage errors
-    int (*run)(ArgList& args);
-};
+// Every command, in the order the overview lists them.
+void DeclareCommands(CCommandSet& commands);
 
-const std::vector<Command>& Commands();
+inline constexpr const char* kProgram = "prg715-cli";
+// The radio models as option values take them: "KM41|KM42|KM161|KM162".
+std::string ModelChoices();
+// An option whose value is kept as typed; nullopt when it is not given.
+CLI::Option* AddValue(CLI::App& command, const std::string& names,
+                      std::optional<std::string>& value, const std::string& valueName,
+                      const std::string& description);
+// -o/--output, required unless `required` is false.
+CLI::Option* AddOutput(CLI::App& command, std::optional<std::string>& value,
+                       const std::string& valueName, const std::string& description,
+                       bool required = true);
 
 // Shared steps of several commands.
 CKM42Doc LoadPlan(const std::string& path);

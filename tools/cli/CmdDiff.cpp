@@ -25,10 +25,7 @@ CKM42Doc LoadPlanOrImage(const std::string& path) {
     return doc;
 }
 
-}  // namespace
-
-int RunDiff(ArgList& args) {
-    const std::vector<std::string> files = args.Positionals(2);
+int RunDiff(const std::vector<std::string>& files) {
     CKM42Doc a, b;
     try {
         a = LoadPlanOrImage(files[0]);
@@ -41,6 +38,22 @@ int RunDiff(ArgList& args) {
     for (const plandiff::DiffLine& line : lines)
         std::printf("%s\n", plandiff::DiffLineText(line).c_str());
     return lines.empty() ? kExitOk : kExitFailure;
+}
+
+}  // namespace
+
+void DeclareDiff(CCommandSet& commands) {
+    auto files = std::make_shared<std::vector<std::string>>(2);
+    CLI::App& command =
+        commands.Add("diff", "compare two plans (data files or radio images) field by field",
+                     [files] { return RunDiff(*files); });
+    command.add_option("A", files->at(0), "the first plan")->required();
+    command.add_option("B", files->at(1), "the second plan")->required();
+    command.footer(
+        "A and B are data files or radio images, in any mix. One line per field that differs:\n"
+        "channel N or option, the field, the value in A, the value in B (tabs between).\n"
+        "Exit status: 0 the same plan, 1 they differ, 2 bad usage or a file that cannot be "
+        "read.");
 }
 
 }  // namespace cli

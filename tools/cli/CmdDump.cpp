@@ -7,12 +7,12 @@
 #include "model/PlanText.h"
 
 namespace cli {
+namespace {
 
 // Sixteen bytes a line, labelled with the line number in hexadecimal as the memory map
 // dialog shows them ("00" holds offsets 0x000 to 0x00F).
-int RunDump(ArgList& args) {
+int RunDump(const std::string& path) {
     constexpr std::size_t kPerLine = 16;
-    const std::string path = args.Positionals(1).front();
     const std::vector<std::uint8_t> bytes = ReadImageFile(path);
 
     std::string head = "  ";
@@ -26,6 +26,15 @@ int RunDump(ArgList& args) {
         std::printf("%s\n", line.c_str());
     }
     return kExitOk;
+}
+
+}  // namespace
+
+void DeclareDump(CCommandSet& commands) {
+    auto path = std::make_shared<std::string>();
+    CLI::App& command = commands.Add("dump", "print a radio image in hexadecimal, 16 bytes a line",
+                                     [path] { return RunDump(*path); });
+    command.add_option("IMAGE", *path, "the radio image")->required();
 }
 
 }  // namespace cli

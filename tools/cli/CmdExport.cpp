@@ -6,13 +6,16 @@
 #include "interchange/CsvFiles.h"
 
 namespace cli {
+namespace {
 
-int RunExport(ArgList& args) {
-    std::optional<std::string> output = args.TakeValue("-o");
-    if (!output) output = args.TakeValue("--output");
-    const std::string path = args.Positionals(1).front();
-    if (!output) throw UsageError("-o OUT.csv is required");
+struct ExportArgs {
+    std::string plan;
+    std::optional<std::string> output;
+};
 
+int RunExport(const ExportArgs& a) {
+    const std::string& path = a.plan;
+    const std::optional<std::string>& output = a.output;
     const CKM42Doc doc = LoadPlan(path);
     RefuseSameFile(path, *output);
     const datafile::FileOutcome written = csv::WriteCsvFile(*output, csv::ExportCsv(doc));
@@ -21,6 +24,16 @@ int RunExport(ArgList& args) {
     for (int n = 1; n <= doc.ChannelCount(); ++n) channels += doc.Channel(n).InUse() ? 1 : 0;
     std::printf("%s: channels written: %d\n", output->c_str(), channels);
     return kExitOk;
+}
+
+}  // namespace
+
+void DeclareExport(CCommandSet& commands) {
+    auto a = std::make_shared<ExportArgs>();
+    CLI::App& command = commands.Add("export", "write a plan's channels as a CSV channel list",
+                                     [a] { return RunExport(*a); });
+    command.add_option("FILE", a->plan, "the data file")->required();
+    AddOutput(command, a->output, "OUT.csv", "the channel list to write (the channels in use)");
 }
 
 }  // namespace cli

@@ -5,21 +5,32 @@
 #include "model/RadioModel.h"
 
 namespace cli {
+namespace {
 
-int RunNew(ArgList& args) {
-    const std::optional<std::string> modelName = args.TakeValue("--model");
-    std::optional<std::string> output = args.TakeValue("-o");
-    if (!output) output = args.TakeValue("--output");
-    args.Positionals(0);
-    if (!modelName) throw UsageError("--model is required");
-    if (!output) throw UsageError("-o FILE is required");
+struct NewArgs {
+    std::optional<std::string> model, output;
+};
 
+int RunNew(const NewArgs& a) {
     // The same steps as the desktop's New followed by Save.
-    const CKM42Doc doc = NewModelPlan(*modelName);
-    const std::string path = WithPlanExtension(*output, doc);
+    const CKM42Doc doc = NewModelPlan(*a.model);
+    const std::string path = WithPlanExtension(*a.output, doc);
     SavePlan(doc, path);
-    std::printf("%s: new %s plan written\n", path.c_str(), FindRadioModel(*modelName)->name);
+    std::printf("%s: new %s plan written\n", path.c_str(), FindRadioModel(*a.model)->name);
     return kExitOk;
+}
+
+}  // namespace
+
+void DeclareNew(CCommandSet& commands) {
+    auto a = std::make_shared<NewArgs>();
+    CLI::App& command = commands.Add("new", "write a new channel plan for a radio model",
+                                     [a] { return RunNew(*a); });
+    AddValue(command, "--model", a->model, ModelChoices(), "the radio model (any case)")
+        ->required();
+    AddOutput(command, a->output, "FILE",
+              "the data file to write; a name without extension gets .kmd04 or .kmd16 by the "
+              "model's channel count");
 }
 
 }  // namespace cli

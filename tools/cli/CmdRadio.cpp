@@ -30,8 +30,13 @@ using radiolink::ExchangeResult;
 constexpr double kDefaultAnswerTimeout = 10.0;  // seconds
 constexpr double kMaxAnswerTimeout = 3600.0;
 
-double TakeTimeout(ArgList& args) {
-    const std::optional<std::string> text = args.TakeValue("--timeout");
+// What read and write are given; the port and the timeout are checked before anything else.
+struct RadioArgs {
+    std::optional<std::string> port, output, image, timeout;
+    std::string plan;
+};
+
+double CheckedTimeout(const std::optional<std::string>& text) {
     if (!text) return kDefaultAnswerTimeout;
     std::size_t used = 0;
     double seconds = 0;
@@ -81,9 +86,7 @@ void EndProgressLine() {
     if (IsTerminal(stderr)) std::fprintf(stderr, "\n");
 }
 
-std::string TakePort(ArgList& args) {
-    const std::optional<std::string> name = args.TakeValue("--port");
-    if (!name) throw UsageError("--port is required");
+std::string CheckedPort(const std::optional<std::string>& name) {
     if (name->empty()) throw UsageError("--port needs a device path, COM1 or COM2");
     return *name;
 }
@@ -134,19 +137,14 @@ void TryToWrite(std::vector<std::string>& failures, const std::function<void()>&
     throw Failure(message);
 }
 
-}  // namespace
-
 // Both destinations are checked before the port is opened, so that a read of 9 s is not
 // thrown away for a folder that does not exist; one that still fails afterwards does not
 // keep the other from being written.
-int RunRead(ArgList& args) {
-    const std::string portName = TakePort(args);
-    std::optional<std::string> output = args.TakeValue("-o");
-    if (!output) output = args.TakeValue("--output");
-    const std::optional<std::string> imagePath = args.TakeValue("--image");
-    const double timeout = TakeTimeout(args);
-    args.Positionals(0);
-    if (!output) throw UsageError("-o FILE is required");
+int RunRead(const RadioArgs& a) {
+    const std::string portName = CheckedPort(a.port);
+    const std::optional<std::string>& output = a.output;
+    const std::optional<std::string>& imagePath = a.image;
+    const double timeout = CheckedTimeout(a.timeout);
     for (const std::string& candidate : PlanPathCandidates(*output)) {
         if (imagePath && fileio::IsSameFile(candidate, *imagePath))
             throw Failure(
@@ -176,11 +174,11 @@ int RunRead(ArgList& args) {
 
 // --image keeps the bytes the exchange sent: it is written after the exchange, so a port
 // that does not open leaves every file as it was.
-int RunWrite(ArgList& args) {
-    const std::string portName = TakePort(args);
-    const std::optional<std::string> imagePath = args.TakeValue("--image");
-    const double timeout = TakeTimeout(args);
-    const std::string planPath = args.Positionals(1).front();
+int RunWrite(const RadioArgs& a) {
+    const std::string portName = CheckedPort(a.port);
+    const std::optional<std::string>& imagePath = a.image;
+    const double timeout = CheckedTimeout(a.timeout);
+    const std::string& planPath = a.plan;
     if (imagePath) RefuseSameFile(planPath, *imagePath);
 
     const CKM42Doc doc = LoadPlan(planPath);
@@ -197,6 +195,45 @@ int RunWrite(ArgList& args) {
     if (result.outcome != ExchangeOutcome::Complete || !failures.empty())
         Fail(ExchangeKind::Write, result, failures);
     return kExitOk;
+}
+
+// What read and write share: the line, and how long to wait for the radio.
+void AddPort(CLI::App& command, RadioArgs& a) {
+    AddValue(command, "--port", a.port, "DEVICE|COM1|COM2",
+             "the serial device the radio is on, or COM1 or COM2 as the desktop maps them")
+        ->required();
+}
+
+void AddTimeout(CLI::App& command, RadioArgs& a) {
+    AddValue(command, "--timeout", a.timeout, "S",
+             "wait at most S seconds for the radio to answer (default 10, up to 3600)");
+}
+
+}  // namespace
+
+void DeclareRead(CCommandSet& commands) {
+    auto a = std::make_shared<RadioArgs>();
+    CLI::App& command =
+        commands.Add("read", "read a radio's memory into a plan file, as Read from Radio does",
+                     [a] { return RunRead(*a); });
+    AddPort(command, *a);
+    AddOutput(command, a->output, "FILE",
+              "the data file to write; a name without extension gets .kmd04 or .kmd16 by the "
+              "channel count read");
+    AddValue(command, "--image", a->image, "IMAGE",
+             "also keep the 2112 bytes received (what arrived, when the read fails)");
+    AddTimeout(command, *a);
+}
+
+void DeclareWrite(CCommandSet& commands) {
+    auto a = std::make_shared<RadioArgs>();
+    CLI::App& command =
+        commands.Add("write", "write a plan file into a radio, as Write to Radio does",
+                     [a] { return RunWrite(*a); });
+    command.add_option("FILE", a->plan, "the data file to write into the radio")->required();
+    AddPort(command, *a);
+    AddValue(command, "--image", a->image, "IMAGE", "also keep the 2112 bytes sent");
+    AddTimeout(command, *a);
 }
 
 }  // namespace cli

@@ -69,14 +69,17 @@ void WritePdf(const ReportDocument&, const std::string&, const std::string&) {
 }
 #endif
 
-}  // namespace
+struct ReportArgs {
+    std::string plan;
+    std::optional<std::string> output, paper;
+    bool listing = false;
+};
 
-int RunReport(ArgList& args) {
-    std::optional<std::string> output = args.TakeValue("-o");
-    if (!output) output = args.TakeValue("--output");
-    const bool listing = args.TakeFlag("--text");
-    const std::string paper = CheckedPaper(args.TakeValue("--paper"));
-    const std::string path = args.Positionals(1).front();
+int RunReport(const ReportArgs& a) {
+    const std::optional<std::string>& output = a.output;
+    const bool listing = a.listing;
+    const std::string paper = CheckedPaper(a.paper);
+    const std::string& path = a.plan;
     if (!output && !listing) throw UsageError("-o OUT.pdf or --text is required");
     if (output && !kPdfBuilt) throw Failure(msg::kReportPdfNotBuilt);
 
@@ -89,6 +92,22 @@ int RunReport(ArgList& args) {
         std::printf("%s: %zu page(s) written\n", output->c_str(), report.pages.size());
     }
     return kExitOk;
+}
+
+}  // namespace
+
+void DeclareReport(CCommandSet& commands) {
+    auto a = std::make_shared<ReportArgs>();
+    CLI::App& command =
+        commands.Add("report", "print the data report as a PDF or as positioned text",
+                     [a] { return RunReport(*a); });
+    command.add_option("FILE", a->plan, "the data file")->required();
+    AddOutput(command, a->output, "OUT.pdf", "write the printed data report as a 600 dpi PDF",
+              false);
+    AddValue(command, "--paper", a->paper, std::string(kPaperA4) + "|" + kPaperLetter,
+             "the PDF's paper size (default A4)");
+    command.add_flag("--text", a->listing,
+                     "print the report as lines of page, x, y and text, separated by tabs");
 }
 
 }  // namespace cli

@@ -18,6 +18,15 @@
 namespace cli {
 namespace {
 
+constexpr const char* kChannelGroup = "Channel options";
+constexpr const char* kTonesGroup = "Non-standard tones";
+constexpr const char* kOn = "on";
+constexpr const char* kOff = "off";
+constexpr const char* kHigh = "high";
+constexpr const char* kLow = "low";
+constexpr const char* kStandard = "s";
+constexpr const char* kNarrow = "n";
+
 void Refuse(const std::string& context, const std::string& message) {
     throw Failure(context + ": " + message);
 }
@@ -65,9 +74,9 @@ struct FlagChoice {
     bool on;
 };
 
-std::optional<FlagChoice> TakeFlagChoice(ArgList& args, const std::string& option, const char* yes,
-                                         const char* no) {
-    const std::optional<std::string> text = args.TakeValue(option);
+std::optional<FlagChoice> CheckedFlagChoice(const std::optional<std::string>& text,
+                                            const std::string& option, const char* yes,
+                                            const char* no) {
     if (!text) return std::nullopt;
     const std::string what = option + " " + *text;
     if (*text != yes && *text != no) throw UsageError(what + ": expected " + yes + " or " + no);
@@ -75,23 +84,32 @@ std::optional<FlagChoice> TakeFlagChoice(ArgList& args, const std::string& optio
 }
 
 // "" is the emptied box; anything else must be a number.
-std::optional<std::string> TakeFrequency(ArgList& args, const std::string& option) {
-    std::optional<std::string> text = args.TakeValue(option);
+const std::optional<std::string>& CheckedFrequency(const std::optional<std::string>& text,
+                                                   const std::string& option) {
     if (text && !text->empty()) RequireNumber(option + " " + *text, *text);
     return text;
 }
 
-std::optional<std::string> TakeNumber(ArgList& args, const std::string& option) {
-    std::optional<std::string> text = args.TakeValue(option);
+const std::optional<std::string>& CheckedNumber(const std::optional<std::string>& text,
+                                                const std::string& option) {
     if (text) RequireNumber(option + " " + *text, *text);
     return text;
 }
 
-std::optional<SquelchChoice> TakeSquelch(ArgList& args, const std::string& option) {
-    const std::optional<std::string> text = args.TakeValue(option);
+std::optional<SquelchChoice> CheckedSquelch(const std::optional<std::string>& text,
+                                            const std::string& option) {
     if (!text) return std::nullopt;
     return ParseSquelch(option, *text);
 }
+
+// The command line as typed, before its values are checked for their form.
+struct SetTexts {
+    std::string path;
+    std::optional<std::string> channel, rx, tx, rxSquelch, txSquelch, nsc1, nsc2;
+    std::optional<std::string> scan, priority, power, spacing;
+    bool clear = false;
+    std::vector<std::string> options;
+};
 
 struct SetArgs {
     std::string path;
@@ -109,24 +127,24 @@ struct SetArgs {
     }
 };
 
-SetArgs TakeSetArgs(ArgList& args) {
+SetArgs CheckedSetArgs(const SetTexts& t) {
     SetArgs a;
-    a.channelText = args.TakeValue("--channel");
+    a.channelText = t.channel;
     if (a.channelText) a.channel = RequireCount("--channel", *a.channelText);
-    a.clear = args.TakeFlag("--clear");
-    a.rx = TakeFrequency(args, "--rx");
-    a.tx = TakeFrequency(args, "--tx");
-    a.rxSquelch = TakeSquelch(args, "--rx-squelch");
-    a.txSquelch = TakeSquelch(args, "--tx-squelch");
-    a.scan = TakeFlagChoice(args, "--scan", "on", "off");
-    a.priority = TakeFlagChoice(args, "--priority", "on", "off");
-    a.power = TakeFlagChoice(args, "--power", "high", "low");
-    a.spacing = TakeFlagChoice(args, "--spacing", "s", "n");
-    a.nsc1 = TakeNumber(args, "--nsc1");
-    a.nsc2 = TakeNumber(args, "--nsc2");
-    a.options = args.TakeValues("--option");
+    a.clear = t.clear;
+    a.rx = CheckedFrequency(t.rx, "--rx");
+    a.tx = CheckedFrequency(t.tx, "--tx");
+    a.rxSquelch = CheckedSquelch(t.rxSquelch, "--rx-squelch");
+    a.txSquelch = CheckedSquelch(t.txSquelch, "--tx-squelch");
+    a.scan = CheckedFlagChoice(t.scan, "--scan", kOn, kOff);
+    a.priority = CheckedFlagChoice(t.priority, "--priority", kOn, kOff);
+    a.power = CheckedFlagChoice(t.power, "--power", kHigh, kLow);
+    a.spacing = CheckedFlagChoice(t.spacing, "--spacing", kStandard, kNarrow);
+    a.nsc1 = CheckedNumber(t.nsc1, "--nsc1");
+    a.nsc2 = CheckedNumber(t.nsc2, "--nsc2");
+    a.options = t.options;
     CheckRadioOptions(a.options);
-    a.path = args.Positionals(1).front();
+    a.path = t.path;
     if (a.ChannelOptions() && !a.channelText) throw UsageError("channel options need --channel N");
     if (a.channelText && !a.ChannelOptions() && !a.nsc1 && !a.nsc2)
         throw UsageError("--channel given without anything to set in it");
@@ -235,34 +253,8 @@ void SetFlags(CKM42Doc& doc, int n, const SetArgs& a) {
     }
 }
 
-}  // namespace
-
-const char* SetUsage() {
-    static const std::string usage =
-        "set FILE [--channel N CHANNEL-OPTIONS] [--nsc1 HZ] [--nsc2 HZ] "
-        "[--option NAME=VALUE]...\n"
-        "\nChannel options (with --channel N, N = 1..4 or 1..16), checked as the channel "
-        "editor checks them:\n"
-        "  --clear                 empty the channel first, as the editor's \"clear\"\n"
-        "  --rx MHZ                receive frequency; \"\" or 0 empties the channel where the "
-        "band allows;\n"
-        "                          off-raster values move to the 12.5 kHz raster (noted)\n"
-        "  --tx MHZ                transmit frequency, on the receive frequency's raster; "
-        "\"\" or 0 clears it\n"
-        "  --rx-squelch S          S = csq | ctcss:TONE | dcs:CODE[:inv] | nsc1 | nsc2\n"
-        "  --tx-squelch S          (TONE in Hz as 100.0, CODE as 023)\n"
-        "  --scan on|off  --priority on|off  --power high|low  --spacing s|n\n"
-        "\nNon-standard tones, 50.0..300.0 Hz, shared by every channel of the plan:\n"
-        "  --nsc1 HZ  --nsc2 HZ    with --channel N the editor's store also spreads channel "
-        "N's tones\n"
-        "\nRadio options (--option NAME=VALUE, repeatable, applied in this order):\n" +
-        RadioOptionsHelp() +
-        "\nA refused value ends the command with status 1 and leaves the file unchanged.";
-    return usage.c_str();
-}
-
-int RunSet(ArgList& args) {
-    const SetArgs a = TakeSetArgs(args);
+int RunSet(const SetTexts& texts) {
+    const SetArgs a = CheckedSetArgs(texts);
     CKM42Doc doc = LoadPlan(a.path);
     std::vector<std::string> notes;
 
@@ -286,6 +278,64 @@ int RunSet(ArgList& args) {
     for (const std::string& note : notes) std::printf("note: %s\n", note.c_str());
     std::printf("%s: saved\n", a.path.c_str());
     return kExitOk;
+}
+
+void AddChannelOptions(CLI::App& command, SetTexts& t) {
+    const auto choice = [](const char* yes, const char* no) { return std::string(yes) + "|" + no; };
+    const struct {
+        const char* names;
+        std::optional<std::string>& value;
+        std::string valueName;
+        const char* description;
+    } options[] = {
+        {"--rx", t.rx, "MHZ",
+         "receive frequency; \"\" or 0 empties the channel where the band allows; off-raster "
+         "values move to the 12.5 kHz raster (noted)"},
+        {"--tx", t.tx, "MHZ",
+         "transmit frequency, on the receive frequency's raster; \"\" or 0 clears it"},
+        {"--rx-squelch", t.rxSquelch, "S",
+         "receive signalling: S = csq | ctcss:TONE | dcs:CODE[:inv] | nsc1 | nsc2 (TONE in Hz "
+         "as 100.0, CODE as 023)"},
+        {"--tx-squelch", t.txSquelch, "S", "transmit signalling, written as for --rx-squelch"},
+        {"--scan", t.scan, choice(kOn, kOff), "the channel's scan flag"},
+        {"--priority", t.priority, choice(kOn, kOff), "the priority channel (one in a plan)"},
+        {"--power", t.power, choice(kHigh, kLow), "transmit power"},
+        {"--spacing", t.spacing, choice(kStandard, kNarrow),
+         "channel spacing: s standard, n narrow"},
+    };
+    AddValue(command, "--channel", t.channel, "N",
+             "the channel to change, 1..4 or 1..16; its options are checked as the channel "
+             "editor checks them")
+        ->group(kChannelGroup);
+    command.add_flag("--clear", t.clear, "empty the channel first, as the editor's \"clear\"")
+        ->group(kChannelGroup);
+    for (const auto& option : options)
+        AddValue(command, option.names, option.value, option.valueName, option.description)
+            ->group(kChannelGroup);
+}
+
+}  // namespace
+
+void DeclareSet(CCommandSet& commands) {
+    auto t = std::make_shared<SetTexts>();
+    CLI::App& command = commands.Add("set", "edit a channel plan in place with the editors' rules",
+                                     [t] { return RunSet(*t); });
+    command.add_option("FILE", t->path, "the data file, changed in place")->required();
+    AddChannelOptions(command, *t);
+    AddValue(command, "--nsc1", t->nsc1, "HZ",
+             "non-standard tone 1, 50.0..300.0 Hz, shared by every channel of the plan; with "
+             "--channel N the editor's store also spreads channel N's tones")
+        ->group(kTonesGroup);
+    AddValue(command, "--nsc2", t->nsc2, "HZ", "non-standard tone 2, as --nsc1")
+        ->group(kTonesGroup);
+    command.add_option("--option", t->options, "a radio-wide option, repeatable (listed below)")
+        ->type_name("NAME=VALUE")
+        ->allow_extra_args(false)
+        ->group("Radio options");
+    command.footer("Radio options (--option NAME=VALUE, applied in this order):\n" +
+                   RadioOptionsHelp() +
+                   "\nA refused value ends the command with status 1 and leaves the file "
+                   "unchanged.");
 }
 
 }  // namespace cli

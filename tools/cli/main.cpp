@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CliSupport.h"
+#include "CommandLine.h"
 #include "Console.h"
 #include "Interruption.h"
 #include "OutputChecks.h"
@@ -13,45 +14,61 @@
 
 namespace {
 
-void PrintOverview(std::FILE* out) {
-    std::fprintf(out, "usage: prg715-cli COMMAND [OPTIONS]\n\nCommands:\n");
-    for (const cli::Command& command : cli::Commands())
-        std::fprintf(out, "  %-8s %s\n", command.name, command.summary);
-    std::fprintf(out,
-                 "\nRun 'prg715-cli COMMAND --help' for a command's options.\n"
-                 "Exit status: 0 success, 1 failure, 2 bad usage.\n");
+void PrintOverview(const cli::CCommandSet& commands, std::FILE* out) {
+    std::fputs(cmdline::HelpText(commands.App(), "").c_str(), out);
 }
 
-const cli::Command* FindCommand(const std::string& name) {
-    for (const cli::Command& command : cli::Commands())
-        if (name == command.name) return &command;
-    return nullptr;
+void PrintUsageError(const CLI::App& command, const std::string& reason) {
+    std::fprintf(stderr, "%s %s: %s\n%s", cli::kProgram, command.get_name().c_str(), reason.c_str(),
+                 cmdline::UsageLine(command, cli::kProgram).c_str());
 }
 
 // A command that printed what it was asked for but whose output was lost has failed.
-int CheckedOutput(const cli::Command& command, int status) {
+int CheckedOutput(const CLI::App& command, int status) {
     const std::optional<std::string> failure = cli::StandardOutputFailure();
     if (!failure) return status;
-    std::fprintf(stderr, "prg715-cli %s: %s\n", command.name, failure->c_str());
+    std::fprintf(stderr, "%s %s: %s\n", cli::kProgram, command.get_name().c_str(),
+                 failure->c_str());
     return status == cli::kExitOk ? cli::kExitFailure : status;
 }
 
-int RunCommand(const cli::Command& command, cli::ArgList& rest) {
+int RunCommand(const cli::CCommandSet::Command& command) {
+    const CLI::App& app = *command.app;
     try {
-        return CheckedOutput(command, command.run(rest));
+        return CheckedOutput(app, command.run());
     } catch (const cli::Interrupted& e) {
         return e.exitStatus;
     } catch (const cli::UsageError& e) {
-        std::fprintf(stderr, "prg715-cli %s: %s\nusage: prg715-cli %s\n", command.name, e.what(),
-                     command.usage);
+        PrintUsageError(app, e.what());
         return cli::kExitUsage;
-    } catch (const cli::Failure& e) {
-        std::fprintf(stderr, "prg715-cli %s: %s\n", command.name, e.what());
-        return CheckedOutput(command, cli::kExitFailure);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "prg715-cli %s: %s\n", command.name, e.what());
-        return CheckedOutput(command, cli::kExitFailure);
+    } catch (const std::exception& e) {  // cli::Failure and whatever else went wrong
+        std::fprintf(stderr, "%s %s: %s\n", cli::kProgram, app.get_name().c_str(), e.what());
+        return CheckedOutput(app, cli::kExitFailure);
     }
+}
+
+// Help on request goes to stdout; a command line that names no known command is answered with
+// the overview on stderr.
+int ParseAndRun(cli::CCommandSet& commands, const std::vector<std::string>& args) {
+    CLI::App& app = commands.App();
+    try {
+        cmdline::Parse(app, args);
+    } catch (const CLI::CallForHelp&) {
+        const CLI::App& reached = cmdline::ReachedCommand(app);
+        std::fputs(cmdline::HelpText(reached, &reached == &app ? "" : cli::kProgram).c_str(),
+                   stdout);
+        return cli::kExitOk;
+    } catch (const CLI::ParseError& e) {
+        const CLI::App& reached = cmdline::ReachedCommand(app);
+        if (&reached == &app || !app.remaining().empty()) {
+            std::fprintf(stderr, "%s: unknown command '%s'\n\n", cli::kProgram, args[0].c_str());
+            PrintOverview(commands, stderr);
+        } else {
+            PrintUsageError(reached, cmdline::UsageErrorText(reached, e, args));
+        }
+        return cli::kExitUsage;
+    }
+    return RunCommand(*commands.Find(cmdline::ReachedCommand(app)));
 }
 
 }  // namespace
@@ -60,25 +77,16 @@ int main(int argc, char** argv) {
     cli::PrepareStandardStreams();
     fileio::IgnoreFileSizeSignal();
     cli::InstallInterruption();
-    std::vector<std::string> args = cli::CommandArguments(argc, argv);
+    cli::CCommandSet commands;
+    cli::DeclareCommands(commands);
+    const std::vector<std::string> args = cli::CommandArguments(argc, argv);
     if (args.empty()) {
-        PrintOverview(stderr);
+        PrintOverview(commands, stderr);
         return cli::kExitUsage;
     }
-    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        PrintOverview(stdout);
+    if (args[0] == "help") {
+        PrintOverview(commands, stdout);
         return cli::kExitOk;
     }
-    const cli::Command* command = FindCommand(args[0]);
-    if (command == nullptr) {
-        std::fprintf(stderr, "prg715-cli: unknown command '%s'\n\n", args[0].c_str());
-        PrintOverview(stderr);
-        return cli::kExitUsage;
-    }
-    cli::ArgList rest(std::vector<std::string>(args.begin() + 1, args.end()));
-    if (rest.TakeFlag("--help") || rest.TakeFlag("-h")) {
-        std::printf("usage: prg715-cli %s\n", command->usage);
-        return cli::kExitOk;
-    }
-    return RunCommand(*command, rest);
+    return ParseAndRun(commands, args);
 }
