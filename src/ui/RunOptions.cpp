@@ -27,7 +27,8 @@ std::optional<std::string> ReadDevice(const QCommandLineParser& parser,
     const QString value = parser.value(option).trimmed();
     const QString name = option.names().front();
     if (value.isEmpty()) return FormatText(msg::kCommandLineDevicePath, qPrintable(name));
-    device = QFileInfo(value).absoluteFilePath();
+    // A port name stays as it is (COM7 on Windows); a relative path is taken from here.
+    device = CPortMap::IsDeviceName(CorePath(value)) ? value : QFileInfo(value).absoluteFilePath();
     return std::nullopt;
 }
 
