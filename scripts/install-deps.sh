@@ -2,6 +2,8 @@
 # Installs what PRG-715 needs to build, run and test on Debian 12 or later and Ubuntu 24.04 or
 # later (older releases ship a CMake older than 3.25 or no Qt 6).
 # Runs apt-get only when a package is missing, as root or through sudo.
+# usage: install-deps.sh [--windows]   (--windows: also the MinGW-w64 cross compiler, wine to
+# run its programs, and GoogleTest's sources to build with it; scripts/test-windows.sh)
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,13 @@ packages=(
     libcli11-dev groff-base bash-completion
     desktop-file-utils appstream shared-mime-info lintian
 )
+if [ "${1:-}" = "--windows" ]; then
+    # The -posix thread model, so std::thread and std::mutex work in the cross build.
+    packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
+elif [ $# -gt 0 ]; then
+    echo "usage: install-deps.sh [--windows]" >&2
+    exit 2
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,9 +1,5 @@
 #include "link/CommPort.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -32,7 +28,8 @@ int CCommPort::OpenPort(const std::string& name, int baud, std::uint16_t portId,
                         int stopBits) {
     if (m_pDevice != nullptr) {
         // Already open: refused like any second open, and the open line is left alone.
-        m_LastOpenFailure = radiolink::DescribeOpenError(EBUSY, m_PortMap.DeviceFor(name));
+        m_LastOpenFailure = radiolink::DescribeOpenFailure(radiolink::OpenFailureKind::Busy,
+                                                           m_PortMap.DeviceFor(name));
         return 0;
     }
     m_bConnected = 0;
@@ -57,35 +54,21 @@ int CCommPort::OpenPort(const std::string& name, int baud, std::uint16_t portId,
 }
 
 bool CCommPort::StartWatcher() {
-    int ends[2];
-    if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) return false;
-    m_WakeRead = ends[0];
-    m_WakeWrite = ends[1];
     try {
         m_Thread = std::thread(&CCommPort::ThreadWatchComm, this);
     } catch (const std::system_error& e) {
         errno = e.code().value();
-        CloseWakePipe();
         return false;
     }
     return true;
 }
 
-void CCommPort::CloseWakePipe() {
-    if (m_WakeRead >= 0) ::close(m_WakeRead);
-    if (m_WakeWrite >= 0) ::close(m_WakeWrite);
-    m_WakeRead = m_WakeWrite = -1;
-}
-
 void CCommPort::ClosePort() {
     m_bConnected = 0;
     if (m_Thread.joinable()) {
-        const char wake = 1;
-        while (::write(m_WakeWrite, &wake, 1) < 0 && errno == EINTR) {
-        }
+        m_pDevice->Wake();
         m_Thread.join();
     }
-    CloseWakePipe();
     if (m_pDevice != nullptr) {
         m_pDevice->Close();
         m_pDevice.reset();
@@ -155,15 +138,12 @@ void CCommPort::TakeChunk(const std::uint8_t* chunk, std::size_t count) {
 void CCommPort::ThreadWatchComm() {
     std::array<std::uint8_t, kWatchChunk> chunk{};
     while (m_bConnected != 0) {
-        std::array<pollfd, 2> watch{
-            {{m_pDevice->PollHandle(), POLLIN, 0}, {m_WakeRead, POLLIN, 0}}};
-        if (::poll(watch.data(), watch.size(), -1) < 0) {
-            if (errno == EINTR) continue;
+        const radiolink::InputWait wait = m_pDevice->WaitForInput();
+        if (wait == radiolink::InputWait::Failed) {
             m_bLineLost = true;
             break;
         }
-        if (m_bConnected == 0 || watch[1].revents != 0) break;
-        if (watch[0].revents == 0) continue;
+        if (m_bConnected == 0 || wait == radiolink::InputWait::Woken) break;
         bool arrived = false;
         for (;;) {
             const std::size_t n = ReadComm(chunk.data(), chunk.size());
@@ -171,8 +151,7 @@ void CCommPort::ThreadWatchComm() {
             TakeChunk(chunk.data(), n);
             arrived = true;
         }
-        if (!arrived && (watch[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0)
-            m_bLineLost = true;
+        if (!arrived && wait == radiolink::InputWait::HungUp) m_bLineLost = true;
         if (arrived && m_Notifier.dataArrived) m_Notifier.dataArrived(m_wPortID);
         SignalArrival();
         // A hung-up line stays readable forever; watching it further would only spin.

@@ -26,7 +26,7 @@ public:
         std::function<void(std::uint16_t portId)> dataArrived;
     };
 
-    explicit CCommPort(radiolink::SerialDriver& driver = radiolink::PosixSerialDriver());
+    explicit CCommPort(radiolink::SerialDriver& driver = radiolink::SystemSerialDriver());
     ~CCommPort() override;
     CCommPort(const CCommPort&) = delete;
     CCommPort& operator=(const CCommPort&) = delete;
@@ -65,7 +65,6 @@ private:
     void SignalArrival();
     void Notify(const std::string& text) const;
     bool StartWatcher();
-    void CloseWakePipe();
 
     radiolink::SerialDriver& m_Driver;
     std::unique_ptr<radiolink::SerialDevice> m_pDevice;
@@ -77,8 +76,6 @@ private:
     std::thread m_Thread;
     std::uint16_t m_wPortID = 0;
     int m_nBaud = 0;
-    int m_WakeRead = -1;  // the watcher polls this beside the line so ClosePort can stop it
-    int m_WakeWrite = -1;
     std::mutex m_ArrivalMutex;
     std::condition_variable_any m_Arrival;
     Notifier m_Notifier;

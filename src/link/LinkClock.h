@@ -16,7 +16,8 @@ public:
     virtual void SleepUntil(LinkTime when) = 0;
 };
 
-// CLOCK_MONOTONIC with absolute sleeps.
+// steady_clock with sleeps to an absolute time, as fine-grained as the system allows (each
+// platform has its own source behind this).
 LinkClock& SteadyLinkClock();
 
 // The protocol's fixed pauses, each measured from where the previous one was meant to end,

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+CPortMap::CPortMap() : m_sCom1Device(DefaultDevice(kCom1)), m_sCom2Device(DefaultDevice(kCom2)) {}
+
 std::string CPortMap::DeviceFor(const std::string& name) const {
     if (name == kCom1) return m_sCom1Device;
     if (name == kCom2) return m_sCom2Device;

@@ -35,15 +35,32 @@ struct OpenFailure {
     std::string reason;
 };
 
-// Turns the system's error number from opening or claiming `device` into a kept reason.
+// The reason kept for a failure of `kind` on `device`, worded for the user. `detail`: the
+// group that grants access (PermissionDenied) or the system's words (Other).
+OpenFailure DescribeOpenFailure(OpenFailureKind kind, const std::string& device,
+                                const std::string& detail = {});
+
+// Turns the system's error code from opening or claiming `device` (errno; GetLastError() on
+// Windows) into a kept reason.
 OpenFailure DescribeOpenError(int error, const std::string& device);
+
+// How a wait for received bytes ended.
+enum class InputWait {
+    Arrived,  // bytes wait to be read
+    HungUp,   // the line reports a hang-up or an error; bytes may still wait
+    Woken,    // Wake() was called
+    Failed    // the wait itself failed: nothing more can be watched
+};
 
 // One open, configured, exclusively held serial line.
 class SerialDevice {
 public:
     virtual ~SerialDevice() = default;
-    // Descriptor that poll() reports readable when received bytes wait.
-    virtual int PollHandle() const = 0;
+    // Blocks without taking processor time until received bytes wait, the line fails or Wake()
+    // is called. Only the watcher thread waits.
+    virtual InputWait WaitForInput() = 0;
+    // Ends the wait in progress (or the next one) at once; called from another thread.
+    virtual void Wake() = 0;
     // Takes up to `size` waiting bytes without waiting: the count (0 when none), or -1 when
     // the line is gone (device unplugged, peer hung up).
     virtual long ReadAvailable(std::uint8_t* buffer, std::size_t size) = 0;
@@ -64,9 +81,12 @@ public:
                                                OpenFailure& failure) = 0;
 };
 
-// termios: held exclusively (flock; TIOCEXCL too on a real line, whose mark ends with its
-// last opener, not on a pseudo-terminal, whose mark would outlive a killed holder), raw 8 data
-// bits, no flow control, RTS raised, both directions purged on open.
-SerialDriver& PosixSerialDriver();
+// The operating system's serial driver; each platform has its own source behind this.
+// POSIX (termios): held exclusively (flock; TIOCEXCL too on a real line, whose mark ends with
+// its last opener, not on a pseudo-terminal, whose mark would outlive a killed holder), raw 8
+// data bits, no flow control, RTS raised, both directions purged on open.
+// Windows: COMn opened with no sharing and overlapped I/O, DCB binary with no flow control,
+// RTS raised, DTR as the driver has it, both directions purged on open.
+SerialDriver& SystemSerialDriver();
 
 }  // namespace radiolink

@@ -45,6 +45,10 @@ CVirtualRadio::~CVirtualRadio() {
     Stop();
 }
 
+bool CVirtualRadio::Supported() {
+    return true;
+}
+
 bool CVirtualRadio::Start(std::string& error) {
     m_Master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_Master < 0) {

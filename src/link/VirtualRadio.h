@@ -51,6 +51,10 @@ public:
     CVirtualRadio(const CVirtualRadio&) = delete;
     CVirtualRadio& operator=(const CVirtualRadio&) = delete;
 
+    // Whether this system has the pseudo-terminals the radio answers on (not Windows, where
+    // Start always fails).
+    static bool Supported();
+
     // Opens the pseudo-terminal pair and starts answering. False with `error` set on failure.
     bool Start(std::string& error);
     void Stop();

@@ -8,8 +8,7 @@
 
 // The operating system's side of plan files and radio images: the one way a file is replaced
 // and the checks made before one is read. Everything that writes a plan or an image (desktop,
-// command line, virtual radio) goes through ReplaceFile. POSIX here; another platform puts
-// its own source behind these declarations.
+// command line, virtual radio) goes through ReplaceFile. Paths are UTF-8 on every platform.
 namespace fileio {
 
 // Why an operation cannot be done, in the system's words ("Permission denied"); nullopt when

@@ -189,9 +189,13 @@ inline constexpr const char* kRowsNotPasted = "Some rows were not pasted.";
 // the command line that sets them for one run (printf formats)
 inline constexpr const char* kDevicePathNeeded =
     "Enter the device of %s as a full path, for example /dev/ttyUSB0";
+inline constexpr const char* kComPortNeeded =
+    "Enter the device of %s as a COM port, for example COM7";
 inline constexpr const char* kVirtualRadioOn = "Virtual radio on %s as COM1";
 inline constexpr const char* kVirtualRadioNotStarted = "the virtual radio did not start: %s";
 inline constexpr const char* kVirtualRadioImageUnreadable = "%s: cannot read (%s)";
+inline constexpr const char* kVirtualRadioNeedsPty =
+    "it answers on a pseudo-terminal, which this system does not have";
 inline constexpr const char* kVirtualRadioTakesCom1 =
     "--virtual-radio puts the virtual radio on COM1: leave out --com1";
 inline constexpr const char* kCommandLineDevicePath = "--%s needs a device path";

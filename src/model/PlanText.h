@@ -9,8 +9,16 @@
 // The texts a channel plan shows: grid cells, the CLI's table and the report all take them
 // from here so that every place prints a channel the same way.
 
+// MinGW's "printf" check is the system msvcrt's, which knows no %zu; the build uses MinGW's
+// own C99 printf family (__USE_MINGW_ANSI_STDIO), checked as such.
+#ifdef __MINGW_PRINTF_FORMAT
+#define PRG715_PRINTF_FORMAT __MINGW_PRINTF_FORMAT
+#else
+#define PRG715_PRINTF_FORMAT printf
+#endif
+
 // printf-style formatting into a std::string (the radio shop's formats are printf formats).
-std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string FormatText(const char* format, ...) __attribute__((format(PRG715_PRINTF_FORMAT, 1, 2)));
 
 // "%8.4f" of a frequency in MHz; empty for 0.0 (no frequency).
 std::string FrequencyText(double mhz);

@@ -18,6 +18,7 @@
 #include "report/ReportPainter.h"
 #include "ui/BackupsDlg.h"
 #include "ui/ChannelDlg.h"
+#include "ui/CorePaths.h"
 #include "ui/DialogUnits.h"
 #include "ui/FileDialogs.h"
 #include "ui/GridColumns.h"
@@ -204,8 +205,7 @@ void CKM42View::OnFileOpenBackup() {
 }
 
 bool CKM42View::OpenDocument(const QString& path) {
-    const datafile::FileOutcome outcome =
-        datafile::OpenDocument(m_doc, QFile::encodeName(path).toStdString());
+    const datafile::FileOutcome outcome = datafile::OpenDocument(m_doc, CorePath(path));
     if (!outcome.ok) AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
     return outcome.ok;
 }
@@ -243,7 +243,7 @@ bool CKM42View::SavePlan() {
     const auto path = m_prompts.GetSaveFileName(this, MakeRequest(dialog));
     if (!path) return false;
     const datafile::FileOutcome outcome =
-        datafile::SaveDocument(m_doc, QFile::encodeName(*path).toStdString());
+        datafile::SaveDocument(m_doc, CorePath(*path));
     if (!outcome.ok) {
         AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
         return false;

@@ -12,6 +12,7 @@
 #include "interchange/CsvImport.h"
 #include "interchange/PlanDiff.h"
 #include "model/Messages.h"
+#include "ui/CorePaths.h"
 #include "ui/FileDialogs.h"
 #include "ui/ImportCsvDlg.h"
 #include "ui/KM42View.h"
@@ -32,7 +33,7 @@ void CKM42View::FillShownGrid() {
 void CKM42View::OnFileImportCsv() {
     const std::optional<QString> path = m_prompts.GetOpenFileName(this, MakeRequest(kCsvFiles));
     if (!path) return;
-    const csv::TextFileOutcome list = csv::ReadCsvFile(QFile::encodeName(*path).toStdString());
+    const csv::TextFileOutcome list = csv::ReadCsvFile(CorePath(*path));
     if (!list.file.ok) {
         AppMessageBox(m_prompts, this, list.file.message.c_str(), list.file.detail);
         return;
@@ -58,8 +59,7 @@ bool CKM42View::ImportCsvText(const std::string& text) {
 void CKM42View::OnFileExportCsv() {
     const std::optional<QString> path = m_prompts.GetSaveFileName(this, MakeRequest(kCsvFiles));
     if (!path) return;
-    const datafile::FileOutcome outcome =
-        csv::WriteCsvFile(QFile::encodeName(*path).toStdString(), csv::ExportCsv(m_doc));
+    const datafile::FileOutcome outcome = csv::WriteCsvFile(CorePath(*path), csv::ExportCsv(m_doc));
     if (!outcome.ok) AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
 }
 

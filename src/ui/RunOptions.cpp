@@ -11,6 +11,7 @@
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "model/RadioModel.h"
+#include "ui/CorePaths.h"
 #include "ui/KM42View.h"
 #include "ui/MainFrame.h"
 
@@ -26,7 +27,8 @@ std::optional<std::string> ReadDevice(const QCommandLineParser& parser,
     const QString value = parser.value(option).trimmed();
     const QString name = option.names().front();
     if (value.isEmpty()) return FormatText(msg::kCommandLineDevicePath, qPrintable(name));
-    device = QFileInfo(value).absoluteFilePath();
+    // A port name stays as it is (COM7 on Windows); a relative path is taken from here.
+    device = CPortMap::IsDeviceName(CorePath(value)) ? value : QFileInfo(value).absoluteFilePath();
     return std::nullopt;
 }
 
@@ -47,7 +49,8 @@ LinkOptionSet AddLinkOptions(QCommandLineParser& parser) {
     };
     parser.addOption(set.com1);
     parser.addOption(set.com2);
-    parser.addOption(set.virtualRadio);
+    // Offered only where it can start; elsewhere asking for it says why it cannot.
+    if (radiolink::CVirtualRadio::Supported()) parser.addOption(set.virtualRadio);
     return set;
 }
 
@@ -89,7 +92,7 @@ std::unique_ptr<radiolink::CVirtualRadio> StartVirtualRadio(const QString& image
     if (imagePath.isEmpty())
         memory = radiolink::DemoImage(*FindRadioModel(kDemoModel));
     else
-        memory = radiolink::LoadLineImage(QFile::encodeName(imagePath).toStdString(), error);
+        memory = radiolink::LoadLineImage(CorePath(imagePath), error);
     if (!memory) return nullptr;
     radiolink::CVirtualRadio::Options radioOptions;
     radioOptions.paced = paced;
@@ -106,10 +109,8 @@ void ApplyLinkOptions(CMainFrame& frame, const LinkRunOptions& options,
                       const radiolink::CVirtualRadio* radio) {
     CCommPort& port = frame.GetActiveView().m_CommPort;
     CPortMap map = port.PortMap();
-    if (options.com1)
-        map.SetDevice(CPortMap::kCom1, QFile::encodeName(*options.com1).toStdString());
-    if (options.com2)
-        map.SetDevice(CPortMap::kCom2, QFile::encodeName(*options.com2).toStdString());
+    if (options.com1) map.SetDevice(CPortMap::kCom1, CorePath(*options.com1));
+    if (options.com2) map.SetDevice(CPortMap::kCom2, CorePath(*options.com2));
     if (radio != nullptr) {
         map.SetDevice(CPortMap::kCom1, radio->DevicePath());
         frame.ShowLinkNote(

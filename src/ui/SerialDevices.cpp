@@ -4,6 +4,8 @@
 #include <QSerialPortInfo>
 #include <QSettings>
 
+#include "ui/CorePaths.h"
+
 namespace {
 constexpr const char* kSettingsOrganization = "PRG-715";
 constexpr const char* kSettingsApplication = "PRG-715";
@@ -30,7 +32,7 @@ QString UsbId(const QSerialPortInfo& info) {
 }
 
 std::string LocalPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+    return CorePath(path);
 }
 
 }  // namespace
@@ -71,12 +73,11 @@ CPortMap MakePortMap(const PortDevices& devices) {
 }
 
 PortDevices DevicesOf(const CPortMap& map) {
-    return {QFile::decodeName(map.DeviceFor(CPortMap::kCom1).c_str()),
-            QFile::decodeName(map.DeviceFor(CPortMap::kCom2).c_str())};
+    return {QtPath(map.DeviceFor(CPortMap::kCom1)), QtPath(map.DeviceFor(CPortMap::kCom2))};
 }
 
 bool IsDevicePath(const QString& path) {
-    return path.size() > 1 && path.startsWith(QLatin1Char('/'));
+    return CPortMap::IsDeviceName(CorePath(path));
 }
 
 std::vector<SerialDeviceEntry> ListSerialDevices() {

@@ -4,15 +4,16 @@
 
 #include "link/PortMap.h"
 
-// Linux has no COM ports: COM1 and COM2 are names for device paths (a USB programming cable
-// is /dev/ttyUSB0 or /dev/ttyACM0). The user's choice is kept in the settings; "port.port"
-// still says which of the two names the radio hangs on.
+// COM1 and COM2 are names for devices: on Linux device paths (a USB programming cable is
+// /dev/ttyUSB0 or /dev/ttyACM0), on Windows other COM ports (a USB cable is some COMn). The
+// user's choice is kept in the settings; "port.port" still says which of the two names the
+// radio hangs on.
 struct PortDevices {
     QString com1;
     QString com2;
 };
 
-// /dev/ttyS0 and /dev/ttyS1, the motherboard ports.
+// The motherboard ports: /dev/ttyS0 and /dev/ttyS1 on Linux, COM1 and COM2 on Windows.
 PortDevices DefaultPortDevices();
 // The choice kept in the settings; a missing or unusable entry gives its default.
 PortDevices LoadPortDevices();
@@ -30,13 +31,13 @@ void SaveWriteChecks(const WriteChecks& checks);
 CPortMap MakePortMap(const PortDevices& devices);
 PortDevices DevicesOf(const CPortMap& map);
 
-// A device the port can be pointed at: a full path, nothing else (not "COM2", not a name
-// relative to wherever the program happens to run).
+// A device the port can be pointed at (CPortMap::IsDeviceName): on Linux a full path, nothing
+// else (not "COM2", not a name relative to wherever the program happens to run).
 bool IsDevicePath(const QString& path);
 
 // A serial device present on this machine, as the system describes it.
 struct SerialDeviceEntry {
-    QString path;          // /dev/ttyUSB0
+    QString path;          // /dev/ttyUSB0, COM7
     QString description;   // "FT232R USB UART"
     QString manufacturer;  // "FTDI"
     QString usbId;         // "0403:6001"; empty for a device that is not on USB

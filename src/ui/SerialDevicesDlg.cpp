@@ -15,6 +15,7 @@
 #include "link/CommPort.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
+#include "ui/CorePaths.h"
 #include "ui/KM42View.h"
 #include "ui/UiPrompts.h"
 
@@ -164,7 +165,8 @@ void CSerialDevicesDlg::ShowRunNote() {
 bool CSerialDevicesDlg::CheckPath(QComboBox& box, const char* comName) {
     box.setEditText(box.currentText().trimmed());
     if (IsDevicePath(box.currentText())) return true;
-    AppMessageBox(m_view.Prompts(), this, FormatText(msg::kDevicePathNeeded, comName).c_str());
+    AppMessageBox(m_view.Prompts(), this,
+                  FormatText(CPortMap::DeviceNeededMessage(), comName).c_str());
     box.setFocus();
     return false;
 }
@@ -176,10 +178,8 @@ void CSerialDevicesDlg::accept() {
     SavePortDevices(chosen);
     // A device set for this run only (command line, virtual radio) stays unless its box changed.
     CPortMap map = m_view.m_CommPort.PortMap();
-    if (chosen.com1 != m_SavedAtOpen.com1)
-        map.SetDevice(CPortMap::kCom1, QFile::encodeName(chosen.com1).toStdString());
-    if (chosen.com2 != m_SavedAtOpen.com2)
-        map.SetDevice(CPortMap::kCom2, QFile::encodeName(chosen.com2).toStdString());
+    if (chosen.com1 != m_SavedAtOpen.com1) map.SetDevice(CPortMap::kCom1, CorePath(chosen.com1));
+    if (chosen.com2 != m_SavedAtOpen.com2) map.SetDevice(CPortMap::kCom2, CorePath(chosen.com2));
     m_view.m_CommPort.SetPortMap(map);
     QDialog::accept();
 }

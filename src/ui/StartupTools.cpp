@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QPixmap>
 #include <QWindow>
+#include <chrono>
 #include <cstdio>
-#include <ctime>
 
 #include "ui/KM42App.h"
 #include "ui/MainFrame.h"
@@ -49,10 +49,11 @@ long ResidentKilobytes() {
     return -1;
 }
 
+// The wall clock, comparable with `date +%s%N` in the measuring script.
 long long RealtimeNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
 }
 
 }  // namespace

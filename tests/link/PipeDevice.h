@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "link/PollWait.h"
 #include "link/SerialDevice.h"
 
 // A serial device whose far end is a pipe the test writes into: what the test writes in one
@@ -21,10 +22,13 @@ struct PipeLineState {
 class PipeDevice final : public radiolink::SerialDevice {
 public:
     PipeDevice(int readEnd, std::shared_ptr<PipeLineState> state)
-        : m_Read(readEnd), m_State(std::move(state)) {}
+        : m_Read(readEnd), m_State(std::move(state)) {
+        m_Wait.Prepare();
+    }
     ~PipeDevice() override { Close(); }
 
-    int PollHandle() const override { return m_Read; }
+    radiolink::InputWait WaitForInput() override { return m_Wait.Wait(m_Read); }
+    void Wake() override { m_Wait.Wake(); }
     long ReadAvailable(std::uint8_t* buffer, std::size_t size) override {
         const ssize_t n = ::read(m_Read, buffer, size);
         if (n == 0) return -1;  // the far end closed: the line is gone
@@ -46,6 +50,7 @@ public:
 
 private:
     int m_Read;
+    radiolink::CPollWait m_Wait;
     std::shared_ptr<PipeLineState> m_State;
 };
 

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -54,12 +53,6 @@ TEST(PortFileLoad, AMissingOrUnreadableFileLeavesTheValueAndSaysWhy) {
     outcome = portfile::LoadPortChoice(dir.File("folder"), port);
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(port, 1);
-}
-
-TEST(PortFileLoad, AFifoDoesNotHangTheStart) {
-    TempDir dir;
-    ASSERT_EQ(::mkfifo(dir.File("port.port").c_str(), 0600), 0);
-    EXPECT_EQ(Load(dir.File("port.port"), 1, false), 1);
 }
 
 TEST(PortFileSave, WritesExactlyFourLittleEndianBytesOverAnyOldFile) {

@@ -1,8 +1,6 @@
 // prg715-cli diff: two plans, each a data file or a radio image, field by field. Exit status
 // 0 when they are the same plan, 1 when they differ, 2 when they cannot be compared (bad
 // usage, a file that cannot be read), as diff(1) does.
-#include <sys/stat.h>
-
 #include <cstdio>
 
 #include "CliSupport.h"
@@ -10,15 +8,17 @@
 #include "codec/ImageBytes.h"
 #include "codec/ImageCodec.h"
 #include "interchange/PlanDiff.h"
+#include "model/FileAccess.h"
 
 namespace cli {
 namespace {
 
 // Images and data files never have the same size.
 CKM42Doc LoadPlanOrImage(const std::string& path) {
-    struct stat info {};
-    const bool image = ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-                       !image::CheckImageSize(static_cast<std::size_t>(info.st_size));
+    std::vector<std::uint8_t> none;
+    std::uintmax_t size = 0;
+    const bool image = !fileio::ReadFileStart(path, 0, none, &size) &&
+                       !image::CheckImageSize(static_cast<std::size_t>(size));
     if (!image) return LoadPlan(path);
     CKM42Doc doc;
     DecodeImage(image::ImageFromBytes(ReadImageFile(path)), doc);

@@ -1,7 +1,5 @@
 // prg715-cli read / write: the desktop's Read from Radio and Write to Radio on the command
 // line, with the same exchanges and the same texts.
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "CliSupport.h"
+#include "Console.h"
 #include "ImageFiles.h"
 #include "Interruption.h"
 #include "OutputChecks.h"
@@ -76,7 +75,7 @@ void OpenRadioLine(CCommPort& port, const std::string& name) {
 radiolink::ExchangeOptions ProgressOptions(const char* status, double timeoutSeconds) {
     radiolink::ExchangeOptions options;
     options.answerTimeout = std::chrono::milliseconds(static_cast<long>(timeoutSeconds * 1000));
-    const bool terminal = ::isatty(STDERR_FILENO) != 0;
+    const bool terminal = IsTerminal(stderr);
     options.onAnswered = [status, terminal] {
         std::fprintf(stderr, terminal ? "%s" : "%s\n", status);
     };
@@ -91,7 +90,7 @@ radiolink::ExchangeOptions ProgressOptions(const char* status, double timeoutSec
 }
 
 void EndProgressLine() {
-    if (::isatty(STDERR_FILENO) != 0) std::fprintf(stderr, "\n");
+    if (IsTerminal(stderr)) std::fprintf(stderr, "\n");
 }
 
 std::string CheckedPort(const std::optional<std::string>& name) {

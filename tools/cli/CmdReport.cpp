@@ -1,11 +1,10 @@
-#include <strings.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "CliSupport.h"
 #include "Interruption.h"
+#include "interchange/CsvFields.h"
 #include "model/Messages.h"
 #include "report/ReportLayout.h"
 
@@ -22,7 +21,7 @@ constexpr const char* kPaperA4 = "A4";
 constexpr const char* kPaperLetter = "Letter";
 
 bool IsPaper(const std::string& name, const char* paper) {
-    return ::strcasecmp(name.c_str(), paper) == 0;
+    return csv::SameText(name, paper);
 }
 
 std::string CheckedPaper(const std::optional<std::string>& paper) {
@@ -48,7 +47,7 @@ void QuietAboutSessionFolders(QtMsgType type, const QMessageLogContext& context,
 void WritePdf(const ReportDocument& report, const std::string& path, const std::string& paper) {
     // The tool only draws into a file: it needs no display, and a stale DISPLAY must not
     // stop it. A platform chosen by the caller still wins.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "prg715-cli";
     char* argv[] = {name, nullptr};

@@ -1,53 +1,33 @@
 #include "Interruption.h"
 
-#include <pthread.h>
-#include <signal.h>
-#include <unistd.h>
-
 #include <atomic>
-#include <thread>
+#include <cstdlib>
 
 namespace cli {
 namespace {
 
 struct SharedState {
-    sigset_t signals{};
     std::stop_source stop;
-    std::atomic<int> signal{0};
+    std::atomic<int> exitStatus{0};
     std::mutex steps;
 };
 
-// Never destroyed: the watcher may still use it while the program exits.
+// Never destroyed: the thread that takes the interruption may still use it while the program
+// exits.
 SharedState& Shared() {
     static SharedState* const s_pState = new SharedState;
     return *s_pState;
 }
 
-[[noreturn]] void Watch() {
+}  // namespace
+
+void EndByInterruption(int exitStatus) {
     SharedState& shared = Shared();
-    int signal = 0;
-    while (::sigwait(&shared.signals, &signal) != 0) {
-    }
-    shared.signal = signal;
+    shared.exitStatus = exitStatus;
     shared.stop.request_stop();
     // Waits for the port to be closed and for a file being replaced to be complete.
     const std::lock_guard steps(shared.steps);
-    ::_exit(128 + signal);
-}
-
-}  // namespace
-
-void InstallInterruption() {
-    SharedState& shared = Shared();
-    sigemptyset(&shared.signals);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        // A signal ignored by whoever started the program (nohup) stays ignored.
-        struct sigaction current {};
-        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) continue;
-        sigaddset(&shared.signals, signal);
-    }
-    ::pthread_sigmask(SIG_BLOCK, &shared.signals, nullptr);
-    std::thread(Watch).detach();
+    std::_Exit(exitStatus);
 }
 
 std::stop_token InterruptionToken() {
@@ -55,7 +35,7 @@ std::stop_token InterruptionToken() {
 }
 
 void StopIfInterrupted() {
-    if (Shared().stop.stop_requested()) throw Interrupted(128 + Shared().signal);
+    if (Shared().stop.stop_requested()) throw Interrupted(Shared().exitStatus);
 }
 
 CUninterruptible::CUninterruptible() : m_Hold(Shared().steps) {

@@ -11,10 +11,6 @@ namespace cli {
 // read-only file, a folder or device), so a long operation fails before it starts.
 void CheckDestination(const std::string& path);
 
-// Called first by main: a closed standard stream is held on a descriptor that cannot be
-// written, so a file or port opened later never lands on it and output meant for it fails.
-void HoldClosedStandardStreams();
-
 // After a command: why its standard output did not reach its destination (a full device, a
 // closed stream), or nullopt when it did.
 std::optional<std::string> StandardOutputFailure();

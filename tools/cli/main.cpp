@@ -7,6 +7,7 @@
 
 #include "CliSupport.h"
 #include "CommandLine.h"
+#include "Console.h"
 #include "Interruption.h"
 #include "OutputChecks.h"
 #include "model/FileAccess.h"
@@ -73,12 +74,12 @@ int ParseAndRun(cli::CCommandSet& commands, const std::vector<std::string>& args
 }  // namespace
 
 int main(int argc, char** argv) {
-    cli::HoldClosedStandardStreams();
+    cli::PrepareStandardStreams();
     fileio::IgnoreFileSizeSignal();
     cli::InstallInterruption();
     cli::CCommandSet commands;
     cli::DeclareCommands(commands);
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args = cli::CommandArguments(argc, argv);
     if (args.empty()) {
         PrintOverview(commands, stderr);
         return cli::kExitUsage;

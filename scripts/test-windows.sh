@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# The Windows port on this Linux machine: installs the MinGW-w64 cross compiler and wine
+# (install-deps.sh --windows), cross-builds the core, prg715-cli and the core's tests into
+# build-windows/ (or $PRG715_WINDOWS_BUILD_DIR), runs the tests under wine in a throwaway wine
+# prefix, then runs the Windows prg715-cli.exe read and write through COM5, which the wine
+# prefix points at the pseudo-terminal of the Linux prg715-radio-sim: a good exchange with the
+# radio unpaced and at its real pace, and a silent radio. Plans and images must match the
+# Linux prg715-cli's byte for byte. Prints the figures: build time, tests, exchange times.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+linux_build="${PRG715_BUILD_DIR:-$root/build}"
+build="${PRG715_WINDOWS_BUILD_DIR:-$root/build-windows}"
+
+"$root/scripts/install-deps.sh" --windows
+
+# The Linux side: the virtual radio and the reference prg715-cli.
+if [ -f "$linux_build/build.ninja" ]; then
+    cmake --build "$linux_build" --target prg715-radio-sim prg715-cli >/dev/null
+else
+    PRG715_BUILD_DIR="$linux_build" "$root/scripts/build.sh"
+fi
+sim="$linux_build/tools/radio-sim/prg715-radio-sim"
+linux_cli="$linux_build/tools/cli/prg715-cli"
+
+seconds_of() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", b - a }'; }
+
+launcher=()
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+start=$(date +%s.%N)
+cmake -S "$root" -B "$build" -G Ninja --toolchain "$root/cmake/toolchains/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRG715_BUILD_UI=OFF -DPRG715_BUILD_BENCH=OFF \
+    -DPRG715_GTEST_SOURCE_DIR=/usr/src/googletest "${launcher[@]}" >/dev/null
+cmake --build "$build" --parallel "$(nproc)" >/dev/null
+build_seconds=$(seconds_of "$start" "$(date +%s.%N)")
+cli="$build/tools/cli/prg715-cli.exe"
+
+work="$(mktemp -d)"
+export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEARCH=win64
+# No display, and no question about the Mono and Gecko installers: wine must never wait.
+export WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
+export LC_ALL=C.UTF-8
+sim_pid=""
+stop_sim() {
+    if [ -n "$sim_pid" ]; then
+        kill "$sim_pid" 2>/dev/null || true
+        wait "$sim_pid" 2>/dev/null || true
+        sim_pid=""
+    fi
+}
+cleanup() {
+    stop_sim
+    wineserver -k 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A fresh radio on a new pseudo-terminal, reached from Windows programs as COM5.
+start_sim() {
+    stop_sim
+    rm -f "$work/sim.out"
+    "$sim" --link "$work/radio" "$@" >"$work/sim.out" &
+    sim_pid=$!
+    until [ -s "$work/sim.out" ]; do sleep 0.05; done
+    ln -sfn "$(readlink "$work/radio")" "$WINEPREFIX/dosdevices/com5"
+}
+
+failed=0
+check() {  # check DESCRIPTION COMMAND...
+    if "${@:2}"; then echo "  ok: $1"; else echo "  FAILED: $1"; failed=1; fi
+}
+same() { cmp -s "$1" "$2"; }
+
+wineboot -i >/dev/null 2>&1
+mkdir -p "$WINEPREFIX/dosdevices"
+
+echo "core tests under wine (the port's tests against an unpaced KM161 radio on COM5)"
+start_sim --model KM161 --no-pacing
+start=$(date +%s.%N)
+(cd "$build" && PRG715_TEST_COM_PORT=COM5 ctest --output-on-failure --timeout 300 \
+    >"$work/ctest.log" 2>&1) || { cat "$work/ctest.log"; failed=1; }
+test_seconds=$(seconds_of "$start" "$(date +%s.%N)")
+passed=$(awk '/\[  PASSED  \] [0-9]+ test/ { n += $4 } END { print n + 0 }' \
+    "$build"/Testing/Temporary/LastTest.log)
+skipped=$(grep -c '^\[  SKIPPED \] [A-Za-z]*\.' "$build"/Testing/Temporary/LastTest.log || true)
+tail -n 3 "$work/ctest.log"
+
+cd "$work"
+echo "prg715-cli.exe and the Linux prg715-cli against an unpaced KM162 radio"
+"$linux_cli" new --model KM162 -o plan >/dev/null
+"$linux_cli" set plan.kmd16 --channel 3 --rx 451.0375 --rx-squelch ctcss:88.5 --scan on >/dev/null
+start_sim --model KM162 --no-pacing --image radio.img
+"$linux_cli" read --port "$work/radio" -o linux-read --image linux-read.img >/dev/null 2>&1
+wine "$cli" read --port COM5 -o win-read --image win-read.img >win.out 2>win.err
+check "read: plan and image as the Linux CLI's" same win-read.kmd16 linux-read.kmd16
+check "read: image" same win-read.img linux-read.img
+wine "$cli" write --port COM5 plan.kmd16 --image win-sent.img >win.out 2>win.err
+"$linux_cli" encode plan.kmd16 -o linux-sent.img >/dev/null
+check "write: the image sent is the Linux encoding" same win-sent.img linux-sent.img
+check "write: the radio holds it" same radio.img linux-sent.img
+check "write: confirmed" grep -q "Write Complete !" win.out
+wine "$cli" new --model KM41 -o "Kanäle Süd ✓" >/dev/null
+"$linux_cli" new --model KM41 -o linux-new >/dev/null
+check "a UTF-8 name on the command line names the file" same "Kanäle Süd ✓.kmd04" linux-new.kmd04
+wine "$cli" report plan.kmd16 --text | tr -d '\r' >win-report.txt
+"$linux_cli" report plan.kmd16 --text >linux-report.txt
+check "report --text as the Linux CLI's" same win-report.txt linux-report.txt
+status=0
+wine "$cli" report plan.kmd16 -o plan.pdf 2>win.err || status=$?
+check "report -o: PDF needs the Qt build, said so, nothing written" \
+    test "$status" = 1 -a ! -e plan.pdf
+check "report -o: message" grep -q "PDF output is not part of this build" win.err
+status=0
+wine "$cli" read --port COM9 -o never 2>win.err || status=$?
+check "a missing port: exit status 1 with the reason" \
+    grep -q "COM9: no such device" win.err
+[ "$status" = 1 ] || { echo "  FAILED: exit status $status"; failed=1; }
+
+echo "a silent radio"
+start_sim --model KM162 --no-pacing --silent
+status=0
+wine "$cli" read --port COM5 -o silent --timeout 2 2>win.err || status=$?
+check "read: exit status 1 and the radio shop's message, no plan" \
+    test "$status" = 1 -a ! -e silent.kmd16 -a ! -e silent.kmd04
+check "read: message" grep -q "Check your Radio power On/Off or Communication cable !" win.err
+status=0
+wine "$cli" write --port COM5 plan.kmd16 --timeout 2 2>win.err || status=$?
+check "write: exit status 1 and the message" \
+    grep -q "Check your Radio power On/Off or Communication cable !" win.err
+
+echo "at the radio's pace (KM161)"
+start=$(date +%s.%N)
+wine "$cli" --help >/dev/null
+wine_start=$(seconds_of "$start" "$(date +%s.%N)")
+start_sim --model KM161 --no-pacing
+"$linux_cli" read --port "$work/radio" -o linux-paced --image linux-paced.img >/dev/null 2>&1
+start_sim --model KM161 --image paced-radio.img
+start=$(date +%s.%N)
+wine "$cli" read --port COM5 -o win-paced --image win-paced.img >win.out 2>win.err
+read_seconds=$(seconds_of "$start" "$(date +%s.%N)")
+check "read: image as the Linux CLI's" same win-paced.img linux-paced.img
+check "read: plan" same win-paced.kmd16 linux-paced.kmd16
+start=$(date +%s.%N)
+wine "$cli" write --port COM5 plan.kmd16 >win.out 2>win.err
+write_seconds=$(seconds_of "$start" "$(date +%s.%N)")
+check "write: the radio holds the Linux encoding" same paced-radio.img linux-sent.img
+stop_sim
+
+# Floors as bench/link prints them, T = one byte at 2400 baud 8N1: the read 2180 T + 100 ms,
+# the write 18.646 s + 2 T. The times include starting the program under wine (measured).
+awk -v b="$build_seconds" -v t="$test_seconds" -v p="$passed" -v s="$skipped" \
+    -v r="$read_seconds" -v w="$write_seconds" -v o="$wine_start" 'BEGIN {
+    T = 10 / 2400; rf = 2180 * T + 0.1; wf = 18.646 + 2 * T
+    printf "cross build: %.0f s\n", b
+    printf "tests under wine: %d passed, %d skipped, %.1f s\n", p, s, t
+    printf "starting prg715-cli.exe under wine: %.2f s\n", o
+    printf "read at the radio'\''s pace:  %6.2f s (floor %.3f s, %+.1f%%)\n", r, rf, (r / rf - 1) * 100
+    printf "write at the radio'\''s pace: %6.2f s (floor %.3f s, %+.1f%%)\n", w, wf, (w / wf - 1) * 100
+}'
+[ "$failed" = 0 ] && echo "Windows port: all checks passed" || echo "Windows port: checks FAILED"
+exit "$failed"

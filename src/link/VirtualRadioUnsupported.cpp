@@ -1,0 +1,32 @@
+// The virtual radio where there are no pseudo-terminals (Windows): it exists so that callers
+// need no build switches, and says why it cannot start.
+#include "link/VirtualRadio.h"
+#include "model/Messages.h"
+
+namespace radiolink {
+
+CVirtualRadio::CVirtualRadio(const LineImage& memory, Options options)
+    : m_Options(std::move(options)), m_Memory(memory) {}
+
+CVirtualRadio::~CVirtualRadio() = default;
+
+bool CVirtualRadio::Supported() {
+    return false;
+}
+
+bool CVirtualRadio::Start(std::string& error) {
+    error = msg::kVirtualRadioNeedsPty;
+    return false;
+}
+
+void CVirtualRadio::Stop() {}
+
+bool CVirtualRadio::WaitForReadsServed(int, std::chrono::milliseconds) {
+    return false;
+}
+
+LineImage CVirtualRadio::Memory() const {
+    return m_Memory;
+}
+
+}  // namespace radiolink

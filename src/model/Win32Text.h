@@ -1,0 +1,15 @@
+#pragma once
+#include <string>
+
+// Windows only: the core speaks UTF-8; the system's file and device names are UTF-16. Names
+// are converted here, at the boundary, and nowhere else.
+namespace win32 {
+
+std::wstring Wide(const std::string& utf8);
+std::string Utf8(const std::wstring& wide);
+
+// A Windows error code (GetLastError) in the words the POSIX build uses for the same failure
+// ("Permission denied", "No such file or directory"), or the system's own text.
+std::string ErrorText(unsigned long error);
+
+}  // namespace win32
