@@ -41,6 +41,8 @@ export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEARCH=win64
 # No display, and no question about the Mono and Gecko installers: wine must never wait.
 export WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
 export LC_ALL=C.UTF-8
+# The Linux CLI's backups stay in the throwaway folder too.
+export XDG_DATA_HOME="$work/linux-data"
 sim_pid=""
 stop_sim() {
     if [ -n "$sim_pid" ]; then
@@ -100,6 +102,14 @@ wine "$cli" write --port COM5 plan.kmd16 --image win-sent.img >win.out 2>win.err
 check "write: the image sent is the Linux encoding" same win-sent.img linux-sent.img
 check "write: the radio holds it" same radio.img linux-sent.img
 check "write: confirmed" grep -q "Write Complete !" win.out
+wine "$cli" backups | tr -d '\r' >win-backups.txt
+check "backups: the read and the write kept in LOCALAPPDATA\\PRG-715\\backups" awk -F'\t' '
+    index($6, "\\AppData\\Local\\PRG-715\\backups\\") == 0 { elsewhere = 1 }
+    $2 == "read" && $3 == "KM162" { r = 1 } $2 == "write" && $3 == "KM162" { w = 1 }
+    END { exit elsewhere || !(r && w) }' win-backups.txt
+kept_read="$(awk -F'\t' '$2 == "read" { print $6; exit }' win-backups.txt)"
+check "backups: the image kept is the one read" \
+    same "$(winepath -u "${kept_read%.kmd16}.img" 2>/dev/null)" win-read.img
 wine "$cli" new --model KM41 -o "Kanäle Süd ✓" >/dev/null
 "$linux_cli" new --model KM41 -o linux-new >/dev/null
 check "a UTF-8 name on the command line names the file" same "Kanäle Süd ✓.kmd04" linux-new.kmd04

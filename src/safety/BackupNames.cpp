@@ -7,6 +7,7 @@
 
 #include "model/PlanText.h"
 #include "model/RadioModel.h"
+#include "safety/BackupPlatform.h"
 #include "safety/Backups.h"
 
 namespace backup {
@@ -70,8 +71,7 @@ std::optional<Direction> DirectionOf(std::string_view word) {
 
 Stamp StampOf(std::chrono::system_clock::time_point when) {
     const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
-    std::tm local{};
-    ::localtime_r(&seconds, &local);
+    const std::tm local = platform::LocalTime(seconds);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }

@@ -11,11 +11,23 @@
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "model/RadioModel.h"
+#include "safety/BackupPlatform.h"
 
 namespace backup {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Names are UTF-8 throughout the core; std::filesystem would read a plain string in the
+// system's narrow code page on Windows, so the conversions are spelled out.
+fs::path PathOf(const std::string& utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string TextOf(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
 
 std::string PlanExtension(const CKM42Doc& plan) {
     return plan.m_b16Channel != 0 ? datafile::kExtension16 : datafile::kExtension4;
@@ -30,8 +42,9 @@ std::string Reason(const std::string& path, const std::string& why) {
 int NextSequence(const std::string& folder, const Stamp& stamp) {
     int last = 0;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::optional<BackupName> name = ParseBackupName(it->path().stem().string());
+    for (fs::directory_iterator it(PathOf(folder), error), end; !error && it != end;
+         it.increment(error)) {
+        const std::optional<BackupName> name = ParseBackupName(TextOf(it->path().stem()));
         if (name && name->stamp == stamp) last = std::max(last, name->sequence);
     }
     return last + 1;
@@ -41,15 +54,15 @@ bool IsPlanExtension(const std::string& extension) {
     return extension == datafile::kExtension16 || extension == datafile::kExtension4;
 }
 
-std::optional<BackupEntry> ReadEntry(const fs::path& planPath, const BackupName& name) {
+std::optional<BackupEntry> ReadEntry(const std::string& planPath, const BackupName& name) {
     std::vector<std::uint8_t> bytes;
     CKM42Doc plan;
-    if (fileio::ReadFileStart(planPath.string(), datafile::FileSize(kMaxChannels), bytes) ||
+    if (fileio::ReadFileStart(planPath, datafile::FileSize(kMaxChannels), bytes) ||
         !datafile::DeserializeDocument(bytes.data(), bytes.size(), plan))
         return std::nullopt;
     BackupEntry entry;
     entry.name = name;
-    entry.planPath = planPath.string();
+    entry.planPath = planPath;
     entry.band = plan.m_nBand;
     entry.channels = plan.ChannelCount();
     for (int n = 1; n <= entry.channels; ++n) entry.channelsInUse += plan.Channel(n).InUse();
@@ -72,19 +85,19 @@ KeepOutcome KeepBackup(Direction direction, const RadioImage& image, const CKM42
         return outcome;
     }
     std::error_code error;
-    fs::create_directories(folder, error);
+    fs::create_directories(PathOf(folder), error);
     if (error) {
         outcome.failure = Reason(folder, error.message());
         return outcome;
     }
     const Stamp stamp = StampOf(when);
     BackupName name{stamp, direction, ModelOf(plan).name, NextSequence(folder, stamp)};
-    std::string stem = folder + "/" + FormatBackupName(name);
+    std::string stem = platform::InFolder(folder, FormatBackupName(name));
     // Only a folder that could not be listed leaves a name in use here.
-    while (fs::exists(stem + kImageExtension, error) ||
-           fs::exists(stem + PlanExtension(plan), error)) {
+    while (fs::exists(PathOf(stem + kImageExtension), error) ||
+           fs::exists(PathOf(stem + PlanExtension(plan)), error)) {
         ++name.sequence;
-        stem = folder + "/" + FormatBackupName(name);
+        stem = platform::InFolder(folder, FormatBackupName(name));
     }
 
     // The image first: it is what crossed the cable, the plan is only read from it.
@@ -107,33 +120,36 @@ KeepOutcome KeepBackup(Direction direction, const RadioImage& image, const CKM42
 BackupList ListBackups(const std::string& folder) {
     BackupList list;
     std::error_code error;
-    const bool there = !folder.empty() && fs::exists(folder, error);
+    const bool there = !folder.empty() && fs::exists(PathOf(folder), error);
     if (error) list.failure = Reason(folder, error.message());
     if (!there) return list;
     // One pass over the folder; the images are matched to their plans by name afterwards.
     std::set<std::string> images;
-    std::vector<std::pair<fs::path, BackupName>> plans;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    std::vector<std::pair<std::string, BackupName>> plans;  // file name, parsed name
+    for (fs::directory_iterator it(PathOf(folder), error), end; !error && it != end;
+         it.increment(error)) {
         const fs::path& path = it->path();
-        const std::string extension = path.extension().string();
+        const std::string extension = TextOf(path.extension());
+        const std::string stem = TextOf(path.stem());
         if (extension == kImageExtension) {
-            images.insert(path.stem().string());
+            images.insert(stem);
             continue;
         }
         if (!IsPlanExtension(extension)) continue;
-        if (const std::optional<BackupName> name = ParseBackupName(path.stem().string()))
-            plans.emplace_back(path, *name);
+        if (const std::optional<BackupName> name = ParseBackupName(stem))
+            plans.emplace_back(stem + extension, *name);
     }
     if (error) {
         list.failure = Reason(folder, error.message());
         return list;
     }
-    for (const auto& [path, name] : plans) {
-        std::optional<BackupEntry> entry = ReadEntry(path, name);
+    // Paths are spelled as KeepBackup spells them, whatever separator the system lists with.
+    for (const auto& [fileName, name] : plans) {
+        std::optional<BackupEntry> entry = ReadEntry(platform::InFolder(folder, fileName), name);
         if (!entry) continue;
-        if (images.contains(path.stem().string()))
-            entry->imagePath =
-                (path.parent_path() / (path.stem().string() + kImageExtension)).string();
+        const std::string stem = TextOf(PathOf(fileName).stem());
+        if (images.contains(stem))
+            entry->imagePath = platform::InFolder(folder, stem + kImageExtension);
         list.entries.push_back(std::move(*entry));
     }
     std::sort(list.entries.begin(), list.entries.end(), Newer);

@@ -1,8 +1,10 @@
 // Where backups live on systems that follow the XDG base directories: the user's data folder
 // is $XDG_DATA_HOME, or ~/.local/share where that is unset or not an absolute path.
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
+#include "safety/BackupPlatform.h"
 #include "safety/Backups.h"
 
 namespace backup {
@@ -28,5 +30,19 @@ std::string BackupFolder() {
     while (dataHome.size() > 1 && dataHome.back() == '/') dataHome.pop_back();
     return dataHome + kBackupSubfolder;
 }
+
+namespace platform {
+
+std::string InFolder(const std::string& folder, const std::string& fileName) {
+    return folder + "/" + fileName;
+}
+
+std::tm LocalTime(std::time_t seconds) {
+    std::tm local{};
+    ::localtime_r(&seconds, &local);
+    return local;
+}
+
+}  // namespace platform
 
 }  // namespace backup

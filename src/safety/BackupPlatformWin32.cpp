@@ -1,0 +1,40 @@
+// Where backups live on Windows: the user's local application data folder (not the roaming
+// one: backups are this machine's record of the radios it touched).
+#include <stdlib.h>
+#include <windows.h>
+
+#include <ctime>
+#include <string>
+
+#include "model/Win32Text.h"
+#include "safety/BackupPlatform.h"
+#include "safety/Backups.h"
+
+namespace backup {
+namespace {
+constexpr const wchar_t* kLocalDataVariable = L"LOCALAPPDATA";
+constexpr const char* kBackupSubfolder = "\\PRG-715\\backups";
+}  // namespace
+
+std::string BackupFolder() {
+    const wchar_t* localData = ::_wgetenv(kLocalDataVariable);
+    if (localData == nullptr || *localData == L'\0') return {};
+    std::string folder = win32::Utf8(localData);
+    while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+    return folder + kBackupSubfolder;
+}
+
+namespace platform {
+
+std::string InFolder(const std::string& folder, const std::string& fileName) {
+    return folder + "\\" + fileName;
+}
+
+std::tm LocalTime(std::time_t seconds) {
+    std::tm local{};
+    ::localtime_s(&local, &seconds);
+    return local;
+}
+
+}  // namespace platform
+}  // namespace backup
