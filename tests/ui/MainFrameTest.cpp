@@ -34,19 +34,23 @@ TEST_F(MainFrame, CaptionIsDocumentTitleThenFrameTitle) {
 TEST_F(MainFrame, MenuBarHasTheExactLabelsOrderSeparatorsAndShortcutTexts) {
     Start();
     const QList<QAction*> menus = Frame().menuBar()->actions();
-    ASSERT_EQ(Entries(menus), (std::vector<std::string>{"&File", "&Options", "&Port", "&Help"}));
+    ASSERT_EQ(Entries(menus),
+              (std::vector<std::string>{"&File", "&Edit", "&Options", "&Port", "&Help"}));
     EXPECT_EQ(Entries(menus[0]->menu()->actions()),
               (std::vector<std::string>{"&New\tCtrl+N", "&Open...\tCtrl+O", "Open &Backup...",
                                         "&Save\tCtrl+S", "-", "&Import CSV...", "&Export CSV...",
                                         "-", "&Print...\tCtrl+P", "-", "E&xit"}));
     EXPECT_EQ(Entries(menus[1]->menu()->actions()),
+              (std::vector<std::string>{"&Undo", "&Redo", "-", "&Copy", "&Paste", "-",
+                                        "C&lear Channels", "-", "Select &All"}));
+    EXPECT_EQ(Entries(menus[2]->menu()->actions()),
               (std::vector<std::string>{"&Options\tCtrl+O", "-", "&Read from Radio\tCtrl+R",
                                         "&Write to Radio\tCtrl+W"}));
     EXPECT_EQ(
-        Entries(menus[2]->menu()->actions()),
+        Entries(menus[3]->menu()->actions()),
         (std::vector<std::string>{"&COM1", "&COM2", "-", "&Serial Devices...", "-",
                                   "&Read the radio before writing", "&Verify after writing"}));
-    EXPECT_EQ(Entries(menus[3]->menu()->actions()),
+    EXPECT_EQ(Entries(menus[4]->menu()->actions()),
               (std::vector<std::string>{"&About PRG-715..."}));
 }
 
@@ -167,7 +171,7 @@ TEST_F(MainFrame, HoveringAButtonShowsItsPromptAndReadyReturns) {
 
 TEST_F(MainFrame, HoveringAMenuItemShowsItsPrompt) {
     Start();
-    QMenu* options = Frame().menuBar()->actions()[1]->menu();
+    QMenu* options = Frame().menuBar()->actions()[2]->menu();
     options->popup(Frame().mapToGlobal(QPoint(10, 10)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(options));
     QTest::mouseMove(options, options->actionGeometry(Action(ReadRadio)).center());
