@@ -2,6 +2,8 @@
 // Driving the main window as a keyboard user does: every key goes to whatever holds the focus
 // in the active window, and is counted.
 #include <QApplication>
+#include <QGroupBox>
+#include <algorithm>
 
 #include "EditorTestSupport.h"
 
@@ -36,10 +38,31 @@ inline void ActivateForKeys(QDialog& dialog) {
     ASSERT_EQ(QApplication::activeWindow(), &dialog) << dialog.windowTitle().toStdString();
 }
 
-// A button reached by its Alt key clicks as a mouse would, a moment later.
+// An Alt key: a label's or group's moves the focus at once, a button's clicks it as a mouse
+// would, a moment later.
 inline void PressAltKey(QDialog& dialog, Qt::Key key) {
     QTest::keyClick(&dialog, key, Qt::AltModifier);
-    for (int i = 0; i < 200 && dialog.isVisible(); ++i) QTest::qWait(5);
+    const auto pressed = [&dialog] {
+        const auto buttons = dialog.findChildren<QAbstractButton*>();
+        return std::any_of(buttons.begin(), buttons.end(), [](auto* b) { return b->isDown(); });
+    };
+    for (int i = 0; i < 200 && pressed(); ++i) QTest::qWait(5);
+}
+
+// The Alt keys of a window's buttons and labels that the user can see.
+inline std::vector<std::string> AltKeys(const QWidget& window) {
+    std::vector<std::string> keys;
+    const auto add = [&](const QWidget* widget, const QString& text) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (widget->isVisibleTo(&window) && !key.isEmpty())
+            keys.push_back(key.toString().toStdString());
+    };
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        add(button, button->text());
+    for (const QLabel* label : window.findChildren<QLabel*>()) add(label, label->text());
+    for (const QGroupBox* box : window.findChildren<QGroupBox*>()) add(box, box->title());
+    std::sort(keys.begin(), keys.end());
+    return keys;
 }
 
 // The main window active with the shown grid holding the focus, as after New or Open.

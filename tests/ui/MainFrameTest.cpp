@@ -2,13 +2,17 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
+#include "SamplePlan.h"
 #include "UiFixture.h"
+#include "model/DataFile.h"
 #include "model/Messages.h"
+#include "model/PlanText.h"
 #include "ui/Commands.h"
 
 namespace {
@@ -214,6 +218,65 @@ TEST_F(MainFrame, WindowFitsTheForm) {
     EXPECT_GE(form.height(), View().sizeHint().height());
     const QRect grid = View().m_Grid16->geometry();
     EXPECT_TRUE(View().rect().contains(grid)) << "the 16-channel grid is cut off";
+}
+
+// The form follows the window: the grid takes what the window gives beyond the form's size
+// and scrolls what no longer fits; caption and grid stay put and the columns keep their widths.
+TEST_F(MainFrame, TheGridGrowsAndShrinksWithTheWindowAndScrollsWhatNoLongerFits) {
+    Start();
+    ASSERT_TRUE(datafile::SaveDocument(SamplePlan16(), File("plan.kmd16")).ok);
+    OpenPlan(File("plan.kmd16"));
+    CMSFlexGrid& grid = *View().m_Grid16;
+    QWidget* caption = View().findChild<QWidget*>(QStringLiteral("bandCaption"));
+    const QRect designGrid = grid.geometry();
+    const QRect designCaption = caption->geometry();
+    std::vector<int> widths;
+    for (int c = 0; c < kGridColumnCount; ++c) widths.push_back(grid.columnWidth(c));
+    const auto resizeTo = [this](QSize size) {
+        Frame().resize(size);
+        QApplication::processEvents();
+    };
+    const auto expectColumnsAndCorners = [&](const char* when) {
+        for (int c = 0; c < kGridColumnCount; ++c)
+            EXPECT_EQ(grid.columnWidth(c), widths[c]) << when;
+        EXPECT_EQ(grid.pos(), designGrid.topLeft()) << when;
+        EXPECT_EQ(caption->geometry(), designCaption) << when;
+    };
+    EXPECT_FALSE(grid.verticalScrollBar()->isVisible()) << "the form's size shows every row";
+    EXPECT_FALSE(grid.horizontalScrollBar()->isVisible());
+
+    // As small as the window goes: the caption and the title row with three channels, and
+    // scroll bars for the rest, through which the keys still reach channel 16.
+    resizeTo(QSize(1, 1));
+    EXPECT_TRUE(grid.verticalScrollBar()->isVisible());
+    EXPECT_TRUE(grid.horizontalScrollBar()->isVisible());
+    expectColumnsAndCorners("small");
+    EXPECT_TRUE(View().rect().contains(caption->geometry()));
+    EXPECT_TRUE(View().rect().contains(grid.geometry()));
+    EXPECT_GE(grid.viewport()->height(), grid.rowViewportPosition(3) + grid.rowHeight(3));
+    EXPECT_LT(Frame().height(), designGrid.height()) << "it did shrink";
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(grid.currentRow(), 16);
+    EXPECT_TRUE(grid.viewport()->rect().contains(grid.visualItemRect(grid.item(16, 10))));
+
+    // Larger than the form: the grid takes the room, nothing scrolls.
+    const QSize large = Frame().sizeHint() + QSize(300, 200);
+    resizeTo(large);
+    expectColumnsAndCorners("large");
+    EXPECT_EQ(grid.size(), designGrid.size() + (Frame().size() - Frame().sizeHint()));
+    EXPECT_FALSE(grid.verticalScrollBar()->isVisible());
+    EXPECT_FALSE(grid.horizontalScrollBar()->isVisible());
+
+    // Four channels take no more height than the form gave them, but the width.
+    NewPlan(kBandUhf2, false);
+    QApplication::processEvents();
+    const CMSFlexGrid& small = *View().m_Grid4;
+    EXPECT_EQ(small.pos(), designGrid.topLeft());
+    EXPECT_EQ(small.width(), grid.width());
+    EXPECT_LT(small.height(), grid.height());
+    EXPECT_FALSE(small.verticalScrollBar()->isVisible());
+    EXPECT_FALSE(small.horizontalScrollBar()->isVisible());
 }
 
 }  // namespace
