@@ -255,6 +255,9 @@ TEST_F(MainFrame, TheGridGrowsAndShrinksWithTheWindowAndScrollsWhatNoLongerFits)
     EXPECT_TRUE(View().rect().contains(grid.geometry()));
     EXPECT_GE(grid.viewport()->height(), grid.rowViewportPosition(3) + grid.rowHeight(3));
     EXPECT_LT(Frame().height(), designGrid.height()) << "it did shrink";
+    std::cout << "[ figure ] smallest window " << Frame().width() << "x" << Frame().height()
+              << " px, at the form's size " << Frame().sizeHint().width() << "x"
+              << Frame().sizeHint().height() << " px\n";
     grid.setFocus();
     QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(grid.currentRow(), 16);
