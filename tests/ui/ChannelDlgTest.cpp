@@ -7,6 +7,7 @@
 #include "model/DataFile.h"
 #include "model/PlanText.h"
 #include "ui/ChannelDlg.h"
+#include "ui/PlanChanges.h"
 
 namespace {
 
@@ -487,13 +488,21 @@ TEST_F(ChannelEditor, WorksByKeyboardAlone) {
     EXPECT_EQ(ch.m_dTxFreq, 447.0);
     EXPECT_EQ(Cell(grid, 2, kColRxSquelch), "I-DCS");
 
+    // The Edit menu's keys stay with the box: Ctrl+Z undoes the typing, Delete a character.
+    const int steps = View().PlanChanges().History().count();
     prompts.ScriptDialog([&keys](QDialog& dlg) {
         ActivateForKeys(dlg);
         keys.Type("450");
+        keys.Press(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(TextOf(dlg, "rxFreq"), "446.5000");
+        keys.Press(Qt::Key_Home);
+        keys.Press(Qt::Key_Delete);
+        EXPECT_EQ(TextOf(dlg, "rxFreq"), "46.5000");
         keys.Press(Qt::Key_Escape);
     });
     keys.Press(Qt::Key_Return);
     EXPECT_EQ(Doc().Channel(2).m_dRxFreq, 446.5) << "Escape is CANCEL";
+    EXPECT_EQ(View().PlanChanges().History().count(), steps);
     EXPECT_TRUE(prompts.messages.empty());
 }
 

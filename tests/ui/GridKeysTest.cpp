@@ -1,5 +1,5 @@
-// The channel grid by keyboard: the keys that edit, move and select, the Edit menu's keys, the
-// grid's menu, and flags set on several channels at once.
+// The channel grid by keyboard: the keys that edit and move, flags set on several channels at
+// once, the grid's menu, and the keys it takes to enter a plan.
 #include <QContextMenuEvent>
 #include <QMenu>
 
@@ -25,256 +25,132 @@ protected:
         FocusGrid(Frame(), Grid());
     }
     CMSFlexGrid& Grid() { return *View().m_Grid16; }
-    void GoTo(int row, int col) { Grid().setCurrentCell(row, col); }
+    void SelectDown(int row, int col, int more) {
+        Grid().setCurrentCell(row, col);
+        for (int i = 0; i < more; ++i) keys.Press(Qt::Key_Down, Qt::ShiftModifier);
+    }
     std::vector<std::uint8_t> Plan() { return datafile::SerializeDocument(Doc()); }
-    int Steps() { return View().PlanChanges().History().count(); }
     std::string UndoText() { return Shown(Action(EditUndo)->text()); }
-    V Column(int col) {
-        V cells;
-        for (int n = 1; n <= 16; ++n) cells.push_back(Cell(Grid(), n, col));
+    // One column's cells of channels first to last, joined: "S.SS" with "." for empty.
+    std::string Cells(int col, int first, int last) {
+        std::string cells;
+        for (int n = first; n <= last; ++n)
+            cells += Cell(Grid(), n, col).empty() ? "." : Cell(Grid(), n, col);
         return cells;
     }
 
     Keyboard keys;
 };
 
-TEST_F(GridKeys, EnterAndF2OpenTheEditorOnChannelCellsOnlyAndSpaceTogglesFlagCellsOnly) {
+TEST_F(GridKeys, EnterF2AndSpaceActWhereADoubleClickWouldAndTheOtherKeysMove) {
     Start();
     OpenSample();
+    const std::vector<std::uint8_t> before = Plan();
+    int opened = 0;
     for (const int key : {int{Qt::Key_Return}, int{Qt::Key_Enter}, int{Qt::Key_F2}}) {
-        for (int col = kColRxFreq; col <= kColTxValue; ++col) {
-            GoTo(3, col);
-            prompts.ScriptDialog([col](QDialog& dialog) {
-                EXPECT_EQ(static_cast<CChannelDlg&>(dialog).m_nChannel, 3) << col;
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-            });
-            keys.Press(key);
+        for (int col = kColRxFreq; col <= kColSpacing; ++col) {
+            Grid().setCurrentCell(3, col);
+            if (col <= kColTxValue)
+                prompts.ScriptDialog([&opened](QDialog& dialog) {
+                    opened += static_cast<CChannelDlg&>(dialog).m_nChannel == 3 ? 1 : 0;
+                    QTest::keyClick(&dialog, Qt::Key_Escape);
+                });
+            keys.Press(key);  // a dialog nobody scripted fails the test
         }
     }
-    EXPECT_EQ(prompts.dialogsRun.size(), 18u);
+    EXPECT_EQ(opened, 18);
+    EXPECT_EQ(Plan(), before);
     EXPECT_EQ(QApplication::focusWidget(), &Grid()) << "the editor gives the keys back";
 
-    const std::vector<std::uint8_t> before = Plan();
-    for (int col = kColScan; col <= kColSpacing; ++col) {
-        GoTo(7, col);
-        keys.Press(Qt::Key_Return);
-        keys.Press(Qt::Key_F2);
+    // Space: the double-click's toggles and messages on flag cells, nothing elsewhere.
+    for (int col = kColRxFreq; col <= kColSpacing; ++col) {
+        Grid().setCurrentCell(1, col);
+        keys.Press(Qt::Key_Space);
     }
-    GoTo(7, kColRxFreq);
-    keys.Press(Qt::Key_Space);
-    EXPECT_EQ(Plan(), before) << "no key edits where it does not belong";
-    EXPECT_EQ(prompts.dialogsRun.size(), 18u);
-
-    // Space on the flags: the double-click's toggles, refusals and messages.
-    const std::vector<std::pair<int, V>> toggles = {
-        {kColScan, {"", "S"}}, {kColPower, {"L", "H"}}, {kColSpacing, {"S", "N"}}};
-    for (const auto& [col, texts] : toggles) {
-        GoTo(1, col);
-        V shown;
-        for (int i = 0; i < 2; ++i) {
-            keys.Press(Qt::Key_Space);
-            shown.push_back(Cell(Grid(), 1, col));
-        }
-        EXPECT_EQ(shown, texts) << col;
-    }
-    GoTo(2, kColPriority);
-    keys.Press(Qt::Key_Space);
-    GoTo(14, kColScan);
+    EXPECT_EQ(Cells(kColScan, 1, 1) + Cells(kColPower, 1, 1) + Cells(kColSpacing, 1, 1), ".LS");
+    Grid().setCurrentCell(14, kColScan);
     keys.Press(Qt::Key_Space);
     EXPECT_EQ(TakeMessages(prompts), (V{msg::kPriorityAlreadySet, msg::kNoFrequency}));
-    GoTo(5, kColPriority);
-    keys.Press(Qt::Key_Space);
-    EXPECT_EQ(Cell(Grid(), 5, kColPriority), "");
-    EXPECT_EQ(Doc().m_bPriorityUsed, 0);
-}
 
-TEST_F(GridKeys, BeforeAnyPlanTheEditingKeysAskForOne) {
-    Start();
-    Frame().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
-    View().m_Grid16->setFocus();
-    GoTo(2, kColRxFreq);
-    keys.Press(Qt::Key_Return);
-    GoTo(2, kColScan);
-    keys.Press(Qt::Key_Space);
-    EXPECT_EQ(TakeMessages(prompts), (V{msg::kCreateNewDataFirst, msg::kCreateNewDataFirst}));
-    EXPECT_TRUE(prompts.dialogsRun.empty());
-}
-
-TEST_F(GridKeys, ArrowsHomeEndAndPagesMoveOverTheChannelCellsAndTabLeavesTheCellAsItIs) {
-    Start();
-    OpenSample();
-    GoTo(1, kColRxFreq);
-    using Cellpos = std::pair<int, int>;
-    const std::vector<std::pair<int, Cellpos>> moves = {
-        {Qt::Key_Up, {1, 1}},        {Qt::Key_Left, {1, 1}},  {Qt::Key_Right, {1, 2}},
-        {Qt::Key_Down, {2, 2}},      {Qt::Key_End, {2, 10}},  {Qt::Key_Home, {2, 1}},
-        {Qt::Key_PageDown, {16, 1}}, {Qt::Key_Down, {16, 1}}, {Qt::Key_PageUp, {1, 1}},
-        {Qt::Key_Tab, {1, 1}},
-    };
-    for (const auto& [key, expected] : moves) {
+    // The keys move over the channel cells, never onto the titles or the numbers.
+    Grid().setCurrentCell(1, kColRxFreq);
+    const std::vector<std::pair<int, std::pair<int, int>>> moves = {
+        {Qt::Key_Up, {1, 1}},     {Qt::Key_Left, {1, 1}}, {Qt::Key_Right, {1, 2}},
+        {Qt::Key_End, {1, 10}},   {Qt::Key_Home, {1, 1}}, {Qt::Key_PageDown, {16, 1}},
+        {Qt::Key_PageUp, {1, 1}}, {Qt::Key_Tab, {1, 1}}};
+    for (const auto& [key, cell] : moves) {
         keys.Press(key);
-        EXPECT_EQ(CurrentCell(Grid()), expected) << QKeySequence(key).toString().toStdString();
+        EXPECT_EQ(CurrentCell(Grid()), cell) << QKeySequence(key).toString().toStdString();
     }
-    // The row of the current cell is the selection the Edit commands act on.
-    keys.Press(Qt::Key_Down);
-    keys.Press(Qt::Key_Down, Qt::ShiftModifier);
-    keys.Press(Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(Grid().SelectedRows(), (std::vector<int>{2, 3, 4}));
-    keys.Press(Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(View().SelectedChannels().size(), 16u);
-    EXPECT_TRUE(prompts.messages.empty());
-}
-
-TEST_F(GridKeys, DeleteClearsTheSelectedChannelsAfterOneQuestion) {
-    Start();
-    OpenSample();
-    const std::vector<std::uint8_t> before = Plan();
-    GoTo(3, kColRxFreq);
-    keys.Press(Qt::Key_Down, Qt::ShiftModifier);
-    keys.Press(Qt::Key_Down, Qt::ShiftModifier);
-    prompts.AnswerQuestion(QuestionAnswer::No);
-    keys.Press(Qt::Key_Delete);
-    ASSERT_EQ(prompts.questions.size(), 1u);
-    EXPECT_EQ(prompts.questions[0].text.toStdString(), "Clear channels 3 to 5?");
-    EXPECT_EQ(prompts.questions[0].kind, QuestionKind::YesNo);
-    EXPECT_EQ(Plan(), before);
-
-    prompts.AnswerQuestion(QuestionAnswer::Yes);
-    keys.Press(Qt::Key_Delete);
-    for (int n = 3; n <= 5; ++n) EXPECT_EQ(Cell(Grid(), n, kColRxFreq), "") << n;
-    EXPECT_EQ(Cell(Grid(), 6, kColRxFreq), "158.7450");
-    EXPECT_EQ(Doc().m_bPriorityUsed, 0) << "channel 5 gave up the priority";
-    EXPECT_EQ(UndoText(), "Undo Clear Channels 3-5");
-
-    GoTo(8, kColTxFreq);
-    prompts.AnswerQuestion(QuestionAnswer::Yes);
-    keys.Press(Qt::Key_Delete);
-    EXPECT_EQ(prompts.questions.back().text.toStdString(), "Clear channel 8?");
-    EXPECT_EQ(UndoText(), "Undo Clear Channel 8");
-    keys.Press(Qt::Key_Z, Qt::ControlModifier);
-    keys.Press(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Plan(), before);
-    EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(GridKeys, SpaceOnSeveralChannelsSetsTheFlagOnEveryOneInUseAsOneStep) {
     Start();
-    CKM42Doc doc = SamplePlan16();  // 1-12 in use, 13-16 empty; 1, 2 and 8 scan; 4 low power
+    CKM42Doc doc = SamplePlan16();  // 1-12 in use, 13-16 empty
     doc.Channel(11).m_bScan = 1;
     doc.Channel(12).m_bScan = 0;
     OpenSample(doc);
-    GoTo(10, kColScan);  // channel 10 scans not: all become scanning
-    for (int i = 0; i < 6; ++i) keys.Press(Qt::Key_Down, Qt::ShiftModifier);
+    SelectDown(10, kColScan, 6);  // to 16, which has no frequency: channel 10 decides
     keys.Press(Qt::Key_Space);
-    EXPECT_TRUE(prompts.messages.empty()) << "the empty channels are passed over silently";
-    EXPECT_EQ(Column(kColScan),
-              (V{"S", "S", "", "", "", "", "", "S", "", "S", "S", "S", "", "", "", ""}));
-    EXPECT_EQ(Doc().Channel(13).m_bScan, 0);
+    EXPECT_EQ(Cells(kColScan, 10, 16), "SSS....");
     EXPECT_EQ(UndoText(), "Undo Scan on Channels 10, 12");
-    EXPECT_EQ(Steps(), 1);
-
-    // The current channel (16, the moving end) has no frequency: the first one selected that
-    // has one decides, and all become the opposite of it.
     keys.Press(Qt::Key_Space);
-    EXPECT_EQ(Column(kColScan),
-              (V{"S", "S", "", "", "", "", "", "S", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(Cells(kColScan, 10, 16), ".......");
     EXPECT_EQ(UndoText(), "Undo Scan on Channels 10-12");
+    EXPECT_TRUE(prompts.messages.empty()) << "the empty channels are passed over silently";
 
-    GoTo(3, kColPower);
-    keys.Press(Qt::Key_Down, Qt::ShiftModifier);
-    keys.Press(Qt::Key_Down, Qt::ShiftModifier);
-    keys.Press(Qt::Key_Space);  // channel 3 is high: 3, 4 and 5 go low
-    EXPECT_EQ(Column(kColPower)[2] + Column(kColPower)[3] + Column(kColPower)[4], "LLL");
-    EXPECT_EQ(UndoText(), "Undo Power on Channels 3, 5");
-
-    // The priority channel stays one: only the current channel is toggled.
-    GoTo(7, kColPriority);
-    keys.Press(Qt::Key_Down, Qt::ShiftModifier);
+    SelectDown(3, kColPower, 2);  // channel 3 is high: 3, 4 and 5 go low
     keys.Press(Qt::Key_Space);
-    EXPECT_EQ(TakeMessages(prompts), V{msg::kPriorityAlreadySet});
-
-    // A selection of empty channels only is told once.
-    GoTo(13, kColSpacing);
-    for (int i = 0; i < 3; ++i) keys.Press(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(Cells(kColPower, 3, 5), "LLL");
+    SelectDown(7, kColPriority, 1);  // the priority channel stays one: only 8 is toggled
     keys.Press(Qt::Key_Space);
-    EXPECT_EQ(TakeMessages(prompts), V{msg::kNoFrequency});
-    EXPECT_EQ(Steps(), 3);
+    SelectDown(13, kColSpacing, 3);  // nothing but empty channels: said once
+    keys.Press(Qt::Key_Space);
+    EXPECT_EQ(TakeMessages(prompts), (V{msg::kPriorityAlreadySet, msg::kNoFrequency}));
+    EXPECT_EQ(View().PlanChanges().History().count(), 3);
 }
 
-TEST_F(GridKeys, TheGridsMenuSetsFlagsOnTheSelectionAndClearsCopiesAndPastes) {
+TEST_F(GridKeys, TheGridsMenuAndTheEditCommandsActOnTheSelection) {
     Start();
     OpenSample();
-    GoTo(9, kColRxFreq);
-    keys.Press(Qt::Key_Down, Qt::ShiftModifier);
-    keys.Press(Qt::Key_Down, Qt::ShiftModifier);
+    SelectDown(9, kColRxFreq, 2);
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(10, 10), QPoint(10, 10));
     QApplication::sendEvent(Grid().viewport(), &menuKey);
     auto* menu = Frame().findChild<QMenu*>(QStringLiteral("gridMenu"));
-    ASSERT_NE(menu, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
     V entries;
     for (const QAction* action : menu->actions())
         entries.push_back(action->isSeparator() ? "-" : Shown(action->text()));
     EXPECT_EQ(entries, (V{"Scan On", "Scan Off", "-", "Power High", "Power Low", "-", "Spacing S",
                           "Spacing N", "-", "Clear Channels", "-", "Copy", "Paste"}));
-    // Chosen by its key letter, as a keyboard user would.
-    QTest::keyClick(menu, Qt::Key_O);
-    EXPECT_FALSE(menu->isVisible());
-    EXPECT_EQ(Column(kColScan)[8] + Column(kColScan)[9] + Column(kColScan)[10], "SSS");
-    EXPECT_EQ(UndoText(), "Undo Scan on Channels 9-11");
-
-    const std::vector<std::tuple<CommandId, int, std::string>> commands = {
-        {ScanOff, kColScan, ""},
-        {PowerHigh, kColPower, "HHH"},
-        {PowerLow, kColPower, "LLL"},
-        {SpacingStandard, kColSpacing, "SSS"},
-        {SpacingNarrow, kColSpacing, "NNN"}};
-    for (const auto& [id, col, texts] : commands) {
-        Action(id)->trigger();
-        EXPECT_EQ(Column(col)[8] + Column(col)[9] + Column(col)[10], texts) << static_cast<int>(id);
-    }
+    QTest::keyClick(menu, Qt::Key_O);  // "Scan &On"
+    EXPECT_EQ(Cells(kColScan, 9, 11), "SSS");
+    Action(PowerLow)->trigger();
+    Action(SpacingStandard)->trigger();
+    EXPECT_EQ(Cells(kColPower, 9, 11) + Cells(kColSpacing, 9, 11), "LLLSSS");
     Action(EditCopy)->trigger();
-    GoTo(14, kColRxFreq);
+    Grid().setCurrentCell(14, kColTxFreq);
     Action(EditPaste)->trigger();
-    EXPECT_EQ(Column(kColRxFreq)[13], "167.2000");
-    EXPECT_EQ(Column(kColRxFreq)[15], "171.0000");
+    EXPECT_EQ(Cells(kColRxFreq, 14, 16), "167.2000169.0500171.0000");
     EXPECT_EQ(UndoText(), "Undo Paste Channels 14-16");
+
+    // Delete clears the selection after one question; No leaves it.
+    SelectDown(14, kColRxFreq, 2);
+    const std::vector<std::uint8_t> pasted = Plan();
+    prompts.AnswerQuestion(QuestionAnswer::No);
+    keys.Press(Qt::Key_Delete);
+    EXPECT_EQ(Plan(), pasted);
+    prompts.AnswerQuestion(QuestionAnswer::Yes);
+    Action(EditClear)->trigger();
+    EXPECT_EQ(prompts.questions.back().text.toStdString(), "Clear channels 14 to 16?");
+    EXPECT_EQ(prompts.questions.back().kind, QuestionKind::YesNo);
+    EXPECT_EQ(Cells(kColRxFreq, 13, 16), "....");
+    EXPECT_EQ(UndoText(), "Undo Clear Channels 14-16");
     EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(GridKeys, TheEditKeysLeaveADialogsBoxToItself) {
-    Start();
-    OpenSample();
-    GoTo(1, kColScan);
-    keys.Press(Qt::Key_Space);  // one step to undo
-    const std::vector<std::uint8_t> changed = Plan();
-    GoTo(2, kColRxFreq);
-    prompts.ScriptDialog([this](QDialog& dialog) {
-        ActivateForKeys(dialog);
-        QLineEdit* rx = Box(dialog, "rxFreq");
-        ASSERT_EQ(QApplication::focusWidget(), rx)
-            << "the editor opens in the RX box, not in "
-            << QApplication::focusWidget()->objectName().toStdString();
-        EXPECT_EQ(rx->selectedText(), rx->text()) << "typing replaces it";
-        keys.Type("148");
-        keys.Press(Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(rx->text().toStdString(), "147.3000") << "Ctrl+Z undid the typing";
-        keys.Press(Qt::Key_End);
-        keys.Press(Qt::Key_Backspace);
-        keys.Press(Qt::Key_Home);
-        keys.Press(Qt::Key_Delete);
-        EXPECT_EQ(rx->text().toStdString(), "47.300");
-        keys.Press(Qt::Key_Escape);
-    });
-    keys.Press(Qt::Key_Return);
-    EXPECT_EQ(Plan(), changed) << "neither Ctrl+Z nor Delete reached the plan";
-    EXPECT_EQ(Steps(), 1);
-    EXPECT_TRUE(prompts.questions.empty());
-}
-
-// A user enters a 16-channel plan's frequencies from a new plan, by keyboard alone: Enter on
-// the channel's RX cell, the RX frequency, Tab, the TX frequency, Enter for OK, Down.
+// A 16-channel plan's frequencies by keyboard alone, from a new plan: for each channel Enter
+// on its RX cell, the RX frequency, Tab, the TX frequency, Enter for OK, then Down.
 TEST_F(GridKeys, ASixteenChannelPlansFrequenciesTakeTheDigitsAndFourKeysAChannel) {
     Start();
     NewPlan(kBandUhf2, true);
@@ -298,9 +174,7 @@ TEST_F(GridKeys, ASixteenChannelPlansFrequenciesTakeTheDigitsAndFourKeysAChannel
         EXPECT_NEAR(Doc().Channel(n).m_dRxFreq, 450.0 + 0.0125 * n, 1e-9) << n;
         EXPECT_NEAR(Doc().Channel(n).m_dTxFreq, 455.0 + 0.0125 * n, 1e-9) << n;
     }
-    EXPECT_EQ(Cell(Grid(), 16, kColTxFreq), "455.2000");
     EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(digits, 16 * 16);
     EXPECT_EQ(keys.Presses(), digits + 16 * 4 - 1);
     std::cout << "[ figure ] 16 channels' RX and TX frequencies: " << keys.Presses()
               << " key presses, " << digits << " of them digits and points\n";

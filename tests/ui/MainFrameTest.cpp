@@ -68,6 +68,24 @@ TEST_F(MainFrame, OnlyNewOpenSaveAndPrintHaveKeys) {
         EXPECT_TRUE(Action(id)->shortcut().isEmpty()) << static_cast<int>(id);
 }
 
+TEST_F(MainFrame, TheEditCommandsHaveTheStandardKeysAndNoKeyRunsTwoCommands) {
+    Start();
+    const std::vector<std::pair<CommandId, const char*>> keys = {
+        {EditUndo, "Ctrl+Z"},       {EditUndo, "Alt+Backspace"}, {EditRedo, "Ctrl+Y"},
+        {EditRedo, "Ctrl+Shift+Z"}, {EditCopy, "Ctrl+C"},        {EditCopy, "Ctrl+Insert"},
+        {EditPaste, "Ctrl+V"},      {EditPaste, "Shift+Insert"}, {EditClear, "Del"},
+        {EditSelectAll, "Ctrl+A"}};
+    for (const auto& [id, key] : keys)
+        EXPECT_TRUE(Action(id)->shortcuts().contains(QKeySequence(QString::fromUtf8(key)))) << key;
+    // A key on two actions would be ambiguous, and then it runs neither.
+    std::vector<std::string> all;
+    for (const CommandInfo& command : Commands())
+        for (const QKeySequence& key : Action(command.id)->shortcuts())
+            all.push_back(key.toString().toStdString());
+    std::sort(all.begin(), all.end());
+    EXPECT_EQ(std::adjacent_find(all.begin(), all.end()), all.end());
+}
+
 TEST_F(MainFrame, CtrlOOpensAFileEvenWithAPlanAndCtrlRCtrlWDoNothing) {
     Start();
     NewPlan(kBandVhf2, false);

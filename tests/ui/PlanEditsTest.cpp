@@ -6,8 +6,10 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <tuple>
 
 #include "../support/RandomPlan.h"
+#include "model/ChannelRules.h"
 #include "model/DataFile.h"
 #include "ui/PlanEdits.h"
 
@@ -62,90 +64,56 @@ TEST(PlanEdits, TheChangesBetweenAnyTwoPlansLeadFromOneToTheOtherAndBack) {
     }
 }
 
-struct NameCase {
-    const char* expected;
-    PlanEditKind kind;
-    std::function<void(CKM42Doc&)> edit;
-};
-
 TEST(PlanEdits, StepsAreNamedAfterTheFieldsAndChannelsTheyChanged) {
-    const CKM42Doc plan = [] {
-        CKM42Doc doc = NewPlan(kBandVhf2, true);
-        for (int n = 1; n <= 16; ++n) doc.Channel(n).m_dRxFreq = 146.0 + n;
-        return doc;
-    }();
-    const auto scanOn = [](std::vector<int> channels) {
-        return [channels](CKM42Doc& doc) {
-            for (const int n : channels) doc.Channel(n).m_bScan = 1;
+    CKM42Doc plan = NewPlan(kBandVhf2, true);
+    for (int n = 1; n <= 16; ++n) plan.Channel(n).m_dRxFreq = 146.0 + n;
+    const std::vector<std::tuple<const char*, PlanEditKind, std::function<void(CKM42Doc&)>>> cases =
+        {
+            {"Channel 5 RX Frequency", PlanEditKind::Edit,
+             [](CKM42Doc& doc) {
+                 doc.Channel(5).m_dRxFreq = 150.0;
+                 doc.Channel(5).m_nStepCode = kStep5000;  // follows the frequency, unnamed
+             }},
+            {"Scan on Channels 1-3, 5, 7-8", PlanEditKind::Edit,
+             [](CKM42Doc& doc) {
+                 for (const int n : {8, 1, 3, 2, 5, 7}) doc.Channel(n).m_bScan = 1;
+             }},
+            {"Channel 9 Priority", PlanEditKind::Edit,
+             [](CKM42Doc& doc) { doc.Channel(9).m_bPriority = doc.m_bPriorityUsed = 1; }},
+            {"Channel 2 TX Frequency, TX Squelch and 1 more", PlanEditKind::Edit,
+             [](CKM42Doc& doc) {
+                 doc.Channel(2).m_dTxFreq = 150.0;
+                 doc.Channel(2).m_nTxSquelch = kSquelchDcs;
+                 doc.Channel(2).m_nTxDcs = 7;
+             }},
+            {"Channel 3 RX Squelch, NSC-1 Tone", PlanEditKind::Edit,
+             [](CKM42Doc& doc) {
+                 doc.Channel(3).m_nRxSquelch = kSquelchNsc1;
+                 SetNonStandardTones(doc, 100.0, doc.Channel(1).m_dRxNsc2);
+             }},
+            {"Channels 4, 6", PlanEditKind::Edit,
+             [](CKM42Doc& doc) {
+                 doc.Channel(4).m_bHighPower = 0;
+                 doc.Channel(6).m_bStdSpacing = 1;
+             }},
+            {"Monitor, Beep", PlanEditKind::Edit,
+             [](CKM42Doc& doc) {
+                 doc.m_bBeepOff = 1;
+                 doc.m_bMonitor = 0;
+             }},
+            {"Clear Channels 3-5", PlanEditKind::Clear,
+             [](CKM42Doc& doc) {
+                 for (int n = 3; n <= 5; ++n) ClearChannel(doc, n);
+             }},
+            {"Import NSC-2 Tone", PlanEditKind::Import,
+             [](CKM42Doc& doc) { SetNonStandardTones(doc, doc.Channel(1).m_dRxNsc1, 71.9); }},
         };
-    };
-    const std::vector<NameCase> cases = {
-        {"Channel 5 RX Frequency", PlanEditKind::Edit,
-         [](CKM42Doc& doc) {
-             doc.Channel(5).m_dRxFreq = 150.0;
-             doc.Channel(5).m_nStepCode = kStep5000;  // follows the frequency, unnamed
-         }},
-        {"Scan on Channels 1-8", PlanEditKind::Edit, scanOn({1, 2, 3, 4, 5, 6, 7, 8})},
-        {"Scan on Channels 1-3, 5, 7-8", PlanEditKind::Edit, scanOn({8, 1, 3, 2, 5, 7})},
-        {"Channel 9 Priority", PlanEditKind::Edit,
-         [](CKM42Doc& doc) {
-             doc.Channel(9).m_bPriority = 1;
-             doc.m_bPriorityUsed = 1;
-         }},
-        {"Channel 2 TX Frequency, TX Squelch and 1 more", PlanEditKind::Edit,
-         [](CKM42Doc& doc) {
-             doc.Channel(2).m_dTxFreq = 150.0;
-             doc.Channel(2).m_nTxSquelch = kSquelchDcs;
-             doc.Channel(2).m_nTxDcs = 7;
-         }},
-        {"Channel 3 RX Squelch, NSC-1 Tone", PlanEditKind::Edit,
-         [](CKM42Doc& doc) {
-             doc.Channel(3).m_nRxSquelch = kSquelchNsc1;
-             for (ChannelRecord& ch : doc.m_Channel) ch.m_dRxNsc1 = ch.m_dTxNsc1 = 100.0;
-             doc.m_dRadioNsc1 = 100.0;
-         }},
-        {"NSC-2 Tone", PlanEditKind::Edit,
-         [](CKM42Doc& doc) {
-             for (ChannelRecord& ch : doc.m_Channel) ch.m_dRxNsc2 = ch.m_dTxNsc2 = 99.9;
-         }},
-        {"Channels 4, 6", PlanEditKind::Edit,
-         [](CKM42Doc& doc) {
-             doc.Channel(4).m_bHighPower = 0;
-             doc.Channel(6).m_bStdSpacing = 1;
-         }},
-        {"Beep", PlanEditKind::Edit, [](CKM42Doc& doc) { doc.m_bBeepOff = 1; }},
-        {"Monitor, Beep", PlanEditKind::Edit,
-         [](CKM42Doc& doc) {
-             doc.m_bBeepOff = 1;
-             doc.m_bMonitor = 0;
-         }},
-        {"Priority", PlanEditKind::Edit, [](CKM42Doc& doc) { doc.m_bPriorityUsed = 1; }},
-        {"Clear Channels 3-5", PlanEditKind::Clear,
-         [](CKM42Doc& doc) {
-             for (int n = 3; n <= 5; ++n) doc.Channel(n).m_dRxFreq = 0.0;
-         }},
-        {"Paste Channel 14", PlanEditKind::Paste,
-         [](CKM42Doc& doc) { doc.Channel(14).m_nRxCtcss = 3; }},
-        {"Import Channels 2, 9", PlanEditKind::Import,
-         [](CKM42Doc& doc) {
-             doc.Channel(2).m_dRxFreq = 151.0;
-             doc.Channel(9).m_bScan = 1;
-         }},
-        {"Import NSC-1 Tone", PlanEditKind::Import,
-         [](CKM42Doc& doc) { doc.Channel(1).m_dRxNsc1 = 71.9; }},
-    };
-    for (const NameCase& c : cases) {
+    for (const auto& [expected, kind, edit] : cases) {
         CKM42Doc edited = plan;
-        c.edit(edited);
-        EXPECT_EQ(PlanEditName(DiffPlanFields(plan, edited), c.kind), c.expected);
+        edit(edited);
+        EXPECT_EQ(PlanEditName(DiffPlanFields(plan, edited), kind), expected);
     }
-}
-
-TEST(PlanEdits, ChannelRangesJoinNeighboursInOrder) {
-    EXPECT_EQ(ChannelRangesText({5, 3, 4, 4, 1, 16, 15}, "%d-%d"), "1, 3-5, 15-16");
-    EXPECT_EQ(ChannelRangesText({3, 4, 5}, "%d to %d"), "3 to 5");
-    EXPECT_EQ(ChannelRangesText({7}, "%d to %d"), "7");
-    EXPECT_EQ(ChannelRangesText({}, "%d-%d"), "");
+    EXPECT_EQ(ChannelRangesText({5, 3, 4, 4, 1}, "%d to %d"), "1, 3 to 5");
 }
 
 }  // namespace
