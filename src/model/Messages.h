@@ -228,6 +228,65 @@ inline constexpr const char* kBackupChannelsInUse = "%d of %d";
 inline constexpr const char* kBackupColumns[] = {"Time", "Direction", "Model", "Band",
                                                  "Channels in use"};
 
+// Desktop editing: undo and redo steps named by what changed, clearing several channels
+// (printf formats; a channel list reads "1-3, 5" in a step's name, "3 to 5" in a question)
+inline constexpr const char* kUndoMenu = "&Undo %s";
+inline constexpr const char* kRedoMenu = "&Redo %s";
+inline constexpr const char* kEditChannel = "Channel %d %s";
+inline constexpr const char* kEditFieldOnChannels = "%s on Channels %s";
+inline constexpr const char* kEditOneChannel = "Channel %s";
+inline constexpr const char* kEditChannels = "Channels %s";
+inline constexpr const char* kEditClear = "Clear %s";
+inline constexpr const char* kEditPaste = "Paste %s";
+inline constexpr const char* kEditImport = "Import %s";
+inline constexpr const char* kEditTwoFields = "%s, %s";
+inline constexpr const char* kEditMoreFields = "%s, %s and %zu more";
+inline constexpr const char* kEditRange = "%d-%d";
+inline constexpr const char* kQuestionRange = "%d to %d";
+inline constexpr const char* kRangeSeparator = ", ";
+inline constexpr const char* kClearChannelQuestion = "Clear channel %s?";
+inline constexpr const char* kClearChannelsQuestion = "Clear channels %s?";
+// The plan's fields as undo steps name them
+inline constexpr const char* kFieldRxFrequency = "RX Frequency";
+inline constexpr const char* kFieldTxFrequency = "TX Frequency";
+inline constexpr const char* kFieldRxSquelch = "RX Squelch";
+inline constexpr const char* kFieldTxSquelch = "TX Squelch";
+inline constexpr const char* kFieldRxCtcss = "RX CTCSS Tone";
+inline constexpr const char* kFieldTxCtcss = "TX CTCSS Tone";
+inline constexpr const char* kFieldRxDcs = "RX DCS Code";
+inline constexpr const char* kFieldTxDcs = "TX DCS Code";
+inline constexpr const char* kFieldRxDcsInvert = "RX DCS Inverted";
+inline constexpr const char* kFieldTxDcsInvert = "TX DCS Inverted";
+inline constexpr const char* kFieldNsc1Tone = "NSC-1 Tone";
+inline constexpr const char* kFieldNsc2Tone = "NSC-2 Tone";
+inline constexpr const char* kFieldScan = "Scan";
+inline constexpr const char* kFieldPriority = "Priority";
+inline constexpr const char* kFieldPower = "Power";
+inline constexpr const char* kFieldSpacing = "Spacing";
+inline constexpr const char* kFieldPowerOn = "Power On";
+inline constexpr const char* kFieldStep = "Step";
+inline constexpr const char* kFieldBand = "Band";
+inline constexpr const char* kFieldChannelCount = "Channels";
+inline constexpr const char* kFieldTxTimeOut = "Tx Time Out";
+inline constexpr const char* kFieldTxTimeOutTime = "Tx Time Out Time";
+inline constexpr const char* kFieldTxInhibit = "Tx Inhibit";
+inline constexpr const char* kFieldTxDelay = "Tx Delay";
+inline constexpr const char* kFieldBusyLockout = "Busy Ch Lockout";
+inline constexpr const char* kFieldMarkedIdle = "Marked Idle";
+inline constexpr const char* kFieldMonitor = "Monitor";
+inline constexpr const char* kFieldScanIndicator = "Scan Indicator";
+inline constexpr const char* kFieldBeep = "Beep";
+inline constexpr const char* kFieldLookback = "Pr Lookback Time";
+inline constexpr const char* kFieldScanDelay = "Scan Delay";
+inline constexpr const char* kFieldScanSpeed = "Scan Speed";
+inline constexpr const char* kFieldCarrierTone = "Carrier + Tone";
+inline constexpr const char* kFieldScanTx = "Scan Tx";
+inline constexpr const char* kFieldPowerSave = "Power Save";
+inline constexpr const char* kFieldRxOnTime = "Rx On Time";
+inline constexpr const char* kFieldRxOffTime = "Rx Off Time";
+inline constexpr const char* kFieldPowerSaveDelay = "Power Save Delay";
+inline constexpr const char* kFieldCompander = "Audio Compander";
+
 // prg715-radio-sim (printf formats)
 inline constexpr const char* kSimLinkPathTaken =
     "--link %s: something other than a link to a pseudo-terminal is there; it was left alone";

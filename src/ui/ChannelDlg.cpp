@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -94,11 +95,20 @@ void CChannelDlg::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
+void CChannelDlg::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !m_pOk->isEnabled() && focusWidget() == m_pRxFreq) m_pChecks->RunFor(m_pRxFreq);
+    QDialog::keyPressEvent(event);
+}
+
 void CChannelDlg::OnInitDialog() {
     m_pLostClick = nullptr;
     MembersToControls();
     LoadChannel();
     MembersToControls();
+    // Typing starts with the receive frequency, replacing what it shows.
+    m_pRxFreq->setFocus(Qt::OtherFocusReason);
+    m_pRxFreq->selectAll();
 }
 
 void CChannelDlg::LoadChannel() {

@@ -56,6 +56,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // the close box is disabled
+    // Enter right after a frequency typed into an empty channel checks it first, as leaving
+    // the box would, so that "OK" is there to take it.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The signalling controls of one direction.
@@ -70,8 +73,7 @@ private:
     };
 
     void BuildForm();
-    QWidget* BuildHalf(const char* title, const char* prefix, QLineEdit*& freq,
-                       SignalControls& side);
+    QWidget* BuildHalf(bool receive, QLineEdit*& freq, SignalControls& side);
     void SetTabOrder();
     void WatchBoxes();
 

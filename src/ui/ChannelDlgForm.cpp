@@ -19,16 +19,25 @@
 namespace {
 
 constexpr const char* kCaption = "Channel";
-constexpr const char* kRxTitle = "RX";
-constexpr const char* kTxTitle = "TX";
-constexpr const char* kFreqLabel = "Freq";
 constexpr const char* kMHzLabel = "MHz";
-constexpr const char* kSignalingTitle = "Signaling";
-constexpr const char* kInverted = "Inverted";
 constexpr const char* kChannelTitle = "CH";
-constexpr const char* kOk = "OK";
-constexpr const char* kCancel = "CANCEL";
-constexpr const char* kClear = "clear";
+// The "&" letters are the keys that reach the controls with Alt; Enter is "OK", Escape
+// "CANCEL".
+constexpr const char* kOk = "&OK";
+constexpr const char* kCancel = "C&ANCEL";
+constexpr const char* kClear = "c&lear";
+
+// The two halves' texts; a letter may serve one control of the dialog only.
+struct HalfTexts {
+    const char* title;
+    const char* prefix;  // of the controls' object names
+    const char* freqLabel;
+    const char* signaling;  // its letter reaches the checked signalling button
+    const char* inverted;
+};
+constexpr HalfTexts kRxTexts{"RX", "rx", "&Freq", "&Signaling", "&Inverted"};
+constexpr HalfTexts kTxTexts{"TX", "tx", "Fre&q", "Si&gnaling", "In&verted"};
+
 constexpr int kFreqChars = 8;  // a 6.25 kHz value with five decimals does not fit
 
 struct TypeButtonInfo {
@@ -81,8 +90,8 @@ void CChannelDlg::BuildForm() {
     m_pOk->setObjectName(QStringLiteral("okButton"));
     m_pOk->setDefault(true);
 
-    QWidget* rxHalf = BuildHalf(kRxTitle, "rx", m_pRxFreq, m_rx);
-    QWidget* txHalf = BuildHalf(kTxTitle, "tx", m_pTxFreq, m_tx);
+    QWidget* rxHalf = BuildHalf(true, m_pRxFreq, m_rx);
+    QWidget* txHalf = BuildHalf(false, m_pTxFreq, m_tx);
 
     auto* channelBox = new QGroupBox(QString::fromUtf8(kChannelTitle), this);
     m_pChannel = new QLabel(channelBox);
@@ -116,19 +125,22 @@ void CChannelDlg::BuildForm() {
     SetTabOrder();
 }
 
-QWidget* CChannelDlg::BuildHalf(const char* title, const char* prefix, QLineEdit*& freq,
-                                SignalControls& side) {
-    auto* half = new QGroupBox(QString::fromUtf8(title), this);
+QWidget* CChannelDlg::BuildHalf(bool receive, QLineEdit*& freq, SignalControls& side) {
+    const HalfTexts& texts = receive ? kRxTexts : kTxTexts;
+    const char* prefix = texts.prefix;
+    auto* half = new QGroupBox(QString::fromUtf8(texts.title), this);
     freq = new QLineEdit(half);
     freq->setObjectName(Name(prefix, "Freq"));
     freq->setMaxLength(kFreqChars);
     freq->setAlignment(Qt::AlignRight);
     auto* freqRow = new QHBoxLayout;
-    freqRow->addWidget(new QLabel(QString::fromUtf8(kFreqLabel), half));
+    auto* freqLabel = new QLabel(QString::fromUtf8(texts.freqLabel), half);
+    freqLabel->setBuddy(freq);
+    freqRow->addWidget(freqLabel);
     freqRow->addWidget(freq, 1);
     freqRow->addWidget(new QLabel(QString::fromUtf8(kMHzLabel), half));
 
-    auto* signaling = new QGroupBox(QString::fromUtf8(kSignalingTitle), half);
+    auto* signaling = new QGroupBox(QString::fromUtf8(texts.signaling), half);
     side.types = new QButtonGroup(this);
     for (std::size_t type = 0; type < kTypeButtons.size(); ++type) {
         auto* button = new QRadioButton(QString::fromUtf8(kTypeButtons[type].label), signaling);
@@ -138,7 +150,7 @@ QWidget* CChannelDlg::BuildHalf(const char* title, const char* prefix, QLineEdit
     }
     side.ctcssList = MakeList(signaling, Name(prefix, "CtcssList"), CtcssItems());
     side.dcsList = MakeList(signaling, Name(prefix, "DcsList"), DcsItems());
-    side.inverted = new QCheckBox(QString::fromUtf8(kInverted), signaling);
+    side.inverted = new QCheckBox(QString::fromUtf8(texts.inverted), signaling);
     side.inverted->setObjectName(Name(prefix, "Inverted"));
     side.nsc1Tone = new QLineEdit(signaling);
     side.nsc1Tone->setObjectName(Name(prefix, "Nsc1Tone"));

@@ -49,6 +49,40 @@ constexpr std::array kCommands = {
                 "After each write, read the radio back and compare it with what was sent\nVerify "
                 "after writing",
                 false, true, ToolIcon::None},
+    CommandInfo{EditUndo, "&Undo", "", "Ctrl+Z; Alt+Backspace",
+                "Undo the last change to the plan\nUndo", false, false, ToolIcon::None,
+                QKeySequence::Undo},
+    CommandInfo{EditRedo, "&Redo", "", "Ctrl+Y; Ctrl+Shift+Z", "Redo the change undone last\nRedo",
+                false, false, ToolIcon::None, QKeySequence::Redo},
+    CommandInfo{EditCopy, "&Copy", "", "Ctrl+C; Ctrl+Insert",
+                "Copy the selected channels as spreadsheet rows\nCopy", true, false, ToolIcon::None,
+                QKeySequence::Copy},
+    CommandInfo{EditPaste, "&Paste", "", "Ctrl+V; Shift+Insert",
+                "Paste channel rows onto the current channel and down\nPaste", true, false,
+                ToolIcon::None, QKeySequence::Paste},
+    CommandInfo{EditClear, "C&lear Channels", "", "Del",
+                "Clear the selected channels\nClear Channels", true, false, ToolIcon::None,
+                QKeySequence::Delete},
+    CommandInfo{EditSelectAll, "Select &All", "", "Ctrl+A",
+                "Select every channel of the plan\nSelect All", true, false, ToolIcon::None,
+                QKeySequence::SelectAll},
+    CommandInfo{ScanOn, "Scan &On", "", "", "Put the selected channels in the scan list\nScan On",
+                true, false, ToolIcon::None},
+    CommandInfo{ScanOff, "Scan O&ff", "", "",
+                "Take the selected channels out of the scan list\nScan Off", true, false,
+                ToolIcon::None},
+    CommandInfo{PowerHigh, "Power &High", "", "",
+                "Transmit on high power on the selected channels\nPower High", true, false,
+                ToolIcon::None},
+    CommandInfo{PowerLow, "Power Lo&w", "", "",
+                "Transmit on low power on the selected channels\nPower Low", true, false,
+                ToolIcon::None},
+    CommandInfo{SpacingStandard, "Spacing &S", "", "",
+                "Standard channel spacing on the selected channels\nSpacing S", true, false,
+                ToolIcon::None},
+    CommandInfo{SpacingNarrow, "Spacing &N", "", "",
+                "Narrow channel spacing on the selected channels\nSpacing N", true, false,
+                ToolIcon::None},
     CommandInfo{AppAbout, "&About PRG-715...", "", "",
                 "Display program information, version number and copyright\nAbout", false, false,
                 ToolIcon::About},
@@ -57,21 +91,25 @@ constexpr std::array kCommands = {
 constexpr std::array kFileMenu = {FileNew,   FileOpen,      FileOpenBackup, FileSave,
                                   Separator, FileImportCsv, FileExportCsv,  Separator,
                                   FilePrint, Separator,     AppExit};
+constexpr std::array kEditMenu = {EditUndo,  EditRedo,  Separator, EditCopy,     EditPaste,
+                                  Separator, EditClear, Separator, EditSelectAll};
 constexpr std::array kOptionsMenu = {Options, Separator, ReadRadio, WriteRadio};
 constexpr std::array kPortMenu = {ComPort1,  ComPort2,        Separator,       SerialDevices,
                                   Separator, ReadBeforeWrite, VerifyAfterWrite};
 constexpr std::array kHelpMenu = {AppAbout};
 
 constexpr std::array kMenuBar = {
-    MenuInfo{"&File", kFileMenu},
-    MenuInfo{"&Options", kOptionsMenu},
-    MenuInfo{"&Port", kPortMenu},
-    MenuInfo{"&Help", kHelpMenu},
+    MenuInfo{"&File", kFileMenu}, MenuInfo{"&Edit", kEditMenu}, MenuInfo{"&Options", kOptionsMenu},
+    MenuInfo{"&Port", kPortMenu}, MenuInfo{"&Help", kHelpMenu},
 };
 
 constexpr std::array kToolBar = {FileNew,   Separator,  FileOpen,  FileSave, Separator,
                                  ReadRadio, WriteRadio, Separator, Options,  Separator,
                                  FilePrint, Separator,  AppAbout};
+
+constexpr std::array kGridMenu = {ScanOn,    ScanOff,         Separator,     PowerHigh, PowerLow,
+                                  Separator, SpacingStandard, SpacingNarrow, Separator, EditClear,
+                                  Separator, EditCopy,        EditPaste};
 
 }  // namespace
 
@@ -100,10 +138,23 @@ QString ToolTipText(const CommandInfo& command) {
     return QString::fromUtf8(command.prompt).section(QLatin1Char('\n'), 1);
 }
 
+QList<QKeySequence> CommandKeys(const CommandInfo& command) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(command.standardKey);
+    // A key given twice would make the shortcut ambiguous, and then no key would run it.
+    for (const QKeySequence& key :
+         QKeySequence::listFromString(QString::fromUtf8(command.accelerator)))
+        if (!key.isEmpty() && !keys.contains(key)) keys.append(key);
+    return keys;
+}
+
 std::span<const MenuInfo> MenuBar() {
     return kMenuBar;
 }
 
 std::span<const CommandId> ToolBarItems() {
     return kToolBar;
+}
+
+std::span<const CommandId> GridMenuItems() {
+    return kGridMenu;
 }

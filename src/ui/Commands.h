@@ -1,4 +1,6 @@
 #pragma once
+#include <QKeySequence>
+#include <QList>
 #include <QString>
 #include <span>
 
@@ -22,6 +24,18 @@ enum class CommandId : int {
     FileOpenBackup = 32793,   // a plan kept after a read or write
     ReadBeforeWrite = 32794,  // the extra reads around a write
     VerifyAfterWrite = 32795,
+    EditUndo = 57643,
+    EditRedo = 57644,
+    EditCopy = 57634,
+    EditPaste = 57637,
+    EditClear = 57632,  // clears the selected channels
+    EditSelectAll = 57642,
+    ScanOn = 32796,  // the grid's menu: one flag on every selected channel
+    ScanOff = 32797,
+    PowerHigh = 32798,
+    PowerLow = 32799,
+    SpacingStandard = 32800,
+    SpacingNarrow = 32801,
     AppAbout = 57664,
 };
 
@@ -31,11 +45,13 @@ struct CommandInfo {
     CommandId id;
     const char* label;         // menu label with its & mnemonic
     const char* shortcutText;  // shown after a tab in the menu; "" for none
-    const char* accelerator;   // key that runs the command; "" for none
+    const char* accelerator;   // keys that run the command, "; " between them; "" for none
     const char* prompt;        // "status-bar prompt\ntooltip"
     bool needsPlan;            // enabled only once a channel plan is laid out
     bool checkable;            // shows a check mark (the port choice, the write checks)
     ToolIcon icon;
+    // The platform's own keys for the command, beside the accelerator; UnknownKey for none.
+    QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
 };
 
 std::span<const CommandInfo> Commands();
@@ -45,6 +61,8 @@ const CommandInfo& Command(CommandId id);
 QString MenuText(const CommandInfo& command);
 QString StatusPrompt(const CommandInfo& command);
 QString ToolTipText(const CommandInfo& command);
+// Every key that runs the command: the platform's standard keys, then the accelerator's.
+QList<QKeySequence> CommandKeys(const CommandInfo& command);
 
 struct MenuInfo {
     const char* title;
@@ -54,6 +72,9 @@ std::span<const MenuInfo> MenuBar();
 
 // Toolbar buttons left to right, CommandId::Separator between groups.
 std::span<const CommandId> ToolBarItems();
+
+// The channel grid's context menu, top to bottom.
+std::span<const CommandId> GridMenuItems();
 
 // Status bar texts.
 inline constexpr const char* kStatusReady = "Ready";

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "codec/ImageCodec.h"
 #include "model/BandTable.h"
@@ -47,6 +49,7 @@ constexpr FormRect kGrid16Rect{7, 25, 380, 237};
 constexpr FormRect kCaptionRect{121, 7, 89, 9};
 constexpr FormRect kMemoryMapRect{7, 7, 66, 14};
 constexpr FormRect kGrid4Rect{7, 25, 380, 72};
+constexpr int kRowsShownAtLeast = 3;  // channel rows the smallest window still shows
 
 QRect Place(const DialogUnits& units, const FormRect& r) {
     return units.Rect(r.x, r.y, r.w, r.h);
@@ -67,7 +70,8 @@ CKM42View::CKM42View(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent)
     m_pReadDlg = new CReadDlg(*this);
     m_pWriteDlg = new CWriteDlg(*this);
     m_pBackupsDlg = new CBackupsDlg(*this);
-    m_pPlanChanges = new CPlanChanges(this);
+    m_pPlanChanges = new CPlanChanges(m_doc, this);
+    connect(m_pPlanChanges, &CPlanChanges::PlanApplied, this, &CKM42View::FillShownGrid);
     // The watcher thread's messages ("m_QueueRead FULL!") reach the user from this thread.
     m_CommPort.SetNotifier({[this](const std::string& text) { PostMessageBox(text); }, {}});
 }
@@ -110,12 +114,17 @@ void CKM42View::BuildForm() {
     m_Grid4->setGeometry(Place(units, kGrid4Rect));
 
     // Design widths, so that the empty grids read like the laid-out ones before a plan exists.
-    // Rows are selected for Ctrl+C, which the view takes before the table would.
+    // Rows are selected for the Edit commands and the grid's menu; the view takes the keys
+    // that edit before the table would.
     for (CMSFlexGrid* grid : {m_Grid16, m_Grid4}) {
         for (int c = 0; c < kGridColumnCount; ++c)
             grid->SetColWidth(c, kGridColumns[static_cast<std::size_t>(c)].widthTwips);
         grid->EnableRowSelection();
         grid->installEventFilter(this);
+        grid->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint& pos) {
+            emit GridMenuRequested(grid->viewport()->mapToGlobal(pos));
+        });
     }
 
     connect(m_Grid16, &CMSFlexGrid::DblClick, this, &CKM42View::OnGridDblClick16);
@@ -124,6 +133,37 @@ void CKM42View::BuildForm() {
 
 QSize CKM42View::sizeHint() const {
     return m_formSize;
+}
+
+QSize CKM42View::minimumSizeHint() const {
+    const DialogUnits units(fontMetrics());
+    const QRect caption = Place(units, kCaptionRect);
+    const QRect grid = Place(units, kGrid16Rect);
+    const QSize margins = m_formSize - QSize(grid.right() + 1, grid.bottom() + 1);
+    const int rows = m_Grid16->rowHeight(0) * (1 + kRowsShownAtLeast);
+    const int gridHeight =
+        rows + 2 * m_Grid16->frameWidth() + m_Grid16->horizontalScrollBar()->sizeHint().height();
+    return {caption.right() + 1 + margins.width(), grid.top() + gridHeight + margins.height()};
+}
+
+void CKM42View::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOutForm();
+}
+
+void CKM42View::LayOutForm() {
+    const DialogUnits units(fontMetrics());
+    // What the window gives beyond the form's design size (or takes from it) goes to the
+    // grids; caption, corner and margins stay where the form has them. The columns keep
+    // their widths and the table scrolls what no longer fits.
+    const QSize extra = size() - m_formSize;
+    const QRect grid16 = Place(units, kGrid16Rect);
+    const QSize room = (grid16.size() + extra).expandedTo(QSize(0, 0));
+    m_Grid16->setGeometry(QRect(grid16.topLeft(), room));
+    // Four channels need no more height than the form gave them.
+    const QRect grid4 = Place(units, kGrid4Rect);
+    m_Grid4->setGeometry(
+        QRect(grid4.topLeft(), QSize(room.width(), std::min(room.height(), grid4.height()))));
 }
 
 void CKM42View::OnInitialUpdate() {
@@ -163,6 +203,8 @@ void CKM42View::ShowPlan(GridFill fill) {
         InitGrid4();
         if (fill == GridFill::SetUpAndFill) FillGrid4();
     }
+    // The keys edit the plan from here on.
+    ShownGrid().setFocus(Qt::OtherFocusReason);
 }
 
 void CKM42View::OnFileNew() {
@@ -210,8 +252,9 @@ bool CKM42View::OpenDocument(const QString& path) {
     return outcome.ok;
 }
 
-void CKM42View::RecordPlanChange(const CKM42Doc& before) {
-    if (m_pPlanChanges->Record(before, m_doc)) FillShownGrid();
+void CKM42View::RecordPlanChange(const CKM42Doc& before, PlanEditKind kind) {
+    // The history redraws the grid (PlanApplied), as it does after an undo or a redo.
+    m_pPlanChanges->Record(before, kind);
 }
 
 bool CKM42View::AskToSaveChanges() {
@@ -242,8 +285,7 @@ bool CKM42View::SavePlan() {
     const DataFileDialog& dialog = m_doc.m_b16Channel != 0 ? kSave16 : kSave4;
     const auto path = m_prompts.GetSaveFileName(this, MakeRequest(dialog));
     if (!path) return false;
-    const datafile::FileOutcome outcome =
-        datafile::SaveDocument(m_doc, CorePath(*path));
+    const datafile::FileOutcome outcome = datafile::SaveDocument(m_doc, CorePath(*path));
     if (!outcome.ok) {
         AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
         return false;

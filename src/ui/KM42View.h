@@ -10,6 +10,7 @@
 #include "link/CommPort.h"
 #include "model/KM42Doc.h"
 #include "safety/Backups.h"
+#include "ui/PlanEdits.h"
 #include "ui/ReadDlg.h"
 #include "ui/SerialDevices.h"
 
@@ -22,6 +23,7 @@ class COptionDlg;
 class CPlanChanges;
 class CWriteDlg;
 struct FlagOutcome;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class UiPrompts;
@@ -69,9 +71,9 @@ public:
     void OpenPlanFile(const QString& path);
 
     // The one way a change to the plan is made known: called with the plan as it was before,
-    // after any edit (channel editor, flags, options, imports, pastes). Records the change and
-    // redraws the grid from the plan.
-    void RecordPlanChange(const CKM42Doc& before);
+    // after any edit (channel editor, flags, options, imports, pastes, clears). Records the
+    // change as one step of the history, which redraws the grid from the plan.
+    void RecordPlanChange(const CKM42Doc& before, PlanEditKind kind = PlanEditKind::Edit);
 
     // Before the plan is replaced or the program ends: when the plan holds unsaved changes,
     // asks whether to save them. False when the user cancels (or the save did not happen).
@@ -93,7 +95,17 @@ public:
     // open, 1 when not (the message, with the system's reason, has been shown).
     int OpenRadioPort();
 
+    // The channels the grid's selection covers (the current one when none is selected), the
+    // ones the Edit commands and the grid's menu act on.
+    std::vector<int> SelectedChannels() const;
+    // Sets a flag the same way on every selected channel that has a frequency, as one change;
+    // only when none has one is the refusal shown (once).
+    using FlagSetter = FlagOutcome (*)(CKM42Doc&, int, bool);
+    void SetFlagOfSelection(FlagSetter set, bool on);
+
     QSize sizeHint() const override;
+    // The band caption and a few rows of the grid.
+    QSize minimumSizeHint() const override;
 
     // Members, as the dialogs and commands use them.
     CMSFlexGrid* m_Grid16;
@@ -114,6 +126,8 @@ signals:
     void PlanLaidOut();
     // A note for the status bar (a backup kept, or why not).
     void StatusNote(const QString& text);
+    // The grid's context menu was asked for, at this point of the screen.
+    void GridMenuRequested(const QPoint& globalPos);
 
 public slots:
     void OnFileNew();
@@ -129,9 +143,17 @@ public slots:
     void OnMemoryMap();
     void OnGridDblClick16();
     void OnGridDblClick4();
+    void OnEditUndo();
+    void OnEditRedo();
+    void OnEditCopy();
+    void OnEditPaste();
+    // Clears the selected channels after one question.
+    void OnEditClear();
+    void OnEditSelectAll();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildForm();
@@ -161,8 +183,17 @@ private:
     // Editing from the grids: a double-click on a frequency or signalling cell opens the
     // channel editor, one on a flag cell toggles the flag of that row's channel.
     void OnGridDblClick(CMSFlexGrid& grid);
+    // What a double-click on the cell does; Enter, F2 and Space on the current cell do the
+    // same, Space on a flag of several selected channels setting it on all of them.
+    void ActOnCell(int row, int col, const std::vector<int>& flagChannels);
+    // The grid's keys: true when the key was taken.
+    bool OnGridKey(CMSFlexGrid& grid, const QKeyEvent& key);
     void EditChannel(int channel);
     void ToggleFlag(int channel, FlagOutcome (*toggle)(CKM42Doc&, int));
+    void ToggleFlagOfChannels(int col, const std::vector<int>& channels);
+    void SetFlagOfChannels(const std::vector<int>& channels, FlagSetter set, bool on);
+    // Anchors caption and grids top-left and lets the grids take the room the window gives.
+    void LayOutForm();
 
     CKM42Doc& m_doc;
     UiPrompts& m_prompts;

@@ -1,10 +1,9 @@
 // Channel lists in the view: File > Import CSV... and Export CSV..., and the grid's rows
-// copied and pasted as spreadsheet text.
+// copied and pasted as spreadsheet text (Edit > Copy and Paste).
 #include <QClipboard>
 #include <QDialog>
 #include <QFile>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <algorithm>
 
 #include "interchange/CsvExport.h"
@@ -52,7 +51,7 @@ bool CKM42View::ImportCsvText(const std::string& text) {
     if (m_prompts.ExecDialog(preview) != QDialog::Accepted) return false;
     const CKM42Doc before = m_doc;
     m_doc = imported;
-    RecordPlanChange(before);
+    RecordPlanChange(before, PlanEditKind::Import);
     return true;
 }
 
@@ -65,10 +64,7 @@ void CKM42View::OnFileExportCsv() {
 
 std::string CKM42View::CopyRows() const {
     if (m_bDataReady == 0) return {};
-    const CMSFlexGrid& grid = ShownGrid();
-    std::vector<int> channels = grid.SelectedRows();
-    if (channels.empty() && grid.currentRow() >= 1) channels.push_back(grid.currentRow());
-    return csv::CopyRows(m_doc, channels);
+    return csv::CopyRows(m_doc, SelectedChannels());
 }
 
 bool CKM42View::PasteRows(const std::string& text) {
@@ -85,7 +81,7 @@ bool CKM42View::PasteRows(const std::string& text) {
         AppMessageBox(m_prompts, this, msg::kCannotPaste, outcome.message);
         return false;
     }
-    RecordPlanChange(before);
+    RecordPlanChange(before, PlanEditKind::Paste);
     if (!outcome.refused.empty()) {
         std::string refusals;
         for (const csv::RowOutcome& refused : outcome.refused)
@@ -95,19 +91,11 @@ bool CKM42View::PasteRows(const std::string& text) {
     return !outcome.taken.empty();
 }
 
-bool CKM42View::eventFilter(QObject* watched, QEvent* event) {
-    const bool onGrid = watched == m_Grid16 || watched == m_Grid4;
-    if (onGrid && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Copy)) {
-            if (m_bDataReady != 0)
-                QGuiApplication::clipboard()->setText(QString::fromStdString(CopyRows()));
-            return true;
-        }
-        if (key->matches(QKeySequence::Paste)) {
-            PasteRows(QGuiApplication::clipboard()->text().toStdString());
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+void CKM42View::OnEditCopy() {
+    if (m_bDataReady != 0)
+        QGuiApplication::clipboard()->setText(QString::fromStdString(CopyRows()));
+}
+
+void CKM42View::OnEditPaste() {
+    PasteRows(QGuiApplication::clipboard()->text().toStdString());
 }

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -47,6 +48,7 @@ CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setWordWrap(false);
+    setTabKeyNavigation(false);
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setMinimumSectionSize(1);
@@ -182,6 +184,12 @@ Qt::Alignment CMSFlexGrid::QtAlignment(short alignment) {
 
 int CMSFlexGrid::TwipsToPixels(long twips, int dotsPerInch) {
     return static_cast<int>(std::lround(static_cast<double>(twips) * dotsPerInch / kTwipsPerInch));
+}
+
+QModelIndex CMSFlexGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex next = QTableWidget::moveCursor(action, modifiers);
+    if (!next.isValid() || rowCount() < 2 || columnCount() < 2) return next;
+    return model()->index(std::max(next.row(), 1), std::max(next.column(), 1));
 }
 
 void CMSFlexGrid::EnableRowSelection() {

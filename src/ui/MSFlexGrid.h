@@ -68,6 +68,11 @@ signals:
     // A cell was double-clicked; Row and Col name it.
     void DblClick();
 
+protected:
+    // Arrows, Home/End and Page Up/Down move over the cells below and right of the fixed ones;
+    // Tab moves on to the next control, as the radio shop's grid did.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
 private:
     bool IsCell(long row, long col) const;
     QTableWidgetItem* Item(long row, long col) const;

@@ -3,12 +3,18 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUndoStack>
+#include <array>
+#include <tuple>
 
+#include "model/ChannelFlags.h"
 #include "model/KM42Doc.h"
 #include "model/Messages.h"
+#include "model/PlanText.h"
 #include "model/PortFile.h"
 #include "ui/KM42View.h"
 #include "ui/PlanChanges.h"
@@ -32,6 +38,11 @@ CMainFrame::CMainFrame(CKM42Doc& doc, UiPrompts& prompts) : m_doc(doc), m_prompt
     CreateStatusBar();
     ConnectCommands();
     connect(m_pView, &CKM42View::PlanLaidOut, this, &CMainFrame::UpdateCommandUI);
+    connect(&m_pView->PlanChanges().History(), &QUndoStack::indexChanged, this,
+            &CMainFrame::UpdateHistoryCommands);
+    connect(&m_pView->PlanChanges().History(), &QUndoStack::cleanChanged, this,
+            &CMainFrame::UpdateHistoryCommands);
+    connect(m_pView, &CKM42View::GridMenuRequested, this, &CMainFrame::ShowGridMenu);
     connect(m_pView, &CKM42View::StatusNote, statusBar(),
             [this](const QString& text) { statusBar()->showMessage(text); });
     m_pSerialDevicesDlg = new CSerialDevicesDlg(*m_pView, this);
@@ -50,8 +61,7 @@ void CMainFrame::CreateActions() {
         action->setToolTip(ToolTipText(command));
         action->setCheckable(command.checkable);
         if (command.icon != ToolIcon::None) action->setIcon(CommandIcon(command.icon));
-        if (*command.accelerator != '\0')
-            action->setShortcut(QKeySequence(QString::fromUtf8(command.accelerator)));
+        action->setShortcuts(CommandKeys(command));
         m_actions[command.id] = action;
     }
 }
@@ -68,6 +78,19 @@ void CMainFrame::CreateMenus() {
         // The enabling rules are evaluated whenever a menu opens.
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     }
+    m_pGridMenu = new QMenu(this);
+    m_pGridMenu->setObjectName(QStringLiteral("gridMenu"));
+    for (CommandId id : GridMenuItems()) {
+        if (id == CommandId::Separator)
+            m_pGridMenu->addSeparator();
+        else
+            m_pGridMenu->addAction(Action(id));
+    }
+}
+
+void CMainFrame::ShowGridMenu(const QPoint& globalPos) {
+    UpdateCommandUI();
+    m_pGridMenu->popup(globalPos);
 }
 
 void CMainFrame::CreateToolBar() {
@@ -107,6 +130,26 @@ void CMainFrame::ConnectCommands() {
     Route(CommandId::Options, &CKM42View::OnOptions);
     Route(CommandId::ReadRadio, &CKM42View::OnReadRadio);
     Route(CommandId::WriteRadio, &CKM42View::OnWriteRadio);
+    Route(CommandId::EditUndo, &CKM42View::OnEditUndo);
+    Route(CommandId::EditRedo, &CKM42View::OnEditRedo);
+    Route(CommandId::EditCopy, &CKM42View::OnEditCopy);
+    Route(CommandId::EditPaste, &CKM42View::OnEditPaste);
+    Route(CommandId::EditClear, &CKM42View::OnEditClear);
+    Route(CommandId::EditSelectAll, &CKM42View::OnEditSelectAll);
+    const std::array<std::tuple<CommandId, CKM42View::FlagSetter, bool>, 6> flagCommands = {{
+        {CommandId::ScanOn, ::SetScan, true},
+        {CommandId::ScanOff, ::SetScan, false},
+        {CommandId::PowerHigh, ::SetHighPower, true},
+        {CommandId::PowerLow, ::SetHighPower, false},
+        {CommandId::SpacingStandard, ::SetStdSpacing, true},
+        {CommandId::SpacingNarrow, ::SetStdSpacing, false},
+    }};
+    for (const auto& [id, set, on] : flagCommands) {
+        connect(Action(id), &QAction::triggered, this, [this, set = set, on = on] {
+            m_pView->SetFlagOfSelection(set, on);
+            UpdateCommandUI();
+        });
+    }
     connect(Action(CommandId::ComPort1), &QAction::triggered, this, &CMainFrame::OnComPort1);
     connect(Action(CommandId::ComPort2), &QAction::triggered, this, &CMainFrame::OnComPort2);
     connect(Action(CommandId::SerialDevices), &QAction::triggered, this,
@@ -131,10 +174,24 @@ void CMainFrame::UpdateCommandUI() {
     const bool planReady = m_pView->m_bDataReady != 0;
     for (const CommandInfo& command : Commands())
         Action(command.id)->setEnabled(!command.needsPlan || planReady);
+    UpdateHistoryCommands();
     Action(CommandId::ComPort1)->setChecked(m_pView->m_bCom1 != 0);
     Action(CommandId::ComPort2)->setChecked(m_pView->m_bCom1 == 0);
     Action(CommandId::ReadBeforeWrite)->setChecked(m_pView->m_WriteChecks.readFirst);
     Action(CommandId::VerifyAfterWrite)->setChecked(m_pView->m_WriteChecks.verify);
+}
+
+void CMainFrame::UpdateHistoryCommands() {
+    const QUndoStack& history = m_pView->PlanChanges().History();
+    const auto show = [this](CommandId id, bool can, const QString& change, const char* format) {
+        QAction* action = Action(id);
+        action->setEnabled(can);
+        action->setText(change.isEmpty() ? MenuText(Command(id))
+                                         : QString::fromStdString(
+                                               FormatText(format, change.toStdString().c_str())));
+    };
+    show(CommandId::EditUndo, history.canUndo(), history.undoText(), msg::kUndoMenu);
+    show(CommandId::EditRedo, history.canRedo(), history.redoText(), msg::kRedoMenu);
 }
 
 void CMainFrame::ToggleWriteCheck(bool WriteChecks::*check) {

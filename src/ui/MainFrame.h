@@ -10,6 +10,7 @@ class CSerialDevicesDlg;
 class CStatusIndicators;
 class QAction;
 class QLabel;
+class QMenu;
 class QToolBar;
 class UiPrompts;
 struct CKM42Doc;
@@ -33,6 +34,9 @@ public:
     // share the actions, so both follow.
     void UpdateCommandUI();
 
+    // The channel grid's menu (flags, clear, copy, paste) at a point of the screen.
+    void ShowGridMenu(const QPoint& globalPos);
+
     // A status-bar pane for what this run's serial line is (the built-in virtual radio).
     void ShowLinkNote(const QString& text);
 
@@ -55,6 +59,8 @@ private:
     void ToggleWriteCheck(bool WriteChecks::*check);
     // " PRG-715  - Ver 2.5", " - " and the plan's name when it has one, and the modified mark.
     void UpdateTitle();
+    // Undo and Redo: enabled while the history has a step that way, named after it.
+    void UpdateHistoryCommands();
     void Route(CommandId id, void (CKM42View::*handler)());
 
     CKM42Doc& m_doc;
@@ -64,6 +70,7 @@ private:
     QLabel* m_pReadyPane = nullptr;
     CStatusIndicators* m_pIndicators = nullptr;
     QLabel* m_pLinkNote = nullptr;
+    QMenu* m_pGridMenu = nullptr;
     CSerialDevicesDlg* m_pSerialDevicesDlg = nullptr;
     std::map<CommandId, QAction*> m_actions;
 };

@@ -27,12 +27,18 @@ constexpr const char* kPowerSaveTitle = "Power Save";
 constexpr const char* kCompanderTitle = "Audio Compander";
 constexpr const char* kEnable = "Enable";
 constexpr const char* kDisable = "Disable";
-constexpr const char* kTxInhibitLabel = "Tx Inhibit";
-constexpr const char* kLookbackLabel = "Pr Lookback Time";
-constexpr const char* kDelayLabel = "Delay";
-constexpr const char* kSpeedLabel = "Speed";
-constexpr const char* kRxOnLabel = "Rx On";
-constexpr const char* kRxOffLabel = "Rx Off";
+// The "&" letters, and those of the toggles below, are the keys that reach the controls with
+// Alt; a letter may serve one control of the dialog only. Enter and Escape close it.
+constexpr const char* kTxInhibitLabel = "Tx &Inhibit";
+constexpr const char* kLookbackLabel = "Pr &Lookback Time";
+constexpr const char* kScanDelayLabel = "Dela&y";
+constexpr const char* kSpeedLabel = "S&peed";
+constexpr const char* kRxOnLabel = "Rx &On";
+constexpr const char* kRxOffLabel = "Rx O&ff";
+constexpr const char* kPowerSaveDelayLabel = "Del&ay";
+// By OptionToggle; the letter is marked where it first appears in each of the captions.
+constexpr std::array<char, COptionDlg::kToggleCount> kToggleKeys = {'T', 'D', 'B', 'M', 'N',
+                                                                    'S', 'E', 'C', 'X', 'W'};
 constexpr const char* kSeconds = "s";
 constexpr const char* kOk = "OK";
 
@@ -71,10 +77,22 @@ QLineEdit* MakeBox(QWidget* parent, const char* name, int chars) {
 // A box or list with its label before and "s" after.
 QHBoxLayout* Row(QWidget* parent, const char* label, QWidget* field) {
     auto* row = new QHBoxLayout;
-    if (label != nullptr) row->addWidget(new QLabel(QString::fromUtf8(label), parent));
+    if (label != nullptr) {
+        auto* text = new QLabel(QString::fromUtf8(label), parent);
+        text->setBuddy(field);
+        row->addWidget(text);
+    }
     row->addWidget(field, 1);
     row->addWidget(new QLabel(QString::fromUtf8(kSeconds), parent));
     return row;
+}
+
+// The caption with its key letter marked.
+QString WithKey(const char* caption, char key) {
+    QString text = QString::fromUtf8(caption);
+    const qsizetype at = text.indexOf(QLatin1Char(key), 0, Qt::CaseInsensitive);
+    if (at >= 0) text.insert(at, QLatin1Char('&'));
+    return text;
 }
 
 // Selects an item by index; none for an index outside the list (a damaged file).
@@ -155,7 +173,7 @@ QGroupBox* COptionDlg::BuildScan() {
     auto* box = new QGroupBox(QString::fromUtf8(kScanTitle), this);
     auto* layout = new QVBoxLayout(box);
     m_pScanDelay = MakeList(box, "scanDelayList", kScanDelayFirst, kScanDelayLast);
-    layout->addLayout(Row(box, kDelayLabel, m_pScanDelay));
+    layout->addLayout(Row(box, kScanDelayLabel, m_pScanDelay));
     m_pScanSpeed = MakeBox(box, "scanSpeedEdit", kDecimalChars);
     layout->addLayout(Row(box, kSpeedLabel, m_pScanSpeed));
     layout->addWidget(MakeToggle(OptionToggle::kCarrierTone, "carrierToneButton", box));
@@ -176,7 +194,7 @@ QGroupBox* COptionDlg::BuildPowerSave() {
     layout->addLayout(Row(box, kRxOffLabel, m_pRxOffTime));
     m_pPowerSaveDelay =
         MakeList(box, "powerSaveDelayList", kPowerSaveDelayFirst, kPowerSaveDelayLast);
-    layout->addLayout(Row(box, kDelayLabel, m_pPowerSaveDelay));
+    layout->addLayout(Row(box, kPowerSaveDelayLabel, m_pPowerSaveDelay));
     return box;
 }
 
@@ -271,6 +289,7 @@ void COptionDlg::OnInitDialog() {
     m_nCompander = doc.m_nCompander;
     ShowCaptions();
     MembersToControls();
+    Toggle(OptionToggle::kTxTimeOut)->setFocus(Qt::OtherFocusReason);  // the first control
 }
 
 void COptionDlg::MembersToControls() {
@@ -303,7 +322,8 @@ void COptionDlg::ControlsToMembers() {
 void COptionDlg::ShowCaptions() {
     const CKM42Doc& doc = m_view.GetDocument();
     for (std::size_t i = 0; i < kToggleCount; ++i)
-        m_pToggles[i]->setText(QString::fromUtf8(ToggleCaption(doc, static_cast<OptionToggle>(i))));
+        m_pToggles[i]->setText(
+            WithKey(ToggleCaption(doc, static_cast<OptionToggle>(i)), kToggleKeys[i]));
 }
 
 QAbstractButton* COptionDlg::Toggle(OptionToggle toggle) const {

@@ -2,10 +2,12 @@
 #include <QRadioButton>
 
 #include "EditorTestSupport.h"
+#include "KeyboardTestSupport.h"
 #include "SamplePlan.h"
 #include "model/DataFile.h"
 #include "model/PlanText.h"
 #include "ui/ChannelDlg.h"
+#include "ui/PlanChanges.h"
 
 namespace {
 
@@ -434,6 +436,74 @@ TEST_F(ChannelEditor, TheRxToneOneButtonShowsTheToneThatOkStores) {
     });
     EXPECT_EQ(Row(1)[1], "NSC-1");
     EXPECT_EQ(Row(1)[2], "123.4");
+}
+
+// Without a mouse: the editor opens in the RX box, Enter is "OK" (also right after a frequency
+// typed into an empty channel), Escape "CANCEL", the Alt keys reach their controls and the
+// arrows move between the signalling types.
+TEST_F(ChannelEditor, WorksByKeyboardAlone) {
+    Start();
+    NewPlan(kBandUhf2, false);
+    CMSFlexGrid& grid = *View().m_Grid4;
+    FocusGrid(Frame(), grid);
+    Keyboard keys;
+    grid.setCurrentCell(2, kColRxFreq);
+    prompts.ScriptDialog([&keys](QDialog& dlg) {
+        ActivateForKeys(dlg);
+        EXPECT_FALSE(Button(dlg, "okButton")->isEnabled()) << "an empty channel";
+        const std::vector<std::string> altKeys = AltKeys(dlg);
+        EXPECT_EQ(std::adjacent_find(altKeys.begin(), altKeys.end()), altKeys.end())
+            << "each Alt key reaches one control";
+        EXPECT_GE(altKeys.size(), 9u);
+        keys.Type("480");
+        keys.Press(Qt::Key_Return);  // refused: the dialog stays, the box is emptied
+        EXPECT_TRUE(dlg.isVisible());
+        keys.Type("446.5");
+        keys.Press(Qt::Key_Return);
+    });
+    keys.Press(Qt::Key_Return);
+    EXPECT_EQ(TakeMessages(prompts), V{kUhf2Message});
+    EXPECT_EQ(Doc().Channel(2).m_dRxFreq, 446.5);
+    EXPECT_EQ(Doc().Channel(2).m_dTxFreq, 0.0);
+    EXPECT_EQ(Cell(grid, 2, kColRxFreq), "446.5000");
+
+    prompts.ScriptDialog([&keys](QDialog& dlg) {
+        ActivateForKeys(dlg);
+        PressAltKey(dlg, Qt::Key_S);  // "&Signaling": the checked RX type, CSQ
+        EXPECT_EQ(QApplication::focusWidget(), Button(dlg, "rxCsq"));
+        keys.Press(Qt::Key_Down);
+        keys.Press(Qt::Key_Down);
+        EXPECT_TRUE(Button(dlg, "rxDcs")->isChecked());
+        EXPECT_TRUE(List(dlg, "rxDcsList")->isEnabled());
+        PressAltKey(dlg, Qt::Key_I);  // "&Inverted"
+        EXPECT_TRUE(Button(dlg, "rxInverted")->isChecked());
+        PressAltKey(dlg, Qt::Key_Q);  // "Fre&q": the TX box
+        keys.Type("447");
+        PressAltKey(dlg, Qt::Key_O);  // "&OK"
+    });
+    keys.Press(Qt::Key_F2);
+    const ChannelRecord& ch = Doc().Channel(2);
+    EXPECT_EQ(ch.m_nRxSquelch, kSquelchDcs);
+    EXPECT_EQ(ch.m_bRxDcsInvert, 1);
+    EXPECT_EQ(ch.m_dTxFreq, 447.0);
+    EXPECT_EQ(Cell(grid, 2, kColRxSquelch), "I-DCS");
+
+    // The Edit menu's keys stay with the box: Ctrl+Z undoes the typing, Delete a character.
+    const int steps = View().PlanChanges().History().count();
+    prompts.ScriptDialog([&keys](QDialog& dlg) {
+        ActivateForKeys(dlg);
+        keys.Type("450");
+        keys.Press(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(TextOf(dlg, "rxFreq"), "446.5000");
+        keys.Press(Qt::Key_Home);
+        keys.Press(Qt::Key_Delete);
+        EXPECT_EQ(TextOf(dlg, "rxFreq"), "46.5000");
+        keys.Press(Qt::Key_Escape);
+    });
+    keys.Press(Qt::Key_Return);
+    EXPECT_EQ(Doc().Channel(2).m_dRxFreq, 446.5) << "Escape is CANCEL";
+    EXPECT_EQ(View().PlanChanges().History().count(), steps);
+    EXPECT_TRUE(prompts.messages.empty());
 }
 
 }  // namespace

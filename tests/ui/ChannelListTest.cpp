@@ -43,7 +43,12 @@ protected:
         }
         QTest::mouseRelease(Grid().viewport(), Qt::LeftButton, {}, Centre(to, kColChannel));
     }
-    void Key(Qt::Key key) { QTest::keyClick(&Grid(), key, Qt::ControlModifier); }
+    // Ctrl+C and Ctrl+V are the Edit menu's keys: they reach it while the window is active.
+    void Key(Qt::Key key) {
+        Frame().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+        QTest::keyClick(&Grid(), key, Qt::ControlModifier);
+    }
     static QClipboard& Clipboard() { return *QGuiApplication::clipboard(); }
     // Columns 1 to 10 of a channel row as the grid shows them.
     Texts Row(int row) {

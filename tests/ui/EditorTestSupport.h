@@ -30,12 +30,21 @@ inline QAbstractButton* Button(const QDialog& dialog, const char* name) {
 inline QComboBox* List(const QDialog& dialog, const char* name) {
     return Find<QComboBox>(dialog, name);
 }
+// A label or button's text as the user reads it: the "&" that marks an Alt key left out.
+inline std::string Shown(const QString& text) {
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+        shown += text[i];
+    }
+    return shown.toStdString();
+}
 inline std::string TextOf(const QDialog& dialog, const char* name) {
     if (auto* box = dialog.findChild<QLineEdit*>(QString::fromUtf8(name)))
         return box->text().toStdString();
     if (auto* label = dialog.findChild<QLabel*>(QString::fromUtf8(name)))
-        return label->text().toStdString();
-    return Button(dialog, name)->text().toStdString();
+        return Shown(label->text());
+    return Shown(Button(dialog, name)->text());
 }
 
 // Clicks into the box and replaces its text by typing.

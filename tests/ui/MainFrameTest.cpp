@@ -2,13 +2,17 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
+#include "SamplePlan.h"
 #include "UiFixture.h"
+#include "model/DataFile.h"
 #include "model/Messages.h"
+#include "model/PlanText.h"
 #include "ui/Commands.h"
 
 namespace {
@@ -34,19 +38,23 @@ TEST_F(MainFrame, CaptionIsDocumentTitleThenFrameTitle) {
 TEST_F(MainFrame, MenuBarHasTheExactLabelsOrderSeparatorsAndShortcutTexts) {
     Start();
     const QList<QAction*> menus = Frame().menuBar()->actions();
-    ASSERT_EQ(Entries(menus), (std::vector<std::string>{"&File", "&Options", "&Port", "&Help"}));
+    ASSERT_EQ(Entries(menus),
+              (std::vector<std::string>{"&File", "&Edit", "&Options", "&Port", "&Help"}));
     EXPECT_EQ(Entries(menus[0]->menu()->actions()),
               (std::vector<std::string>{"&New\tCtrl+N", "&Open...\tCtrl+O", "Open &Backup...",
                                         "&Save\tCtrl+S", "-", "&Import CSV...", "&Export CSV...",
                                         "-", "&Print...\tCtrl+P", "-", "E&xit"}));
     EXPECT_EQ(Entries(menus[1]->menu()->actions()),
+              (std::vector<std::string>{"&Undo", "&Redo", "-", "&Copy", "&Paste", "-",
+                                        "C&lear Channels", "-", "Select &All"}));
+    EXPECT_EQ(Entries(menus[2]->menu()->actions()),
               (std::vector<std::string>{"&Options\tCtrl+O", "-", "&Read from Radio\tCtrl+R",
                                         "&Write to Radio\tCtrl+W"}));
     EXPECT_EQ(
-        Entries(menus[2]->menu()->actions()),
+        Entries(menus[3]->menu()->actions()),
         (std::vector<std::string>{"&COM1", "&COM2", "-", "&Serial Devices...", "-",
                                   "&Read the radio before writing", "&Verify after writing"}));
-    EXPECT_EQ(Entries(menus[3]->menu()->actions()),
+    EXPECT_EQ(Entries(menus[4]->menu()->actions()),
               (std::vector<std::string>{"&About PRG-715..."}));
 }
 
@@ -58,6 +66,24 @@ TEST_F(MainFrame, OnlyNewOpenSaveAndPrintHaveKeys) {
     EXPECT_EQ(Action(FilePrint)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     for (CommandId id : {Options, ReadRadio, WriteRadio, AppExit, ComPort1, ComPort2, AppAbout})
         EXPECT_TRUE(Action(id)->shortcut().isEmpty()) << static_cast<int>(id);
+}
+
+TEST_F(MainFrame, TheEditCommandsHaveTheStandardKeysAndNoKeyRunsTwoCommands) {
+    Start();
+    const std::vector<std::pair<CommandId, const char*>> keys = {
+        {EditUndo, "Ctrl+Z"},       {EditUndo, "Alt+Backspace"}, {EditRedo, "Ctrl+Y"},
+        {EditRedo, "Ctrl+Shift+Z"}, {EditCopy, "Ctrl+C"},        {EditCopy, "Ctrl+Insert"},
+        {EditPaste, "Ctrl+V"},      {EditPaste, "Shift+Insert"}, {EditClear, "Del"},
+        {EditSelectAll, "Ctrl+A"}};
+    for (const auto& [id, key] : keys)
+        EXPECT_TRUE(Action(id)->shortcuts().contains(QKeySequence(QString::fromUtf8(key)))) << key;
+    // A key on two actions would be ambiguous, and then it runs neither.
+    std::vector<std::string> all;
+    for (const CommandInfo& command : Commands())
+        for (const QKeySequence& key : Action(command.id)->shortcuts())
+            all.push_back(key.toString().toStdString());
+    std::sort(all.begin(), all.end());
+    EXPECT_EQ(std::adjacent_find(all.begin(), all.end()), all.end());
 }
 
 TEST_F(MainFrame, CtrlOOpensAFileEvenWithAPlanAndCtrlRCtrlWDoNothing) {
@@ -167,7 +193,7 @@ TEST_F(MainFrame, HoveringAButtonShowsItsPromptAndReadyReturns) {
 
 TEST_F(MainFrame, HoveringAMenuItemShowsItsPrompt) {
     Start();
-    QMenu* options = Frame().menuBar()->actions()[1]->menu();
+    QMenu* options = Frame().menuBar()->actions()[2]->menu();
     options->popup(Frame().mapToGlobal(QPoint(10, 10)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(options));
     QTest::mouseMove(options, options->actionGeometry(Action(ReadRadio)).center());
@@ -210,6 +236,68 @@ TEST_F(MainFrame, WindowFitsTheForm) {
     EXPECT_GE(form.height(), View().sizeHint().height());
     const QRect grid = View().m_Grid16->geometry();
     EXPECT_TRUE(View().rect().contains(grid)) << "the 16-channel grid is cut off";
+}
+
+// The form follows the window: the grid takes what the window gives beyond the form's size
+// and scrolls what no longer fits; caption and grid stay put and the columns keep their widths.
+TEST_F(MainFrame, TheGridGrowsAndShrinksWithTheWindowAndScrollsWhatNoLongerFits) {
+    Start();
+    ASSERT_TRUE(datafile::SaveDocument(SamplePlan16(), File("plan.kmd16")).ok);
+    OpenPlan(File("plan.kmd16"));
+    CMSFlexGrid& grid = *View().m_Grid16;
+    QWidget* caption = View().findChild<QWidget*>(QStringLiteral("bandCaption"));
+    const QRect designGrid = grid.geometry();
+    const QRect designCaption = caption->geometry();
+    std::vector<int> widths;
+    for (int c = 0; c < kGridColumnCount; ++c) widths.push_back(grid.columnWidth(c));
+    const auto resizeTo = [this](QSize size) {
+        Frame().resize(size);
+        QApplication::processEvents();
+    };
+    const auto expectColumnsAndCorners = [&](const char* when) {
+        for (int c = 0; c < kGridColumnCount; ++c)
+            EXPECT_EQ(grid.columnWidth(c), widths[c]) << when;
+        EXPECT_EQ(grid.pos(), designGrid.topLeft()) << when;
+        EXPECT_EQ(caption->geometry(), designCaption) << when;
+    };
+    EXPECT_FALSE(grid.verticalScrollBar()->isVisible()) << "the form's size shows every row";
+    EXPECT_FALSE(grid.horizontalScrollBar()->isVisible());
+
+    // As small as the window goes: the caption and the title row with three channels, and
+    // scroll bars for the rest, through which the keys still reach channel 16.
+    resizeTo(QSize(1, 1));
+    EXPECT_TRUE(grid.verticalScrollBar()->isVisible());
+    EXPECT_TRUE(grid.horizontalScrollBar()->isVisible());
+    expectColumnsAndCorners("small");
+    EXPECT_TRUE(View().rect().contains(caption->geometry()));
+    EXPECT_TRUE(View().rect().contains(grid.geometry()));
+    EXPECT_GE(grid.viewport()->height(), grid.rowViewportPosition(3) + grid.rowHeight(3));
+    EXPECT_LT(Frame().height(), designGrid.height()) << "it did shrink";
+    std::cout << "[ figure ] smallest window " << Frame().width() << "x" << Frame().height()
+              << " px, at the form's size " << Frame().sizeHint().width() << "x"
+              << Frame().sizeHint().height() << " px\n";
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(grid.currentRow(), 16);
+    EXPECT_TRUE(grid.viewport()->rect().contains(grid.visualItemRect(grid.item(16, 10))));
+
+    // Larger than the form: the grid takes the room, nothing scrolls.
+    const QSize large = Frame().sizeHint() + QSize(300, 200);
+    resizeTo(large);
+    expectColumnsAndCorners("large");
+    EXPECT_EQ(grid.size(), designGrid.size() + (Frame().size() - Frame().sizeHint()));
+    EXPECT_FALSE(grid.verticalScrollBar()->isVisible());
+    EXPECT_FALSE(grid.horizontalScrollBar()->isVisible());
+
+    // Four channels take no more height than the form gave them, but the width.
+    NewPlan(kBandUhf2, false);
+    QApplication::processEvents();
+    const CMSFlexGrid& small = *View().m_Grid4;
+    EXPECT_EQ(small.pos(), designGrid.topLeft());
+    EXPECT_EQ(small.width(), grid.width());
+    EXPECT_LT(small.height(), grid.height());
+    EXPECT_FALSE(small.verticalScrollBar()->isVisible());
+    EXPECT_FALSE(small.horizontalScrollBar()->isVisible());
 }
 
 }  // namespace

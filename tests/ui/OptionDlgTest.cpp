@@ -3,6 +3,7 @@
 #include <QRadioButton>
 
 #include "EditorTestSupport.h"
+#include "KeyboardTestSupport.h"
 #include "SamplePlan.h"
 #include "model/DataFile.h"
 #include "ui/Commands.h"
@@ -255,6 +256,49 @@ TEST_F(OptionEditor, AValueTypedJustBeforeEscapeIsCheckedAndKept) {
     });
     EXPECT_EQ(Doc().m_dScanSpeed, 1.5);
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+// Without a mouse: Alt keys on every toggle and box, whatever their captions say; Enter closes
+// keeping the changes as "OK" does, and the whole session is one step to undo.
+TEST_F(OptionEditor, WorksByKeyboardAlone) {
+    StartWithNewPlan();
+    FocusGrid(Frame(), *View().m_Grid16);
+    Keyboard keys;
+    const std::vector<std::uint8_t> before = datafile::SerializeDocument(Doc());
+    prompts.ScriptDialog([&keys, this](QDialog& dialog) {
+        ActivateForKeys(dialog);
+        EXPECT_EQ(QApplication::focusWidget(), Button(dialog, "txTimeOutButton"));
+        // Each caption state keeps the keys apart.
+        for (const char* name : {"", "txDelayButton", "beepButton", "scanTxButton",
+                                 "busyLockoutButton", "powerSaveCheck"}) {
+            if (*name != '\0') QTest::mouseClick(Button(dialog, name), Qt::LeftButton);
+            const std::vector<std::string> altKeys = AltKeys(dialog);
+            EXPECT_EQ(std::adjacent_find(altKeys.begin(), altKeys.end()), altKeys.end()) << name;
+            EXPECT_EQ(altKeys.size(), 17u) << name;
+        }
+        // Power Save, turned on last, put the focus into Rx On.
+        EXPECT_EQ(QApplication::focusWidget(), Box(dialog, "rxOnEdit"));
+        keys.Type("0.1");
+        PressAltKey(dialog, Qt::Key_E);  // "B&eep": back on
+        PressAltKey(dialog, Qt::Key_N);  // "Mo&nitor": off
+        PressAltKey(dialog, Qt::Key_F);  // "Rx O&ff"
+        EXPECT_EQ(QApplication::focusWidget(), Box(dialog, "rxOffEdit"));
+        keys.Press(Qt::Key_A, Qt::ControlModifier);
+        keys.Type("2.5");
+        PressAltKey(dialog, Qt::Key_Y);  // "Dela&y" of the scan
+        keys.Press(Qt::Key_Down);
+        keys.Press(Qt::Key_Return);
+    });
+    Action(Options)->trigger();
+    EXPECT_EQ(Doc().m_bBeepOff, 0);
+    EXPECT_EQ(Doc().m_bMonitor, 0);
+    EXPECT_EQ(Doc().m_dRxOnTime, 0.1);
+    EXPECT_EQ(Doc().m_dRxOffTime, 2.5);
+    EXPECT_EQ(Doc().m_nScanDelay, 5);
+    EXPECT_EQ(Doc().m_bPowerSave, 1);
+    EXPECT_TRUE(prompts.messages.empty());
+    keys.Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(datafile::SerializeDocument(Doc()), before) << "one step for the session";
 }
 
 }  // namespace

@@ -130,11 +130,20 @@ int RecordingPrompts::ExecDialog(QDialog& dialog) {
     }
     const DialogScript script = m_dialogScripts.front();
     m_dialogScripts.pop_front();
+    QWidget* const activeBefore = QApplication::activeWindow();
     dialog.show();
     script(dialog);
     if (dialog.isVisible()) {
         ADD_FAILURE() << "the script left the dialog open: " << dialog.windowTitle().toStdString();
         dialog.reject();
+    }
+    // A script that made the dialog the active window leaves none active once it is hidden;
+    // a window system gives the activation back to the window the dialog came from.
+    if (activeBefore != nullptr && activeBefore->isVisible() &&
+        QApplication::activeWindow() != activeBefore) {
+        activeBefore->activateWindow();
+        for (int i = 0; i < 200 && QApplication::activeWindow() != activeBefore; ++i)
+            QTest::qWait(5);
     }
     return dialog.result();
 }

@@ -93,6 +93,11 @@ TEST_F(WriteSafety, AGoodReadAndAConfirmedWriteAreKeptAndOpenBackupOpensEither) 
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{msg::kReadComplete, msg::kWriteComplete}));
     EXPECT_FALSE(Modified()) << "the plan is in the radio";
     EXPECT_EQ(ShownTitle(), " PRG-715  - Ver 2.5 - (radio)");
+    Action(EditUndo)->trigger();
+    EXPECT_TRUE(Modified()) << "the radio holds what was undone";
+    EXPECT_EQ(DocumentBytes(), asRead);
+    Action(EditRedo)->trigger();
+    EXPECT_FALSE(Modified()) << "back to what the radio holds";
     EXPECT_EQ(Backups(), (std::vector<std::string>{"write KM41", "read KM41"}));
     EXPECT_EQ(BackupImage(0), LineOf(sent));
 
@@ -255,6 +260,7 @@ TEST_F(WriteSafety, UnsavedChangesAreAskedAboutBeforeARead) {
     Read();
     EXPECT_EQ(Doc().m_b16Channel, 0) << "the KM41 was read";
     EXPECT_FALSE(Modified());
+    EXPECT_FALSE(Action(EditUndo)->isEnabled()) << "the radio's plan has no history";
     CKM42Doc saved;
     ASSERT_TRUE(datafile::OpenDocument(saved, File("before-read.kmd16")).ok);
     EXPECT_EQ(saved.Channel(1).m_bScan, 1);
