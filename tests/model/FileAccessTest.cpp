@@ -11,30 +11,13 @@
 #include <filesystem>
 
 #include "../support/TempDir.h"
+#include "FileTestBytes.h"
 #include "model/FileAccess.h"
 #include "model/Messages.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
-
-const Bytes kOld(520, 0x11);
-const Bytes kNew(1768, 0x22);
-
-Bytes FileBytes(const std::string& path) {
-    const std::vector<unsigned char> raw = ReadBytes(path);
-    return {raw.begin(), raw.end()};
-}
-
-// Everything in the folder, so that a temporary left behind shows.
-std::vector<std::string> Names(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 class FileAccess : public ::testing::Test {
 protected:

@@ -8,29 +8,13 @@
 #include <filesystem>
 
 #include "../support/TempDir.h"
+#include "FileTestBytes.h"
 #include "model/FileAccess.h"
 #include "model/Messages.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
-
-const Bytes kOld(520, 0x11);
-const Bytes kNew(1768, 0x22);
-
-Bytes FileBytes(const std::string& path) {
-    const std::vector<unsigned char> raw = ReadBytes(path);
-    return {raw.begin(), raw.end()};
-}
-
-std::vector<std::string> Names(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(Utf8Of(entry.path().filename()));
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 void MakeReadOnly(const std::string& path) {
     fs::permissions(PathOf(path),

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "../support/RandomPlan.h"
 #include "../support/TempDir.h"
 #include "model/DataFile.h"
 #include "model/Messages.h"
@@ -22,20 +23,12 @@ TEST(PortFileLoad, AFifoDoesNotHangTheStart) {
     EXPECT_EQ(port, 1);
 }
 
-CKM42Doc NewPlan(bool sixteen) {
-    CKM42Doc doc;
-    doc.m_nBand = 1;
-    doc.m_b16Channel = sixteen ? 1 : 0;
-    doc.SetDefaults();
-    return doc;
-}
-
 // A write that fails part-way (here: the file size limit, as a full disk would) must report
 // the failure and leave the previous file whole.
 TEST(DataFileUnderALimit, SaveThatFailsPartWayKeepsThePreviousFile) {
     TempDir dir;
     const std::string path = dir.File("plan.kmd16");
-    ASSERT_TRUE(datafile::SaveDocument(NewPlan(false), path).ok);
+    ASSERT_TRUE(datafile::SaveDocument(NewPlan(kBandVhf2, false), path).ok);
     const std::vector<unsigned char> before = ReadBytes(path);
 
     struct rlimit saved {};
@@ -44,7 +37,7 @@ TEST(DataFileUnderALimit, SaveThatFailsPartWayKeepsThePreviousFile) {
     struct rlimit tight = saved;
     tight.rlim_cur = 600;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const datafile::FileOutcome outcome = datafile::SaveDocument(NewPlan(true), path);
+    const datafile::FileOutcome outcome = datafile::SaveDocument(NewPlan(kBandVhf2, true), path);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     ::signal(SIGXFSZ, oldHandler);
 

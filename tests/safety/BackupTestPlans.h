@@ -1,7 +1,7 @@
 #pragma once
 // Plans and images the backup tests keep: a few channels on the raster of the band.
-#include "codec/ImageCodec.h"
 #include "../support/RandomPlan.h"
+#include "codec/ImageCodec.h"
 #include "model/BandTable.h"
 #include "model/KM42Doc.h"
 
