@@ -9,7 +9,7 @@ stage_install
 bin="$stage/usr/bin"
 exec_line="$(desktop_value "$stage/usr/share/applications/$id.desktop" Exec)"
 
-# The entry spec's expansion for a single local file: %f becomes exactly one argument, however
+# How a desktop launcher expands a single local file: %f becomes exactly one argument, however
 # many spaces the path holds; the entry uses no quoting and no other field code.
 [[ "$exec_line" != *[\"\'\\]* ]] || fail "Exec '$exec_line' quotes, which this check does not expand"
 read -r -a words <<<"$exec_line"
