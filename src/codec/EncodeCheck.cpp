@@ -1,6 +1,7 @@
 // What the image cannot hold is refused here, before anything reaches a radio: a value that
 // does not fit its bits would otherwise go out silently cut, and the radio would work on a
 // frequency, tone or time other than the plan shows.
+#include <charconv>
 #include <optional>
 #include <string>
 
@@ -10,8 +11,8 @@
 #include "codec/SignallingCodec.h"
 #include "model/BandTable.h"
 #include "model/Messages.h"
+#include "model/PlanCheck.h"
 #include "model/PlanText.h"
-#include "model/SignalLists.h"
 
 namespace {
 
@@ -25,6 +26,12 @@ std::string MHzText(double mhz) {
     const std::size_t keep = dot + 5;  // at least four decimals, as the grid shows them
     while (text.size() > keep && text.back() == '0') text.pop_back();
     return text;
+}
+
+// Every digit that tells a value from the one the radio would give back.
+std::string ShortestText(double value) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
 const char* SideName(bool rx) {
@@ -52,31 +59,15 @@ Refusal CheckFrequencies(int n, const ChannelRecord& ch, std::int32_t band) {
     return CheckDivider(n, false, ch.m_dTxFreq, dividers.tx, dividers.stepHz);
 }
 
-Refusal CheckSignalling(int n, bool rx, std::int32_t type, std::int32_t ctcss, std::int32_t dcs) {
-    switch (type) {
-        case kSquelchCsq:
-        case kSquelchNsc1:
-        case kSquelchNsc2:
-            return std::nullopt;
-        case kSquelchCtcss:
-            if (CtcssTone(ctcss)) return std::nullopt;
-            return FormatText(msg::kImageCtcssIndex, n, SideName(rx), ctcss, kCtcssCount - 1);
-        case kSquelchDcs:
-            if (DcsCode(dcs)) return std::nullopt;
-            return FormatText(msg::kImageDcsIndex, n, SideName(rx), dcs, kDcsCount - 1);
-        default:
-            return FormatText(msg::kImageSquelchType, n, SideName(rx), type);
-    }
-}
-
 Refusal CheckChannel(int n, const ChannelRecord& ch, std::int32_t band) {
     // Less than half a hertz counts as in use in the plan but goes out as 0 Hz, which reads
     // back as a different channel.
     if (freq::HertzFromMHz(ch.m_dRxFreq) == 0)
         return FormatText(msg::kImageRxRoundsToZero, n, FormatText("%g", ch.m_dRxFreq).c_str());
-    if (Refusal r = CheckFrequencies(n, ch, band)) return r;
-    if (Refusal r = CheckSignalling(n, true, ch.m_nRxSquelch, ch.m_nRxCtcss, ch.m_nRxDcs)) return r;
-    return CheckSignalling(n, false, ch.m_nTxSquelch, ch.m_nTxCtcss, ch.m_nTxDcs);
+    // Likewise a transmit frequency shown as "0.0000" goes out as none.
+    if (ch.m_dTxFreq != 0.0 && freq::HertzFromMHz(ch.m_dTxFreq) == 0)
+        return FormatText(msg::kImageTxRoundsToZero, n, FormatText("%g", ch.m_dTxFreq).c_str());
+    return CheckFrequencies(n, ch, band);
 }
 
 Refusal CheckTones(const ChannelRecord& first) {
@@ -84,15 +75,24 @@ Refusal CheckTones(const ChannelRecord& first) {
     for (int i = 0; i < 2; ++i) {
         if (!signalling::IsToneEncodable(tones[i]))
             return FormatText(msg::kImageToneRange, i + 1, FormatText("%g", tones[i]).c_str());
+        // The image keeps the tone as digits with one decimal.
+        const double readBack = signalling::ToneFromTextBytes(signalling::ToneTextBytes(tones[i]));
+        if (readBack != tones[i])
+            return FormatText(msg::kImageToneInexact, i + 1, ShortestText(tones[i]).c_str(),
+                              ShortestText(readBack).c_str());
     }
     return std::nullopt;
 }
 
 Refusal CheckOptions(const CKM42Doc& doc) {
-    const options::OptionRule* misfit = options::FindMisfit(doc);
-    if (misfit == nullptr) return std::nullopt;
-    return FormatText(msg::kImageOptionRange, misfit->name,
-                      FormatText("%g", misfit->shown(doc)).c_str());
+    if (const options::OptionRule* misfit = options::FindMisfit(doc))
+        return FormatText(msg::kImageOptionRange, misfit->name,
+                          FormatText("%g", misfit->shown(doc)).c_str());
+    const options::Inexact inexact = options::FindInexact(doc);
+    if (inexact.rule == nullptr) return std::nullopt;
+    return FormatText(msg::kImageOptionInexact, inexact.rule->name,
+                      ShortestText(inexact.rule->shown(doc)).c_str(),
+                      ShortestText(inexact.readBack).c_str());
 }
 
 }  // namespace
@@ -106,6 +106,9 @@ std::optional<std::string> CheckEncodable(const CKM42Doc& doc) {
         if (!ch.InUse()) continue;
         if (Refusal r = CheckChannel(n, ch, doc.m_nBand)) return r;
     }
+    // The rule the damaged-file check lists by: what would not read back as the plan holds it.
+    if (const std::vector<std::string> uncarried = FindUncarriedValues(doc); !uncarried.empty())
+        return uncarried.front();
     if (Refusal r = CheckTones(doc.Channel(1))) return r;
     return CheckOptions(doc);
 }

@@ -139,4 +139,19 @@ const OptionRule* FindMisfit(const CKM42Doc& doc) {
     return nullptr;
 }
 
+// The editors store a time as its count of steps divided by the steps a second, which is the
+// very value decoding gives back; anything else would read back as another number.
+Inexact FindInexact(const CKM42Doc& doc) {
+    RadioImage image{};
+    EncodeOptions(doc, image);
+    CKM42Doc back = doc;
+    DecodeOptions(image, back);
+    for (const OptionRule& rule : kRules) {
+        if (rule.shown == Zero) continue;
+        const double readBack = rule.shown(back);
+        if (readBack != rule.shown(doc)) return {&rule, readBack};
+    }
+    return {};
+}
+
 }  // namespace options

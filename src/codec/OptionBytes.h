@@ -29,4 +29,13 @@ void DecodeOptions(const RadioImage& image, CKM42Doc& doc);
 // The first option whose stored value does not fit its bits; nullptr when all fit.
 const OptionRule* FindMisfit(const CKM42Doc& doc);
 
+// The first option whose value fits its bits but reads back as another (a time-out of 15 s
+// held as 10 s, a scan speed of 0.055 s as 0.06 s); rule is nullptr when all read back.
+// Flags are left to the plan check, which names them as the plan does.
+struct Inexact {
+    const OptionRule* rule = nullptr;
+    double readBack = 0.0;
+};
+Inexact FindInexact(const CKM42Doc& doc);
+
 }  // namespace options

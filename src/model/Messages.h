@@ -79,6 +79,8 @@ inline constexpr const char* kImageOffRaster =
     "Channel %d: %s %s MHz is not on the %s kHz raster of the channel's step";
 inline constexpr const char* kImageRxRoundsToZero =
     "Channel %d: RX %s MHz is 0 Hz to the radio; enter the frequency or clear the channel";
+inline constexpr const char* kImageTxRoundsToZero =
+    "Channel %d: TX %s MHz is 0 Hz to the radio; enter the frequency or clear it";
 inline constexpr const char* kImageDividerRange =
     "Channel %d: %s %s MHz is beyond what the radio's synthesizer can be set to";
 inline constexpr const char* kImageSquelchType =
@@ -88,7 +90,11 @@ inline constexpr const char* kImageCtcssIndex =
 inline constexpr const char* kImageDcsIndex =
     "Channel %d: %s DCS code number %d is outside the code list (0 to %d)";
 inline constexpr const char* kImageToneRange = "NSC-%d tone %s Hz is outside 50.0 to 300.0 Hz";
+inline constexpr const char* kImageToneInexact =
+    "NSC-%d tone %s Hz would read back from the radio as %s Hz";
 inline constexpr const char* kImageOptionRange = "Option %s (%s) does not fit the radio's memory";
+inline constexpr const char* kImageOptionInexact =
+    "Option %s (%s) would read back from the radio as %s";
 inline constexpr const char* kImageTooShort = "Not a radio image: %zu bytes, at least %zu expected";
 inline constexpr const char* kImageTooLong = "Not a radio image: %zu bytes, at most %zu expected";
 inline constexpr const char* kImageRx = "RX";
@@ -106,6 +112,12 @@ inline constexpr const char* kPlanTime = "%s is %g s, outside %s";
 inline constexpr const char* kPlanFrequency = "Channel %d: %s %.4f MHz is outside the band (%s)";
 inline constexpr const char* kPlanTone =
     "Channel %d: %s NSC-%d tone %g Hz is outside 50.0 to 300.0 Hz";
+inline constexpr const char* kPlanToneCopy =
+    "Channel %d: %s NSC-%d tone %g Hz is not the radio's NSC-%d tone (%g Hz, channel 1's)";
+inline constexpr const char* kPlanTwoMarks =
+    "Channels %d and %d are both marked %s; the radio keeps one";
+inline constexpr const char* kPlanPriorityWithoutChannel =
+    "Priority channel flag is 1, but no channel is marked priority";
 inline constexpr const char* kPlanMoreFindings = "... and %zu more";
 
 // Radio link: why a port did not open (shown beside "Fail to open PORTn"), and what ended an

@@ -1,5 +1,6 @@
 #include "model/PlanCheck.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -36,13 +37,32 @@ const FlagField<CKM42Doc> kPlanFlags[] = {
     {"Audio Compander", &CKM42Doc::m_nCompander},
 };
 
-const FlagField<ChannelRecord> kChannelFlags[] = {
-    {"RX DCS inverted", &ChannelRecord::m_bRxDcsInvert},
-    {"TX DCS inverted", &ChannelRecord::m_bTxDcsInvert},
-    {"scan", &ChannelRecord::m_bScan},
-    {"spacing", &ChannelRecord::m_bStdSpacing},
+// Where a channel flag reaches the radio: the scan, priority and power-on marks go into the
+// channel masks and numbers for every channel of the plan, the rest only into blocks in use.
+enum class Reach { kEveryChannel, kInUse };
+
+struct ChannelFlag {
+    FlagField<ChannelRecord> flag;
+    Reach reach;
+};
+
+const ChannelFlag kChannelFlags[] = {
+    {{"RX DCS inverted", &ChannelRecord::m_bRxDcsInvert}, Reach::kInUse},
+    {{"TX DCS inverted", &ChannelRecord::m_bTxDcsInvert}, Reach::kInUse},
+    {{"scan", &ChannelRecord::m_bScan}, Reach::kEveryChannel},
+    {{"spacing", &ChannelRecord::m_bStdSpacing}, Reach::kInUse},
+    {{"priority", &ChannelRecord::m_bPriority}, Reach::kEveryChannel},
+    {{"power", &ChannelRecord::m_bHighPower}, Reach::kInUse},
+    {{"power-on", &ChannelRecord::m_bPowerOn}, Reach::kEveryChannel},
+};
+
+// The marks the radio keeps one channel number for.
+struct SingleMark {
+    const char* name;
+    std::int32_t ChannelRecord::*field;
+};
+const SingleMark kSingleMarks[] = {
     {"priority", &ChannelRecord::m_bPriority},
-    {"power", &ChannelRecord::m_bHighPower},
     {"power-on", &ChannelRecord::m_bPowerOn},
 };
 
@@ -87,10 +107,13 @@ bool InTimeRange(double seconds, const TimeRange& range) {
     return units >= range.low && units <= range.high;
 }
 
-void CheckOptions(const CKM42Doc& doc, Findings& out) {
+void CheckPlanFlags(const CKM42Doc& doc, Findings& out) {
     for (const FlagField<CKM42Doc>& flag : kPlanFlags)
         if (!IsFlag(doc.*flag.field))
             out.push_back(FormatText(msg::kPlanFlag, flag.name, doc.*flag.field));
+}
+
+void CheckOptionRanges(const CKM42Doc& doc, Findings& out) {
     for (const CountRange& count : kCounts) {
         const std::int32_t value = doc.*count.field;
         if (value < count.low || value > count.high)
@@ -106,34 +129,51 @@ const char* Side(bool rx) {
     return rx ? msg::kImageRx : msg::kImageTx;
 }
 
-void CheckSignalling(int n, bool rx, const ChannelRecord& ch, Findings& out) {
+// The type and the list number in force: what the code byte carries.
+void CheckSignallingCode(int n, bool rx, const ChannelRecord& ch, Findings& out) {
     const std::int32_t type = rx ? ch.m_nRxSquelch : ch.m_nTxSquelch;
     const std::int32_t ctcss = rx ? ch.m_nRxCtcss : ch.m_nTxCtcss;
     const std::int32_t dcs = rx ? ch.m_nRxDcs : ch.m_nTxDcs;
-    const double nsc1 = rx ? ch.m_dRxNsc1 : ch.m_dTxNsc1;
-    const double nsc2 = rx ? ch.m_dRxNsc2 : ch.m_dTxNsc2;
-    switch (type) {
-        case kSquelchCsq:
-            break;
-        case kSquelchCtcss:
-            if (!CtcssTone(ctcss))
-                out.push_back(
-                    FormatText(msg::kImageCtcssIndex, n, Side(rx), ctcss, kCtcssCount - 1));
-            break;
-        case kSquelchDcs:
-            if (!DcsCode(dcs))
-                out.push_back(FormatText(msg::kImageDcsIndex, n, Side(rx), dcs, kDcsCount - 1));
-            break;
-        case kSquelchNsc1:
-        case kSquelchNsc2: {
-            const double hz = type == kSquelchNsc1 ? nsc1 : nsc2;
-            if (!(hz >= kMinNscTone && hz <= kMaxNscTone))
-                out.push_back(FormatText(msg::kPlanTone, n, Side(rx), type - kSquelchNsc1 + 1, hz));
-            break;
-        }
-        default:
-            out.push_back(FormatText(msg::kImageSquelchType, n, Side(rx), type));
-    }
+    if (type == kSquelchCtcss && !CtcssTone(ctcss))
+        out.push_back(FormatText(msg::kImageCtcssIndex, n, Side(rx), ctcss, kCtcssCount - 1));
+    else if (type == kSquelchDcs && !DcsCode(dcs))
+        out.push_back(FormatText(msg::kImageDcsIndex, n, Side(rx), dcs, kDcsCount - 1));
+    else if (type < kSquelchCsq || type > kSquelchNsc2)
+        out.push_back(FormatText(msg::kImageSquelchType, n, Side(rx), type));
+}
+
+// A non-standard tone in force: its value on this side and the radio's (channel 1 carries the
+// pair the image holds), 0 when the side's type is none of them.
+struct ToneInForce {
+    int slot = 0;  // 1 or 2
+    double hz = 0.0;
+    double radioHz = 0.0;
+};
+ToneInForce ToneOf(bool rx, const ChannelRecord& ch, const ChannelRecord& first) {
+    const std::int32_t type = rx ? ch.m_nRxSquelch : ch.m_nTxSquelch;
+    if (type == kSquelchNsc1) return {1, rx ? ch.m_dRxNsc1 : ch.m_dTxNsc1, first.m_dRxNsc1};
+    if (type == kSquelchNsc2) return {2, rx ? ch.m_dRxNsc2 : ch.m_dTxNsc2, first.m_dRxNsc2};
+    return {};
+}
+
+// The grid shows each channel's copy of a tone; the radio has one of each.
+void CheckToneCopy(int n, bool rx, const ToneInForce& tone, Findings& out) {
+    if (tone.slot == 0 || std::bit_cast<std::uint64_t>(tone.hz) ==
+                              std::bit_cast<std::uint64_t>(tone.radioHz))
+        return;
+    out.push_back(FormatText(msg::kPlanToneCopy, n, Side(rx), tone.slot, tone.hz, tone.slot,
+                             tone.radioHz));
+}
+
+// The channel editor's tone range, then whether the radio holds that tone.
+void CheckToneInForce(int n, bool rx, const ChannelRecord& ch, const ChannelRecord& first,
+                      Findings& out) {
+    const ToneInForce tone = ToneOf(rx, ch, first);
+    if (tone.slot == 0) return;
+    if (!(tone.hz >= kMinNscTone && tone.hz <= kMaxNscTone))
+        out.push_back(FormatText(msg::kPlanTone, n, Side(rx), tone.slot, tone.hz));
+    else
+        CheckToneCopy(n, rx, tone, out);
 }
 
 void CheckFrequency(int n, bool rx, double mhz, std::int32_t band, Findings& out) {
@@ -145,15 +185,42 @@ void CheckFrequency(int n, bool rx, double mhz, std::int32_t band, Findings& out
                              limits != nullptr ? limits : BandName(band)));
 }
 
-void CheckChannel(int n, const ChannelRecord& ch, std::int32_t band, Findings& out) {
-    for (const FlagField<ChannelRecord>& flag : kChannelFlags)
-        if (!IsFlag(ch.*flag.field))
-            out.push_back(FormatText(msg::kPlanChannelFlag, n, flag.name, ch.*flag.field));
+// `everyFlag`: also the flags an empty channel keeps but never sends.
+void CheckChannelFlags(int n, const ChannelRecord& ch, bool everyFlag, Findings& out) {
+    for (const ChannelFlag& flag : kChannelFlags) {
+        const std::int32_t value = ch.*flag.flag.field;
+        if (IsFlag(value) || !(everyFlag || ch.InUse() || flag.reach == Reach::kEveryChannel))
+            continue;
+        out.push_back(FormatText(msg::kPlanChannelFlag, n, flag.flag.name, value));
+    }
+}
+
+// The image names one channel for each mark; a second one marked would be lost, and a
+// priority switched on without its channel reads back as off.
+void CheckSingleMarks(const CKM42Doc& doc, Findings& out) {
+    bool priority = false;
+    for (const SingleMark& mark : kSingleMarks) {
+        int first = 0;
+        for (int n = 1; n <= doc.ChannelCount(); ++n) {
+            if (doc.Channel(n).*mark.field != 1) continue;
+            if (first != 0) out.push_back(FormatText(msg::kPlanTwoMarks, first, n, mark.name));
+            if (first == 0) first = n;
+        }
+        if (mark.field == &ChannelRecord::m_bPriority) priority = first != 0;
+    }
+    if (doc.m_bPriorityUsed == 1 && !priority) out.push_back(msg::kPlanPriorityWithoutChannel);
+}
+
+void CheckChannel(int n, const CKM42Doc& doc, Findings& out) {
+    const ChannelRecord& ch = doc.Channel(n);
+    CheckChannelFlags(n, ch, true, out);
     if (!ch.InUse()) return;
-    CheckFrequency(n, true, ch.m_dRxFreq, band, out);
-    CheckFrequency(n, false, ch.m_dTxFreq, band, out);
-    CheckSignalling(n, true, ch, out);
-    CheckSignalling(n, false, ch, out);
+    CheckFrequency(n, true, ch.m_dRxFreq, doc.m_nBand, out);
+    CheckFrequency(n, false, ch.m_dTxFreq, doc.m_nBand, out);
+    for (const bool rx : {true, false}) {
+        CheckSignallingCode(n, rx, ch, out);
+        CheckToneInForce(n, rx, ch, doc.Channel(1), out);
+    }
 }
 
 }  // namespace
@@ -162,8 +229,26 @@ std::vector<std::string> FindOutOfRangeValues(const CKM42Doc& doc) {
     Findings out;
     if (doc.m_nBand < 0 || doc.m_nBand >= kBandCount)
         out.push_back(FormatText(msg::kImageBandRange, doc.m_nBand, kBandCount - 1));
-    for (int n = 1; n <= doc.ChannelCount(); ++n) CheckChannel(n, doc.Channel(n), doc.m_nBand, out);
-    CheckOptions(doc, out);
+    for (int n = 1; n <= doc.ChannelCount(); ++n) CheckChannel(n, doc, out);
+    CheckSingleMarks(doc, out);
+    CheckPlanFlags(doc, out);
+    CheckOptionRanges(doc, out);
+    return out;
+}
+
+std::vector<std::string> FindUncarriedValues(const CKM42Doc& doc) {
+    Findings out;
+    for (int n = 1; n <= doc.ChannelCount(); ++n) {
+        const ChannelRecord& ch = doc.Channel(n);
+        CheckChannelFlags(n, ch, false, out);
+        if (!ch.InUse()) continue;
+        for (const bool rx : {true, false}) {
+            CheckSignallingCode(n, rx, ch, out);
+            CheckToneCopy(n, rx, ToneOf(rx, ch, doc.Channel(1)), out);
+        }
+    }
+    CheckSingleMarks(doc, out);
+    CheckPlanFlags(doc, out);
     return out;
 }
 

@@ -11,26 +11,40 @@
 
 namespace verify {
 
-Comparison CompareReadBack(const RadioImage& sent, const RadioImage& readBack) {
+PlanImage FromPlan(const CKM42Doc& plan) {
+    PlanImage both{plan, {}};
+    EncodeImage(plan, both.image);
+    return both;
+}
+
+PlanImage FromImage(const RadioImage& image) {
+    PlanImage both{{}, image};
+    DecodeImage(image, both.plan);
+    return both;
+}
+
+Comparison ComparePlans(const PlanImage& a, const PlanImage& b) {
     Comparison comparison;
-    const auto sentBytes = image::LineBytes(sent);
-    const auto readBytes = image::LineBytes(readBack);
-    if (std::equal(sentBytes.begin(), sentBytes.end(), readBytes.begin())) return comparison;
-    comparison.same = false;
-    // Both sides decoded afresh, so that nothing but the two images takes part.
-    CKM42Doc written;
-    CKM42Doc held;
-    DecodeImage(sent, written);
-    DecodeImage(readBack, held);
-    for (const plandiff::DiffLine& line : plandiff::DiffPlans(written, held))
+    comparison.fields = plandiff::DiffPlans(a.plan, b.plan);
+    for (const plandiff::DiffLine& line : comparison.fields)
         comparison.differences.push_back(plandiff::DiffLineSentence(line));
-    if (!comparison.differences.empty()) return comparison;
     // Bytes no field of the plan reads (checksums, bookkeeping): named by their place.
-    for (std::size_t i = 0; i < sentBytes.size(); ++i)
-        if (sentBytes[i] != readBytes[i])
-            comparison.differences.push_back(
-                FormatText(msg::kVerifyByte, i, sentBytes[i], readBytes[i]));
+    const auto bytesA = image::LineBytes(a.image);
+    const auto bytesB = image::LineBytes(b.image);
+    for (std::size_t i = 0; i < bytesA.size() && comparison.fields.empty(); ++i)
+        if (bytesA[i] != bytesB[i])
+            comparison.bytes.push_back(FormatText(msg::kVerifyByte, i, bytesA[i], bytesB[i]));
+    comparison.differences.insert(comparison.differences.end(), comparison.bytes.begin(),
+                                  comparison.bytes.end());
+    comparison.same = comparison.differences.empty();
     return comparison;
+}
+
+Comparison CompareReadBack(const RadioImage& sent, const RadioImage& readBack) {
+    const auto sentBytes = image::LineBytes(sent);
+    if (std::ranges::equal(sentBytes, image::LineBytes(readBack))) return {};
+    // Both sides decoded afresh, so that nothing but the two images takes part.
+    return ComparePlans(FromImage(sent), FromImage(readBack));
 }
 
 Verdict VerdictOf(const Comparison& comparison, std::size_t shown) {

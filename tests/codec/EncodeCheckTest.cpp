@@ -165,14 +165,69 @@ TEST(EncodeCheck, OptionValuesBeyondTheirBitsAreRefused) {
         c.set(doc);
         EXPECT_THAT(Refusal(doc), HasSubstr(std::string("Option ") + c.name)) << c.name;
     }
-    CKM42Doc edge = NewPlan(1, true);  // the largest values that still fit
-    edge.m_nTxTimeOut = 2559;
-    edge.m_nTxInhibit = 79;
+    CKM42Doc edge = NewPlan(1, true);  // the largest values that still fit and read back
+    edge.m_nTxTimeOut = 2550;
+    edge.m_nTxInhibit = 75;
     edge.m_nLookbackTime = 15;
     edge.m_dScanSpeed = 2.56;
     edge.m_dRxOnTime = 0.2;
     edge.m_dRxOffTime = 25.6;
     EXPECT_EQ(CheckEncodable(edge), std::nullopt);
+}
+
+// What the image would not give back as the plan holds it, named as the damaged-file check
+// names it; each of these went out before as something else.
+TEST(EncodeCheck, ValuesThatWouldNotReadBackAreRefusedByName) {
+    struct Case {
+        void (*set)(CKM42Doc&);
+        const char* refusal;
+    };
+    const Case cases[] = {
+        {[](CKM42Doc& d) { d.Channel(2).m_bPriority = -65536; },
+         "Channel 2: priority flag is -65536, not 0 or 1"},
+        {[](CKM42Doc& d) { d.Channel(2).m_bHighPower = 5; }, "Channel 2: power flag is 5"},
+        {[](CKM42Doc& d) { d.Channel(2).m_bRxDcsInvert = 2; }, "Channel 2: RX DCS inverted flag"},
+        {[](CKM42Doc& d) { d.Channel(3).m_bScan = 2; }, "Channel 3: scan flag is 2"},  // empty
+        {[](CKM42Doc& d) { d.m_bBeepOff = 3; }, "Beep Off is 3, not 0 or 1"},
+        {[](CKM42Doc& d) { d.m_nScanTx = -1; }, "Scan Tx is -1"},
+        {[](CKM42Doc& d) { d.m_b16Channel = 2; }, "16-channel flag is 2"},
+        {[](CKM42Doc& d) { d.Channel(1).m_bPriority = d.Channel(3).m_bPriority = 1; },
+         "Channels 1 and 3 are both marked priority; the radio keeps one"},
+        {[](CKM42Doc& d) { d.Channel(2).m_bPowerOn = d.Channel(4).m_bPowerOn = 1; },
+         "Channels 2 and 4 are both marked power-on"},
+        {[](CKM42Doc& d) { d.m_bPriorityUsed = 1; }, "no channel is marked priority"},
+        {[](CKM42Doc& d) { d.m_nTxTimeOut = 15; },
+         "Option Tx Time Out Time (15) would read back from the radio as 10"},
+        {[](CKM42Doc& d) { d.m_nTxInhibit = 7; }, "Option Tx Inhibit Time (7) would read back"},
+        {[](CKM42Doc& d) { d.m_dScanSpeed = 0.055; }, "Option Scan Speed (0.055)"},
+        {[](CKM42Doc& d) { d.m_dRxOffTime = 0.45; }, "Option Rx Off Time (0.45)"},
+        {[](CKM42Doc& d) { d.Channel(2).m_dTxFreq = 1e-300; }, "Channel 2: TX 1e-300 MHz is 0 Hz"},
+        {[](CKM42Doc& d) { d.Channel(1).m_dRxNsc1 = 207.5999999997526; },
+         "NSC-1 tone 207.5999999997526 Hz would read back from the radio as 207.6 Hz"},
+        {[](CKM42Doc& d) {
+             d.Channel(2).m_nTxSquelch = kSquelchNsc2;
+             d.Channel(2).m_dTxNsc2 = 88.5;
+         },
+         "Channel 2: TX NSC-2 tone 88.5 Hz is not the radio's NSC-2 tone (67 Hz, channel 1's)"},
+    };
+    for (const Case& c : cases) {
+        CKM42Doc doc = PlanWithChannel(4, 2, 450.0, 450.0, kStep6250);
+        doc.Channel(4).m_dRxFreq = 451.0;
+        doc.Channel(4).m_nStepCode = kStep5000;
+        c.set(doc);
+        EXPECT_THAT(Refusal(doc), HasSubstr(c.refusal)) << c.refusal;
+    }
+    // What the image holds faithfully stays, whatever the editors offer: a band no model
+    // has, no time-out, a time-out beyond the editor's 990 s, flags an empty channel keeps.
+    CKM42Doc doc = PlanWithChannel(2, 1, 450.0, 0.0, kStep6250);
+    doc.m_nTxTimeOut = 0;
+    doc.Channel(3).m_bHighPower = 7;
+    doc.Channel(3).m_bRxDcsInvert = -1;
+    doc.Channel(3).m_bPriority = 1;
+    doc.m_bPriorityUsed = 1;
+    EXPECT_EQ(CheckEncodable(doc), std::nullopt);
+    doc.m_nTxTimeOut = 2000;
+    EXPECT_EQ(CheckEncodable(doc), std::nullopt);
 }
 
 TEST(EncodeCheck, BandOutsideTheTableIsRefused) {

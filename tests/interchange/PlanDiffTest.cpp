@@ -2,6 +2,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "../support/RandomPlan.h"
 #include "interchange/PlanDiff.h"
 #include "model/ChannelRules.h"
@@ -83,6 +85,42 @@ TEST(PlanDiff, OptionsOnlyAndTheChannelCount) {
                 ElementsAre("option\tChannels\t4\t16", "channel 5\tRx Freq\t-\t150.0000",
                             "channel 5\tRx Squelch\t-\tCSQ", "channel 5\tPwr\t-\tH",
                             "channel 5\tCS\t-\tN", "channel 5\tStep\t-\t6.25 kHz"));
+}
+
+// Stored values the grid shows alike or not at all still reach the radio: each is a line.
+TEST(PlanDiff, StoredValuesTheGridShowsAlikeOrNotAtAll) {
+    CKM42Doc a = NewPlan(kBandUhf2, true);
+    ChannelRecord& ch = a.Channel(10);
+    ch.m_dRxFreq = 450.0125;
+    ch.m_nStepCode = kStep6250;
+    ch.m_nRxSquelch = kSquelchCtcss;
+    ch.m_nRxCtcss = 39;  // outside the list: "?" whatever the number
+    ch.m_bScan = 1;
+    struct Case {
+        void (*change)(CKM42Doc&);
+        const char* line;
+    };
+    const Case cases[] = {
+        {[](CKM42Doc& d) { d.Channel(10).m_bRxDcsInvert = 1; },
+         "channel 10\tRx DCS Invert (hidden)\t-\tY"},
+        {[](CKM42Doc& d) { d.Channel(3).m_bScan = 1; }, "channel 3\tS (hidden)\t-\tY"},
+        {[](CKM42Doc& d) { d.Channel(10).m_bScan = 2; }, "channel 10\tS\tY\t2"},
+        {[](CKM42Doc& d) { d.Channel(10).m_nRxCtcss = 40; }, "channel 10\tRx CTCSS Number\t39\t40"},
+        {[](CKM42Doc& d) { d.m_bPowerOnUsed = 1; }, "option\tPower-On Channel Used (hidden)\t-\tY"},
+        {[](CKM42Doc& d) { d.m_dScanSpeed = std::nextafter(0.07, 1.0); },
+         "option\tScan Speed\t0.07\t0.07000000000000002"},
+    };
+    a.m_dScanSpeed = 0.07;
+    for (const Case& c : cases) {
+        CKM42Doc b = a;
+        c.change(b);
+        EXPECT_THAT(Lines(a, b), ElementsAre(c.line));
+    }
+    // The band's name hides two bands outside the table; the value as stored tells them apart.
+    CKM42Doc b = a;
+    a.m_nBand = 9;
+    b.m_nBand = 10;
+    EXPECT_THAT(Lines(a, b), ElementsAre("option\tBand\t9\t10"));
 }
 
 }  // namespace

@@ -61,6 +61,8 @@ TEST(PlanCheck, EachValueOutsideItsRangeIsNamedOnce) {
         {[](CKM42Doc& d) { d.m_bBeepOff = 2; }, "Beep Off is 2, not 0 or 1"},
         {[](CKM42Doc& d) { d.m_nCompander = -7; }, "Audio Compander is -7, not 0 or 1"},
         {[](CKM42Doc& d) { d.Channel(16).m_bScan = 9; }, "Channel 16: scan flag is 9, not 0 or 1"},
+        {[](CKM42Doc& d) { d.Channel(9).m_bPowerOn = d.Channel(12).m_bPowerOn = 1; },
+         "Channels 9 and 12 are both marked power-on; the radio keeps one"},
         {[](CKM42Doc& d) { d.Channel(2).m_nRxCtcss = 39; },
          "Channel 2: RX CTCSS tone number 39 is outside the tone list (0 to 38)"},
         {[](CKM42Doc& d) { d.Channel(3).m_nTxDcs = -1; },
