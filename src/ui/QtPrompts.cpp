@@ -62,28 +62,55 @@ private:
     QPointer<QWidget> m_pWindow;
 };
 
-// Qt lets a message box wrap its texts at the narrowest width it can; a sentence with a
-// device path then runs down a column a few words wide. The texts get up to this many
-// average characters per line, and never more than half the screen.
+// Qt lets a message box wrap the reason below its text at the narrowest width it can; a
+// sentence with a device path then runs down a column a few words wide. The reason gets up
+// to this many average characters per line, and never more than half the screen. The text
+// itself is left to Qt, which wraps it once it is wider than it likes: a width set on it
+// before the box is shown would keep it on one line, cut where the shown font is wider.
 constexpr int kMessageLineChars = 64;
 constexpr int kPathRoomChars = 4;  // beside a file name: the box's frame and cursor
+// A reason longer than this many lines is shown up to here, and whole under Show Details,
+// which scrolls, so that the box stays within the screen.
+constexpr qsizetype kShownDetailLines = 16;
 
 int AvailableWidth(const QWidget& widget) {
     const QScreen* screen = widget.screen();
     return screen != nullptr ? screen->availableGeometry().width() : 1024;
 }
 
+int LongestLine(const QLabel& label) {
+    int longest = 0;
+    for (const QString& line : label.text().split(QLatin1Char('\n')))
+        longest = std::max(longest, label.fontMetrics().horizontalAdvance(line));
+    return longest;
+}
+
+// Measured in the font the box will show, which polishing gives it.
 void GiveMessageRoom(QMessageBox& box) {
     const int cap =
         std::min(box.fontMetrics().averageCharWidth() * kMessageLineChars, AvailableWidth(box) / 2);
-    for (const char* name : {"qt_msgbox_label", "qt_msgbox_informativelabel"}) {
-        auto* label = box.findChild<QLabel*>(QString::fromLatin1(name));
-        if (label == nullptr || label->text().isEmpty()) continue;
-        int longest = 0;
-        for (const QString& line : label->text().split(QLatin1Char('\n')))
-            longest = std::max(longest, label->fontMetrics().horizontalAdvance(line));
-        label->setMinimumWidth(std::min(longest, cap));
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        label->ensurePolished();
+        // A text that fits the line stays on one; a longer one Qt wraps itself.
+        if (const int longest = LongestLine(*label); longest <= cap) label->setMinimumWidth(longest);
     }
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
+        label->ensurePolished();
+        label->setWordWrap(true);
+        label->setMinimumWidth(std::min(LongestLine(*label), cap));
+    }
+}
+
+void SetDetail(QMessageBox& box, const QString& detail) {
+    if (detail.isEmpty()) return;
+    const QStringList lines = detail.split(QLatin1Char('\n'));
+    if (lines.size() <= kShownDetailLines) {
+        box.setInformativeText(detail);
+        return;
+    }
+    box.setInformativeText(lines.mid(0, kShownDetailLines).join(QLatin1Char('\n')) +
+                           QStringLiteral("\n..."));
+    box.setDetailedText(detail);
 }
 
 void CenterOver(QWidget& dialog, QWidget* parent) {
@@ -101,7 +128,7 @@ void QtPrompts::MessageBox(QWidget* parent, const QString& text, MessageIcon ico
                            const QString& detail) {
     QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     QString::fromUtf8(msg::kAppTitle), text, QMessageBox::Ok, parent);
-    if (!detail.isEmpty()) box.setInformativeText(detail);
+    SetDetail(box, detail);
     GiveMessageRoom(box);
     const CActivationKeeper keeper;
     box.exec();

@@ -1,4 +1,6 @@
 // The application's own message boxes and print dialog, shown for real, give their texts room.
+#include <gmock/gmock.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -7,10 +9,15 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTimer>
+#include <fstream>
+#include <sstream>
 
 #include "UiFixture.h"
 #include "model/Messages.h"
+#include "model/PlanCheck.h"
 #include "model/PlanText.h"
 #include "ui/QtPrompts.h"
 
@@ -104,6 +111,91 @@ TEST(PrintDialogRoom, ThePrinterNameAndTheOutputPathShowInFull) {
                   printers->fontMetrics().horizontalAdvance(printers->itemText(i)))
             << printers->itemText(i).toStdString();
     dialog->reject();
+}
+
+// Every text of the message table, read from the table itself so that none is left out. The
+// window system's fonts are what cut texts, so ctest also runs this on an X server.
+std::vector<QString> MessageTable() {
+    std::ifstream file(PRG715_MESSAGES_H);
+    std::stringstream whole;
+    whole << file.rdbuf();
+    const QString source = QString::fromStdString(whole.str());
+    static const QRegularExpression entry(
+        QStringLiteral(R"re(constexpr const char\* k\w+ =((?:\s*"(?:[^"\\]|\\.)*")+);)re"));
+    static const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
+    std::vector<QString> texts;
+    for (auto match = entry.globalMatch(source); match.hasNext();) {
+        QString text;
+        for (auto part = piece.globalMatch(match.next().captured(1)); part.hasNext();)
+            text += part.next().captured(1);
+        text.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+        text.replace(QStringLiteral("\\\""), QStringLiteral("\""));
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+// Whether every line of the label is on screen whole: wrapped into the height it was given,
+// or unwrapped within its width. Empty when it is; else what was cut.
+std::string CutText(const QLabel& label) {
+    const QFontMetrics metrics = label.fontMetrics();
+    const int width = label.contentsRect().width();
+    if (label.wordWrap()) {
+        if (label.heightForWidth(label.width()) <= label.height()) return {};
+    } else {
+        bool fits = true;
+        for (const QString& line : label.text().split(QLatin1Char('\n')))
+            fits = fits && metrics.horizontalAdvance(line) <= width;
+        if (fits) return {};
+    }
+    return label.text().toStdString() + " (" + std::to_string(width) + " px)";
+}
+
+struct Message {
+    QString text;
+    QString detail;  // "?" asks the text as a question
+};
+
+// Shows each text with its detail in a real box and returns those that were not shown whole.
+std::vector<std::string> TextsCut(const std::vector<Message>& messages) {
+    std::vector<std::string> cut;
+    for (const auto& [text, detail] : messages) {
+        QTimer::singleShot(0, [&cut] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            for (const QLabel* label : box->findChildren<QLabel*>())
+                if (label->isVisible() && !label->text().isEmpty())
+                    if (std::string why = CutText(*label); !why.empty()) cut.push_back(why);
+            if (!box->screen()->availableGeometry().contains(box->frameGeometry()))
+                cut.push_back("box beyond the screen: " + box->text().toStdString());
+            box->accept();
+        });
+        if (detail == QStringLiteral("?"))
+            QtPrompts().AskQuestion(nullptr, text, QuestionKind::YesNo);
+        else
+            QtPrompts().MessageBox(nullptr, text, MessageIcon::Exclamation, detail);
+    }
+    return cut;
+}
+
+TEST(MessageBoxRoom, EveryTextOfTheTableAndTheLongestComposedOnesShowWhole) {
+    std::vector<Message> messages;
+    const std::vector<QString> table = MessageTable();
+    ASSERT_GT(table.size(), 150u);
+    for (const QString& text : table) messages.push_back({text, QString()});
+    for (const QString& text : table) messages.push_back({QString::fromUtf8(msg::kCheckRadio), text});
+    const std::string radio = "KM162 (UHF 2, 16 channels)", plan = "KM41 (VHF 2, 4 channels)";
+    messages.push_back(
+        {QString::fromStdString(FormatText(msg::kWrongRadioQuestion, radio.c_str(), plan.c_str())),
+         QStringLiteral("?")});
+    std::vector<std::string> lines(40, "channel 16: Tx Squelch (hidden) 0.07000000000000001 -> I-DCS");
+    messages.push_back({QString::fromUtf8(msg::kNotVerified),
+                        QString::fromStdString(FindingsText(lines, kFindingsShown))});
+    messages.push_back({QString::fromUtf8(msg::kPlanOutOfRange),
+                        QString::fromStdString(FindingsText(lines, lines.size()))});
+    messages.push_back({QString::fromUtf8(msg::kCannotSaveFile),
+                        QString(300, QLatin1Char('x')) + QStringLiteral(".kmd16")});
+    EXPECT_THAT(TextsCut(messages), ::testing::IsEmpty());
 }
 
 }  // namespace
