@@ -25,6 +25,37 @@ Refusal ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes
     return std::nullopt;
 }
 
+CNewFile::CNewFile(const std::string& folder, std::span<const std::uint8_t> bytes)
+    : m_strFolder(folder), m_Bytes(bytes.begin(), bytes.end()) {
+    IgnoreFileSizeSignal();
+    m_Temporary = std::make_unique<platform::CTemporaryFile>(folder, platform::Readers::OwnerOnly);
+    m_Failure = m_Temporary->CreationFailure();
+    if (!m_Failure) m_Failure = m_Temporary->Write(m_Bytes);
+    if (!m_Failure) m_Failure = m_Temporary->Flush();
+    if (!m_Failure) m_Failure = m_Temporary->Close();
+}
+
+CNewFile::~CNewFile() = default;
+
+NameClaim CNewFile::Claim(const std::string& path, std::string& why) {
+    if (m_Failure) {
+        why = *m_Failure;
+        return NameClaim::Failed;
+    }
+    const NameClaim claim = m_Temporary->ClaimName(path, m_Bytes, why);
+    if (claim == NameClaim::Claimed) {
+        m_strClaimed = path;
+        platform::SyncFolder(m_strFolder);
+    }
+    return claim;
+}
+
+Refusal CNewFile::Withdraw() {
+    Refusal why = m_Temporary->WithdrawName(m_strClaimed);
+    if (!why) m_strClaimed.clear();
+    return why;
+}
+
 Refusal CheckReplaceable(const std::string& path) {
     std::string target;
     if (Refusal why = platform::FollowLinks(path, target)) return why;

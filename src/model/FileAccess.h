@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -8,8 +9,13 @@
 
 // The operating system's side of plan files and radio images: the one way a file is replaced
 // and the checks made before one is read. Everything that writes a plan or an image (desktop,
-// command line, virtual radio) goes through ReplaceFile. Paths are UTF-8 on every platform.
+// command line, virtual radio) goes through ReplaceFile, or through CNewFile where it must never
+// replace anything (backups). Paths are UTF-8 on every platform.
 namespace fileio {
+
+namespace platform {
+class CTemporaryFile;
+}
 
 // Why an operation cannot be done, in the system's words ("Permission denied"); nullopt when
 // it can.
@@ -22,6 +28,38 @@ using Refusal = std::optional<std::string>;
 // device is refused. On failure the previous file is byte-identical and no temporary is left.
 // A hard link's other names keep the old bytes, as with any editor that saves this way.
 Refusal ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// What became of a name a new file was to take.
+enum class NameClaim { Claimed, InUse, Failed };
+
+// A new file that never replaces another: its bytes are written in full beside the name it is
+// to take and brought to the disk before any name is claimed, so a file under a claimed name
+// is complete, and a write that fails (a full disk) leaves nothing behind. Of several processes
+// claiming one name at once exactly one gets it. The file is its owner's alone (0600 on POSIX,
+// whatever the umask); the temporary goes with the object.
+class CNewFile {
+public:
+    // `folder` is the one every name claimed lies in.
+    CNewFile(const std::string& folder, std::span<const std::uint8_t> bytes);
+    ~CNewFile();
+    CNewFile(const CNewFile&) = delete;
+    CNewFile& operator=(const CNewFile&) = delete;
+
+    // Why the bytes could not be written, or nullopt.
+    const Refusal& Failure() const { return m_Failure; }
+    // Gives the bytes the name `path` if nothing has that name yet; `why` says why not for
+    // Failed. One name at a time: a claimed name is withdrawn before another is claimed.
+    NameClaim Claim(const std::string& path, std::string& why);
+    // Gives the claimed name up again (the file under it goes), keeping the bytes for another.
+    Refusal Withdraw();
+
+private:
+    std::string m_strFolder;
+    std::vector<std::uint8_t> m_Bytes;
+    std::unique_ptr<platform::CTemporaryFile> m_Temporary;
+    Refusal m_Failure;
+    std::string m_strClaimed;
+};
 
 // What ReplaceFile would refuse before any byte is written (the target's kind and
 // permissions, a folder where no file can be created), so that a long operation can check

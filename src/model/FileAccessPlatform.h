@@ -30,12 +30,17 @@ struct ExistingFile {
 // or someone else's by renaming over it would pass by the protection meant to keep it.
 Refusal CheckTarget(const std::string& target, ExistingFile& old);
 
+// Who may read a new temporary: whom the umask allows (one that replaces a file takes that
+// file's permissions anyway), or its owner alone from the start, so no one can open it before
+// it is made private.
+enum class Readers { UmaskDecides, OwnerOnly };
+
 // A fresh file beside the target under a short name (so that any legal file name can be
 // saved), created exclusively so that no other file is touched; removed again unless it
 // replaced the target.
 class CTemporaryFile {
 public:
-    explicit CTemporaryFile(const std::string& folder);
+    explicit CTemporaryFile(const std::string& folder, Readers readers = Readers::UmaskDecides);
     ~CTemporaryFile();
     CTemporaryFile(const CTemporaryFile&) = delete;
     CTemporaryFile& operator=(const CTemporaryFile&) = delete;
@@ -51,6 +56,12 @@ public:
     // Closing reports what a deferred write-back found (a full disk on some file systems).
     Refusal Close();
     Refusal Replace(const std::string& target);
+    // Gives the closed file's bytes the name `target` too, only if that name is free; `why`
+    // for Failed. `bytes` are the file's, for file systems that cannot give a file two names.
+    NameClaim ClaimName(const std::string& target, std::span<const std::uint8_t> bytes,
+                        std::string& why);
+    // Gives up a name ClaimName took; the bytes stay ready for another.
+    Refusal WithdrawName(const std::string& target);
 
 private:
     std::string m_strPath;

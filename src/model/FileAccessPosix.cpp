@@ -20,9 +20,48 @@ namespace {
 // As many links as the kernel follows before it says ELOOP.
 constexpr int kMaxLinkHops = 40;
 constexpr std::intptr_t kNoFile = -1;
+constexpr mode_t kOwnerOnly = 0600;
+constexpr mode_t kUmaskDecides = 0666;
 
 Refusal SystemReason(int error) {
     return std::string(std::strerror(error));
+}
+
+Refusal WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return SystemReason(errno);
+        if (n == 0) return SystemReason(EIO);
+        done += static_cast<std::size_t>(n);
+    }
+    return std::nullopt;
+}
+
+// What link() says on a file system that gives no file a second name (FAT, some network shares).
+bool NoSecondNames(int error) {
+    return error == EPERM || error == EOPNOTSUPP || error == ENOTSUP || error == ENOSYS;
+}
+
+// Where there are no links, the name is claimed by creating it exclusively and written there;
+// a write that fails takes the name away again.
+NameClaim CreateExclusively(const std::string& target, std::span<const std::uint8_t> bytes,
+                            std::string& why) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kOwnerOnly);
+    if (fd < 0) {
+        if (errno == EEXIST) return NameClaim::InUse;
+        why = std::strerror(errno);
+        return NameClaim::Failed;
+    }
+    (void)::fchmod(fd, kOwnerOnly);
+    Refusal failure = WriteAll(fd, bytes);
+    if (!failure && ::fsync(fd) != 0) failure = SystemReason(errno);
+    if (::close(fd) != 0 && !failure) failure = SystemReason(errno);
+    if (!failure) return NameClaim::Claimed;
+    ::unlink(target.c_str());
+    why = *failure;
+    return NameClaim::Failed;
 }
 
 // An administrator editing a user's plan leaves it the user's: owner and group first (a
@@ -77,19 +116,21 @@ Refusal CheckTarget(const std::string& target, ExistingFile& old) {
     return std::nullopt;
 }
 
-CTemporaryFile::CTemporaryFile(const std::string& folder) : m_Handle(kNoFile) {
+CTemporaryFile::CTemporaryFile(const std::string& folder, Readers readers) : m_Handle(kNoFile) {
+    const mode_t mode = readers == Readers::OwnerOnly ? kOwnerOnly : kUmaskDecides;
     static std::atomic<unsigned> s_nCounter{0};
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         m_strPath = folder + "/" +
                     FormatText(".prg715-%x-%x.tmp", static_cast<unsigned>(::getpid()),
                                s_nCounter.fetch_add(1));
-        // 0666 lets the umask decide, as for any new file.
-        fd = ::open(m_strPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = ::open(m_strPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         const int error = fd < 0 ? errno : 0;
         m_CreationFailure = fd < 0 ? SystemReason(error) : std::nullopt;
         if (fd < 0 && error != EEXIST) break;
     }
+    // A umask may take more than the group's and others' bits; the owner keeps read and write.
+    if (fd >= 0 && readers == Readers::OwnerOnly) (void)::fchmod(fd, kOwnerOnly);
     m_Handle = fd;
     m_bPresent = fd >= 0;
 }
@@ -104,16 +145,7 @@ void CTemporaryFile::CarryOver(const ExistingFile& old) {
 }
 
 Refusal CTemporaryFile::Write(std::span<const std::uint8_t> bytes) {
-    const int fd = static_cast<int>(m_Handle);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return SystemReason(errno);
-        if (n == 0) return SystemReason(EIO);
-        done += static_cast<std::size_t>(n);
-    }
-    return std::nullopt;
+    return WriteAll(static_cast<int>(m_Handle), bytes);
 }
 
 Refusal CTemporaryFile::Flush() {
@@ -131,6 +163,23 @@ Refusal CTemporaryFile::Close() {
 Refusal CTemporaryFile::Replace(const std::string& target) {
     if (::rename(m_strPath.c_str(), target.c_str()) != 0) return SystemReason(errno);
     m_bPresent = false;
+    return std::nullopt;
+}
+
+// A second name for the temporary: link() never replaces what is there, so of processes
+// claiming one name at once exactly one succeeds. The temporary's own name goes with it.
+NameClaim CTemporaryFile::ClaimName(const std::string& target, std::span<const std::uint8_t> bytes,
+                                    std::string& why) {
+    if (::link(m_strPath.c_str(), target.c_str()) == 0) return NameClaim::Claimed;
+    const int error = errno;
+    if (error == EEXIST) return NameClaim::InUse;
+    if (NoSecondNames(error)) return CreateExclusively(target, bytes, why);
+    why = *SystemReason(error);
+    return NameClaim::Failed;
+}
+
+Refusal CTemporaryFile::WithdrawName(const std::string& target) {
+    if (::unlink(target.c_str()) != 0) return SystemReason(errno);
     return std::nullopt;
 }
 

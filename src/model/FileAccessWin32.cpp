@@ -119,7 +119,9 @@ Refusal CheckTarget(const std::string& target, ExistingFile& old) {
     return std::nullopt;
 }
 
-CTemporaryFile::CTemporaryFile(const std::string& folder) : m_Handle(kNoFile) {
+// The folder's inherited access rights decide who may read: under the user's local application
+// data folder, the user alone.
+CTemporaryFile::CTemporaryFile(const std::string& folder, Readers) : m_Handle(kNoFile) {
     static std::atomic<unsigned> s_nCounter{0};
     for (int attempt = 0; attempt < 100 && m_Handle == kNoFile; ++attempt) {
         m_strPath = Joined(folder, FormatText(".prg715-%lx-%x.tmp", ::GetCurrentProcessId(),
@@ -181,6 +183,30 @@ Refusal CTemporaryFile::Replace(const std::string& target) {
                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return LastReason();
     m_bPresent = false;
+    return std::nullopt;
+}
+
+// Without MOVEFILE_REPLACE_EXISTING a move never replaces what is there, so of processes
+// claiming one name at once exactly one succeeds; the bytes then live under that name only.
+NameClaim CTemporaryFile::ClaimName(const std::string& target, std::span<const std::uint8_t>,
+                                    std::string& why) {
+    if (::MoveFileExW(win32::Wide(m_strPath).c_str(), win32::Wide(target).c_str(),
+                      MOVEFILE_WRITE_THROUGH)) {
+        m_bPresent = false;
+        return NameClaim::Claimed;
+    }
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return NameClaim::InUse;
+    why = *Reason(error);
+    return NameClaim::Failed;
+}
+
+// The bytes go back under the temporary's name, ready for another claim or to be removed.
+Refusal CTemporaryFile::WithdrawName(const std::string& target) {
+    if (!::MoveFileExW(win32::Wide(target).c_str(), win32::Wide(m_strPath).c_str(),
+                       MOVEFILE_WRITE_THROUGH))
+        return LastReason();
+    m_bPresent = true;
     return std::nullopt;
 }
 

@@ -233,6 +233,7 @@ inline constexpr const char* kBackupKept = "Backup kept: %s";
 inline constexpr const char* kBackupNotKept = "No backup kept: %s";
 inline constexpr const char* kBackupFolderReason = "%s: %s";
 inline constexpr const char* kNoDataFolder = "neither XDG_DATA_HOME nor HOME is set";
+inline constexpr const char* kNoBackupName = "%s: every backup name of %s is taken";
 inline constexpr const char* kOpenBackupTitle = "Open Backup";
 inline constexpr const char* kBackupFolderLabel = "Backups in %s";
 inline constexpr const char* kNoBackups = "No backups yet in %s";

@@ -19,7 +19,6 @@ constexpr const char* kSequenceFormat = "-%d";
 constexpr const char* kStampFormat = "%04d-%02d-%02d %02d:%02d:%02d";
 constexpr char kPartSeparator = '_';
 constexpr char kNumberSeparator = '-';
-constexpr int kMaxSequence = 9999;
 
 struct DirectionWord {
     Direction direction;

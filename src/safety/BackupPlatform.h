@@ -2,13 +2,21 @@
 #include <ctime>
 #include <string>
 
+#include "model/FileAccess.h"
+
 // What differs between the systems under the backups: the user's data folder (BackupFolder,
-// in Backups.h) and the local time a backup is named by. One source per platform.
+// in Backups.h), the local time a backup is named by and how its folders are made. One source
+// per platform.
 namespace backup::platform {
 
 std::tm LocalTime(std::time_t seconds);
 
 // Joins the backup folder and a file name as the system's own paths are written.
 std::string InFolder(const std::string& folder, const std::string& fileName);
+
+// Makes the backup folder and every missing folder above it, each one only its owner may
+// enter; folders that are there keep their permissions. Another process making the same
+// folder at the same time is no failure.
+fileio::Refusal MakeFolder(const std::string& folder);
 
 }  // namespace backup::platform

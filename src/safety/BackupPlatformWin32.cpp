@@ -4,7 +4,9 @@
 #include <windows.h>
 
 #include <ctime>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "model/Win32Text.h"
 #include "safety/BackupPlatform.h"
@@ -28,6 +30,15 @@ namespace platform {
 
 std::string InFolder(const std::string& folder, const std::string& fileName) {
     return folder + "\\" + fileName;
+}
+
+// The user's local application data folder is the user's alone already; the folders made in
+// it inherit that.
+fileio::Refusal MakeFolder(const std::string& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(win32::Wide(folder)), error);
+    if (error) return error.message();
+    return std::nullopt;
 }
 
 std::tm LocalTime(std::time_t seconds) {

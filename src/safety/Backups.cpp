@@ -17,6 +17,7 @@ namespace backup {
 namespace {
 
 namespace fs = std::filesystem;
+using fileio::NameClaim;
 
 // Names are UTF-8 throughout the core; std::filesystem would read a plain string in the
 // system's narrow code page on Windows, so the conversions are spelled out.
@@ -48,6 +49,34 @@ int NextSequence(const std::string& folder, const Stamp& stamp) {
         if (name && name->stamp == stamp) last = std::max(last, name->sequence);
     }
     return last + 1;
+}
+
+// The image's name is claimed first and stands for the pair: a backup that finds it taken
+// moves on to the next number, and one whose plan's name is taken (by anything but a backup)
+// gives the image's name back. Either both names are claimed or, as far as the system lets,
+// neither.
+NameClaim ClaimPair(fileio::CNewFile& imageFile, fileio::CNewFile& planFile,
+                    const std::string& stem, const std::string& planExtension,
+                    KeepOutcome& outcome) {
+    const std::string imagePath = stem + kImageExtension;
+    const std::string planPath = stem + planExtension;
+    std::string why;
+    const NameClaim image = imageFile.Claim(imagePath, why);
+    if (image == NameClaim::Failed) outcome.failure = Reason(imagePath, why);
+    if (image != NameClaim::Claimed) return image;
+    const NameClaim plan = planFile.Claim(planPath, why);
+    if (plan == NameClaim::Claimed) {
+        outcome.imagePath = imagePath;
+        outcome.planPath = planPath;
+        return plan;
+    }
+    if (plan == NameClaim::Failed) outcome.failure = Reason(planPath, why);
+    if (const fileio::Refusal stuck = imageFile.Withdraw()) {
+        outcome.imagePath = imagePath;  // left behind: the caller can name it
+        if (plan == NameClaim::InUse) outcome.failure = Reason(imagePath, *stuck);
+        return NameClaim::Failed;
+    }
+    return plan;
 }
 
 bool IsPlanExtension(const std::string& extension) {
@@ -84,36 +113,28 @@ KeepOutcome KeepBackup(Direction direction, const RadioImage& image, const CKM42
         outcome.failure = msg::kNoDataFolder;
         return outcome;
     }
-    std::error_code error;
-    fs::create_directories(PathOf(folder), error);
-    if (error) {
-        outcome.failure = Reason(folder, error.message());
+    if (const fileio::Refusal why = platform::MakeFolder(folder)) {
+        outcome.failure = Reason(folder, *why);
         return outcome;
+    }
+    // Both files are written in full before either takes a name: a full disk leaves nothing.
+    fileio::CNewFile imageFile(folder, image::LineBytes(image));
+    fileio::CNewFile planFile(folder, datafile::SerializeDocument(plan));
+    for (const fileio::CNewFile* file : {&imageFile, &planFile}) {
+        if (file->Failure()) {
+            outcome.failure = Reason(folder, *file->Failure());
+            return outcome;
+        }
     }
     const Stamp stamp = StampOf(when);
+    // The listing gives the number to start from; other processes may take it meanwhile.
     BackupName name{stamp, direction, ModelOf(plan).name, NextSequence(folder, stamp)};
-    std::string stem = platform::InFolder(folder, FormatBackupName(name));
-    // Only a folder that could not be listed leaves a name in use here.
-    while (fs::exists(PathOf(stem + kImageExtension), error) ||
-           fs::exists(PathOf(stem + PlanExtension(plan)), error)) {
-        ++name.sequence;
-        stem = platform::InFolder(folder, FormatBackupName(name));
+    for (; name.sequence <= kMaxSequence; ++name.sequence) {
+        const std::string stem = platform::InFolder(folder, FormatBackupName(name));
+        if (ClaimPair(imageFile, planFile, stem, PlanExtension(plan), outcome) != NameClaim::InUse)
+            return outcome;
     }
-
-    // The image first: it is what crossed the cable, the plan is only read from it.
-    const std::string imagePath = stem + kImageExtension;
-    if (const fileio::Refusal why = fileio::ReplaceFile(imagePath, image::LineBytes(image))) {
-        outcome.failure = Reason(imagePath, *why);
-        return outcome;
-    }
-    outcome.imagePath = imagePath;
-    const std::string planPath = stem + PlanExtension(plan);
-    const datafile::FileOutcome saved = datafile::SaveDocument(plan, planPath);
-    if (!saved.ok) {
-        outcome.failure = Reason(planPath, saved.detail);
-        return outcome;
-    }
-    outcome.planPath = planPath;
+    outcome.failure = FormatText(msg::kNoBackupName, folder.c_str(), StampText(stamp).c_str());
     return outcome;
 }
 

@@ -30,7 +30,9 @@ std::string StampText(const Stamp& stamp);       // "2026-12-07 14:03:22"
 const char* DirectionText(Direction direction);  // "read", "write"
 
 // A backup's name without its extension, e.g. 2026-12-07_14-03-22_read_KM162. A second backup
-// kept within the same second gets "-2" after the model, a third "-3", and so on.
+// kept within the same second gets "-2" after the model, a third "-3", and so on up to
+// kMaxSequence.
+inline constexpr int kMaxSequence = 9999;
 struct BackupName {
     Stamp stamp;
     Direction direction = Direction::Read;
@@ -44,15 +46,18 @@ std::optional<BackupName> ParseBackupName(std::string_view stem);
 inline constexpr const char* kImageExtension = ".img";
 
 struct KeepOutcome {
-    std::string planPath;   // set when the plan was written
-    std::string imagePath;  // set when the image was written
+    std::string planPath;   // set when the backup was kept
+    std::string imagePath;  // set when kept, or when a failed backup's image could not go again
     std::string failure;    // why not (both or either), empty when both were kept
     bool Kept() const { return failure.empty(); }
 };
 
 // Writes the image's 2112 bytes and the plan (as a *.kmd16 or *.kmd04 data file) under a new
-// name in `folder`, creating it when needed. A backup never replaces another one. Failures are
-// returned, never thrown: keeping a backup must not fail the read or write it follows.
+// name in `folder`, creating it when needed; new folders and files are the user's alone. A
+// backup never replaces another one, also when other processes keep backups of the same
+// second in the same folder: the pair is kept whole under a name of its own, or nothing is
+// left of it. Failures are returned, never thrown: keeping a backup must not fail the read or
+// write it follows.
 KeepOutcome KeepBackup(
     Direction direction, const RadioImage& image, const CKM42Doc& plan,
     const std::string& folder = BackupFolder(),

@@ -37,7 +37,8 @@ void DeclareBackups(CCommandSet& commands) {
     command.footer(
         "One line per backup, fields apart by tabs: the time, read or write, the model, the band,\n"
         "the channels in use and the plan's data file (its 2112-byte image lies beside it as\n"
-        ".img). The folder is $XDG_DATA_HOME/PRG-715/backups, or ~/.local/share/PRG-715/backups.");
+        ".img). The folder is $XDG_DATA_HOME/PRG-715/backups, or ~/.local/share/PRG-715/backups;\n"
+        "the folders and files a backup creates are yours alone (0700 and 0600).");
 }
 
 }  // namespace cli
