@@ -123,26 +123,30 @@ void AddRefusal(ImportOutcome& outcome, RowOutcome refusal) {
         ++outcome.refusedUnlisted;
 }
 
+struct PlacedList {
+    std::vector<PlacedRow> rows;
+    std::optional<int> refusedPriorityRow;  // the first refused row that asked for it
+};
+
 // The rows each read and placed; what a row says alone is checked here, what it means for the
 // rest of the plan by ApplyList.
-std::vector<PlacedRow> PlaceRows(const CKM42Doc& doc, const DataRows& rows,
-                                 const ListContext& context, Placement& placement,
-                                 ImportOutcome& outcome) {
-    std::vector<PlacedRow> placed;
+PlacedList PlaceRows(const CKM42Doc& doc, const DataRows& rows, const ListContext& context,
+                     Placement& placement, ImportOutcome& outcome) {
+    PlacedList list;
     std::map<int, int> rowOfChannel;
     rows.ForEach([&](int row, const RowTexts& texts) {
         PlacedRow r{row, 0, {}};
-        const std::optional<std::string> refusal = ReadRow(texts, context.read, r.values);
+        std::optional<std::string> refusal = ReadRow(texts, context.read, r.values);
         r.channel = placement.ChannelOf(r.values);
-        if (refusal) return AddRefusal(outcome, {row, r.channel, *refusal});
-        if (!IsPlanChannel(doc, r.channel))
-            return AddRefusal(outcome, {row, r.channel, msg::kChannelOutOfPlan});
-        if (const auto [at, first] = rowOfChannel.emplace(r.channel, row); !first)
-            return AddRefusal(outcome, {row, r.channel,
-                                        FormatText(msg::kCsvChannelTwice, r.channel, at->second)});
-        placed.push_back(std::move(r));
+        if (!refusal && !IsPlanChannel(doc, r.channel)) refusal = msg::kChannelOutOfPlan;
+        if (!refusal)
+            if (const auto [at, first] = rowOfChannel.emplace(r.channel, row); !first)
+                refusal = FormatText(msg::kCsvChannelTwice, r.channel, at->second);
+        if (!refusal) return list.rows.push_back(std::move(r));
+        AddRefusal(outcome, {row, r.channel, std::move(*refusal)});
+        if (!list.refusedPriorityRow && AsksPriority(texts)) list.refusedPriorityRow = row;
     });
-    return placed;
+    return list;
 }
 
 // The first kListedRefusals of all the rows refused, in row order, and the count of the rest.
@@ -183,7 +187,8 @@ ImportOutcome Import(CKM42Doc& doc, std::string_view text, int firstChannel, boo
     const ListContext context = ContextOf(rows);
     const bool byLocation = fromFile && layout[static_cast<std::size_t>(Column::kLocation)];
     Placement placement(context.smallestLocation, firstChannel, byLocation);
-    ApplyList(doc, PlaceRows(doc, rows, context, placement, outcome), outcome);
+    PlacedList list = PlaceRows(doc, rows, context, placement, outcome);
+    ApplyList(doc, std::move(list.rows), list.refusedPriorityRow, outcome);
     KeepFirstRefusals(outcome);
     return outcome;
 }

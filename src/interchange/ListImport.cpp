@@ -56,7 +56,8 @@ Pass ApplyOnce(const CKM42Doc& doc, std::vector<PlacedRow>& rows,
         std::string note;
         if (auto refusal = ApplyCsvChannel(trial, r.channel, r.values, note)) {
             pass.refused.push_back({r.row, r.channel, *refusal});
-            if (r.values.priority == true && !refusedPriorityRow) refusedPriorityRow = r.row;
+            if (r.values.priority == true)
+                refusedPriorityRow = std::min(refusedPriorityRow.value_or(r.row), r.row);
             continue;
         }
         pass.plan = std::move(trial);
@@ -86,9 +87,9 @@ std::optional<RowOutcome> LosesPriority(const CKM42Doc& before, const CKM42Doc& 
 
 }  // namespace
 
-void ApplyList(CKM42Doc& doc, std::vector<PlacedRow> rows, ImportOutcome& outcome) {
+void ApplyList(CKM42Doc& doc, std::vector<PlacedRow> rows, std::optional<int> refusedPriorityRow,
+               ImportOutcome& outcome) {
     SortByChannel(rows);
-    std::optional<int> refusedPriorityRow;
     // A refused row keeps its channel as it was, which may refuse another row: again without
     // it until every row left is taken. Each round leaves out at least one row.
     for (;;) {

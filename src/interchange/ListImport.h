@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <vector>
 
 #include "interchange/CsvColumns.h"
@@ -16,8 +17,10 @@ struct PlacedRow {
     CsvChannel values;
 };
 
-// rows: read without refusal, at most one per channel, each a channel of the plan. Appends
+// rows: read without refusal, at most one per channel, each a channel of the plan.
+// refusedPriorityRow: the first row refused before that asked for the priority channel. Appends
 // the rows taken, their notes and the rows refused to outcome, each in row order.
-void ApplyList(CKM42Doc& doc, std::vector<PlacedRow> rows, ImportOutcome& outcome);
+void ApplyList(CKM42Doc& doc, std::vector<PlacedRow> rows, std::optional<int> refusedPriorityRow,
+               ImportOutcome& outcome);
 
 }  // namespace csv

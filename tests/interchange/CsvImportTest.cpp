@@ -329,22 +329,31 @@ TEST(CsvImport, RulesOfTheWholePlanHoldForTheListInEitherOrder) {
     };
     struct Case {
         Edit edit;
+        bool unreadFirstRow;               // its Mode refused: the row is refused as it is read
         std::vector<std::string> refused;  // in the file's order
         int priority;
     };
     const Case cases[] = {
-        {movePriority, {}, 1},
+        {movePriority, false, {}, 1},
+        {movePriority,
+         true,
+         {"row 2, channel 1: Mode \"AM\" is none of FM, NFM",
+          "row 3, channel 2: the plan would be left without a priority channel: row 2, which "
+          "sets up the new one, is refused"},
+         2},
         {[](CKM42Doc& d) {  // channel 15 frees NSC-1 for channel 1's new tone
              d.Channel(15).m_nRxSquelch = kSquelchCsq;
              d.Channel(1).m_nTxSquelch = kSquelchNsc1;
              SetNonStandardTones(d, 150.0, 88.8);
          },
+         false,
          {},
          2},
         {[](CKM42Doc& d) {
              std::swap(d.Channel(1).m_bPriority, d.Channel(2).m_bPriority);
              d.Channel(1).m_dRxFreq = 480.0;
          },
+         false,
          {"row 2, channel 1: Frequency 480.000000: Valid Settings 440Mhz to 470Mhz",
           "row 3, channel 2: the plan would be left without a priority channel: row 2, which "
           "sets up the new one, is refused"},
@@ -353,13 +362,15 @@ TEST(CsvImport, RulesOfTheWholePlanHoldForTheListInEitherOrder) {
              std::swap(d.Channel(1).m_bPriority, d.Channel(2).m_bPriority);
              d.Channel(3).m_bPriority = 1;
          },
+         false,
          {"row 4, channel 3: Priority: The priority channel was already set up !"},
          1},
     };
     for (const Case& c : cases) {
         CKM42Doc edited = base;
         c.edit(edited);
-        const std::string text = csv::ExportCsv(edited);
+        std::string text = csv::ExportCsv(edited);
+        if (c.unreadFirstRow) text.replace(text.find(",NFM,"), 5, ",AM,");
         CKM42Doc inOrder = base, reversed = base;
         const csv::ImportOutcome outcome = csv::ImportCsv(inOrder, text);
         EXPECT_THAT(Texts(outcome.refused), ::testing::ElementsAreArray(c.refused)) << text;

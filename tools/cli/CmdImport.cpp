@@ -1,6 +1,6 @@
 // prg715-cli import: a channel list into a plan, every row checked with the channel editor's
-// rules. Refused rows go to stderr and make the exit status 1; the rows taken are still
-// written unless --all-or-nothing asks for every row or none.
+// rules. Refused rows go to stderr (the first hundred, then how many more) and make the exit
+// status 1; the rows taken are still written unless --all-or-nothing asks for every row or none.
 #include <cstdio>
 
 #include "CliSupport.h"
