@@ -195,6 +195,10 @@ std::optional<std::string> ReadRow(const RowTexts& row, const ReadContext& conte
     return std::nullopt;
 }
 
+bool AsksPriority(const RowTexts& row) {
+    return ValueOf(kPriorities, TrimmedIn(row, Column::kPriority)) == true;
+}
+
 std::optional<double> WattsOf(std::string_view text) {
     std::string_view number = Trimmed(text);
     if (!number.empty() && (number.back() == 'W' || number.back() == 'w'))

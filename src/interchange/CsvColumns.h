@@ -92,6 +92,10 @@ RowTexts WriteRow(const CsvChannel& channel);
 std::optional<std::string> ReadRow(const RowTexts& row, const ReadContext& context,
                                    CsvChannel& channel);
 
+// True when the row's Priority says the channel is the priority channel, whatever its other
+// columns say: a refused row that asked for it still counts when the old one would be lost.
+bool AsksPriority(const RowTexts& row);
+
 // Watts in a Power text ("5.0W", "0.5 W", "5"); nullopt for words such as "High".
 std::optional<double> WattsOf(std::string_view text);
 

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <map>
 
-#include "interchange/ChannelImport.h"
 #include "interchange/CsvColumns.h"
 #include "interchange/CsvText.h"
+#include "interchange/ListImport.h"
+#include "model/ChannelRules.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
 
@@ -16,7 +17,7 @@ namespace {
 using Layout = std::array<std::optional<std::size_t>, kColumnCount>;
 
 // A header row is one that names the Frequency column.
-std::optional<Layout> HeaderLayout(const Record& record) {
+std::optional<Layout> HeaderLayout(const Fields& record) {
     Layout layout;
     for (std::size_t i = 0; i < record.size(); ++i) {
         const std::optional<Column> column = ColumnNamed(record[i]);
@@ -34,28 +35,56 @@ Layout FileOrderLayout() {
     return layout;
 }
 
-RowTexts TextsOf(const Record& record, const Layout& layout) {
+RowTexts TextsOf(const Fields& record, const Layout& layout) {
     RowTexts row;
     for (std::size_t c = 0; c < kColumnCount; ++c)
-        if (layout[c] && *layout[c] < record.size()) row[c] = record[*layout[c]];
+        if (layout[c] && *layout[c] < record.size()) row[c] = std::string(record[*layout[c]]);
     return row;
 }
 
-// A data row as read: its number and the channel it says, or why it says none.
-struct ReadRowData {
-    int row;
-    CsvChannel channel;
-    std::optional<std::string> refusal;
+// The data rows of a text, read one at a time: a text at the size limit may hold half a
+// million rows, which held all at once would take hundreds of megabytes.
+class DataRows {
+public:
+    DataRows(const DelimitedText& text, int firstRow, const Layout& layout)
+        : m_text(text), m_firstRow(firstRow), m_layout(layout) {}
+
+    // visit(row number, texts) for each data row that is not blank.
+    template <class Visit>
+    void ForEach(Visit&& visit) const {
+        RecordReader reader(m_text);
+        Fields fields;
+        while (reader.Next(fields))
+            if (reader.Row() >= m_firstRow && !fields.Blank())
+                visit(reader.Row(), TextsOf(fields, m_layout));
+    }
+
+private:
+    DelimitedText m_text;
+    int m_firstRow;
+    Layout m_layout;
 };
 
-ReadContext ContextOf(const std::vector<RowTexts>& rows) {
-    ReadContext context;
-    for (const RowTexts& row : rows) {
-        const std::optional<std::string>& power = At(row, Column::kPower);
-        if (!power) continue;
-        if (const std::optional<double> watts = WattsOf(*power))
-            context.highestWatts = std::max(context.highestWatts.value_or(*watts), *watts);
-    }
+// What reading and placing a row needs from all rows: the highest wattage, the smallest
+// Location.
+struct ListContext {
+    ReadContext read;
+    std::optional<int> smallestLocation;
+};
+
+ListContext ContextOf(const DataRows& rows) {
+    ListContext context;
+    rows.ForEach([&context](int, const RowTexts& row) {
+        if (const std::optional<std::string>& power = At(row, Column::kPower))
+            if (const std::optional<double> watts = WattsOf(*power))
+                context.read.highestWatts =
+                    std::max(context.read.highestWatts.value_or(*watts), *watts);
+        CsvChannel channel;
+        ReadRow(row, ReadContext{}, channel);  // Location is read first, whatever follows
+        if (channel.location)
+            context.smallestLocation =
+                std::min(context.smallestLocation.value_or(*channel.location), *channel.location);
+    });
     return context;
 }
 
@@ -63,15 +92,10 @@ ReadContext ContextOf(const std::vector<RowTexts>& rows) {
 // firstChannel.
 class Placement {
 public:
-    Placement(const std::vector<ReadRowData>& rows, int firstChannel, bool byLocation)
-        : m_next(firstChannel), m_byLocation(byLocation) {
-        std::optional<int> smallest;
-        for (const ReadRowData& row : rows)
-            if (row.channel.location)
-                smallest =
-                    std::min(smallest.value_or(*row.channel.location), *row.channel.location);
-        m_locationBase = smallest == 0 ? 1 : 0;
-    }
+    Placement(std::optional<int> smallestLocation, int firstChannel, bool byLocation)
+        : m_next(firstChannel),
+          m_byLocation(byLocation),
+          m_locationBase(smallestLocation == 0 ? 1 : 0) {}
 
     // 0 for a row whose Location cannot be read.
     int ChannelOf(const CsvChannel& channel) {
@@ -82,7 +106,7 @@ public:
 private:
     int m_next;
     bool m_byLocation;
-    int m_locationBase = 0;
+    int m_locationBase;
 };
 
 ImportOutcome Unreadable(std::string message) {
@@ -91,76 +115,81 @@ ImportOutcome Unreadable(std::string message) {
     return outcome;
 }
 
-// The data rows after the header (blank ones left out), each read into a channel.
-std::vector<ReadRowData> ReadRows(const std::vector<Record>& records,
-                                  std::vector<Record>::const_iterator firstData,
-                                  const Layout& layout) {
-    std::vector<RowTexts> texts;
-    std::vector<int> rowNumbers;
-    for (auto it = firstData; it != records.end(); ++it) {
-        if (IsBlank(*it)) continue;
-        texts.push_back(TextsOf(*it, layout));
-        rowNumbers.push_back(static_cast<int>(it - records.begin()) + 1);
-    }
-    const ReadContext context = ContextOf(texts);
-    std::vector<ReadRowData> rows;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        ReadRowData data{rowNumbers[i], {}, {}};
-        data.refusal = ReadRow(texts[i], context, data.channel);
-        rows.push_back(std::move(data));
-    }
-    return rows;
+// Lists the first refusals only: rows arrive in order, so those left out come after them.
+void AddRefusal(ImportOutcome& outcome, RowOutcome refusal) {
+    if (outcome.refused.size() < kListedRefusals)
+        outcome.refused.push_back(std::move(refusal));
+    else
+        ++outcome.refusedUnlisted;
 }
 
-// Each row is taken whole or not at all.
-void ApplyRows(CKM42Doc& doc, const std::vector<ReadRowData>& rows, Placement& placement,
-               ImportOutcome& outcome) {
+struct PlacedList {
+    std::vector<PlacedRow> rows;
+    std::optional<int> refusedPriorityRow;  // the first refused row that asked for it
+};
+
+// The rows each read and placed; what a row says alone is checked here, what it means for the
+// rest of the plan by ApplyList.
+PlacedList PlaceRows(const CKM42Doc& doc, const DataRows& rows, const ListContext& context,
+                     Placement& placement, ImportOutcome& outcome) {
+    PlacedList list;
     std::map<int, int> rowOfChannel;
-    for (const ReadRowData& data : rows) {
-        const int channel = placement.ChannelOf(data.channel);
-        auto refuse = [&](const std::string& why) {
-            outcome.refused.push_back({data.row, channel, why});
-        };
-        if (data.refusal) {
-            refuse(*data.refusal);
-            continue;
-        }
-        if (const auto [at, first] = rowOfChannel.emplace(channel, data.row); !first) {
-            refuse(FormatText(msg::kCsvChannelTwice, channel, at->second));
-            continue;
-        }
-        CKM42Doc trial = doc;
-        std::string note;
-        if (auto refusal = ApplyCsvChannel(trial, channel, data.channel, note)) {
-            refuse(*refusal);
-            continue;
-        }
-        doc = trial;
-        outcome.taken.push_back({data.row, channel, {}});
-        if (!note.empty()) outcome.notes.push_back({data.row, channel, note});
+    rows.ForEach([&](int row, const RowTexts& texts) {
+        PlacedRow r{row, 0, {}};
+        std::optional<std::string> refusal = ReadRow(texts, context.read, r.values);
+        r.channel = placement.ChannelOf(r.values);
+        if (!refusal && !IsPlanChannel(doc, r.channel)) refusal = msg::kChannelOutOfPlan;
+        if (!refusal)
+            if (const auto [at, first] = rowOfChannel.emplace(r.channel, row); !first)
+                refusal = FormatText(msg::kCsvChannelTwice, r.channel, at->second);
+        if (!refusal) return list.rows.push_back(std::move(r));
+        AddRefusal(outcome, {row, r.channel, std::move(*refusal)});
+        if (!list.refusedPriorityRow && AsksPriority(texts)) list.refusedPriorityRow = row;
+    });
+    return list;
+}
+
+// The first kListedRefusals of all the rows refused, in row order, and the count of the rest.
+void KeepFirstRefusals(ImportOutcome& outcome) {
+    if (outcome.refused.size() <= kListedRefusals) return;
+    outcome.refusedUnlisted += outcome.refused.size() - kListedRefusals;
+    outcome.refused.resize(kListedRefusals);
+}
+
+// The header: the first row that is not blank.
+std::optional<Fields> FirstRecord(const DelimitedText& text, int& row) {
+    RecordReader reader(text);
+    Fields fields;
+    while (reader.Next(fields)) {
+        if (fields.Blank()) continue;
+        row = reader.Row();
+        return fields;
     }
+    return std::nullopt;
 }
 
 ImportOutcome Import(CKM42Doc& doc, std::string_view text, int firstChannel, bool fromFile) {
-    TableOutcome read = ReadTable(text);
-    if (!read.table) return Unreadable(read.message);
-    const std::vector<Record>& records = read.table->records;
-    const auto firstRecord = std::find_if_not(records.begin(), records.end(), IsBlank);
-    if (firstRecord == records.end()) return Unreadable(msg::kCsvNoRows);
+    const DelimitedOutcome opened = OpenDelimited(text);
+    if (!opened.text) return Unreadable(opened.message);
+    int firstRow = 0;
+    const std::optional<Fields> first = FirstRecord(*opened.text, firstRow);
+    if (!first) return Unreadable(msg::kCsvNoRows);
 
-    const std::optional<Layout> header = HeaderLayout(*firstRecord);
+    const std::optional<Layout> header = HeaderLayout(*first);
     if (!header && fromFile) return Unreadable(msg::kCsvNoHeader);
     Layout layout = header.value_or(FileOrderLayout());
     // Pasted rows go where they are pasted, whatever Location they came from.
     if (!fromFile) layout[static_cast<std::size_t>(Column::kLocation)].reset();
-    const std::vector<ReadRowData> rows =
-        ReadRows(records, header ? firstRecord + 1 : firstRecord, layout);
+    const DataRows rows(*opened.text, header ? firstRow + 1 : firstRow, layout);
 
     ImportOutcome outcome;
     outcome.readable = true;
+    const ListContext context = ContextOf(rows);
     const bool byLocation = fromFile && layout[static_cast<std::size_t>(Column::kLocation)];
-    Placement placement(rows, firstChannel, byLocation);
-    ApplyRows(doc, rows, placement, outcome);
+    Placement placement(context.smallestLocation, firstChannel, byLocation);
+    PlacedList list = PlaceRows(doc, rows, context, placement, outcome);
+    ApplyList(doc, std::move(list.rows), list.refusedPriorityRow, outcome);
+    KeepFirstRefusals(outcome);
     return outcome;
 }
 
@@ -180,8 +209,17 @@ std::string RowOutcomeText(const RowOutcome& outcome) {
     return FormatText(msg::kCsvRow, outcome.row, outcome.text.c_str());
 }
 
+std::vector<std::string> RefusalLines(const ImportOutcome& outcome) {
+    std::vector<std::string> lines;
+    for (const RowOutcome& refused : outcome.refused) lines.push_back(RowOutcomeText(refused));
+    if (outcome.refusedUnlisted != 0)
+        lines.push_back(FormatText(msg::kCsvMoreRefused, outcome.refusedUnlisted));
+    return lines;
+}
+
 std::string ImportSummary(const ImportOutcome& outcome) {
-    return FormatText(msg::kCsvSummary, outcome.taken.size(), outcome.refused.size());
+    return FormatText(msg::kCsvSummary, outcome.taken.size(),
+                      outcome.refused.size() + outcome.refusedUnlisted);
 }
 
 }  // namespace csv

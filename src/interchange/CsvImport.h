@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,7 +9,8 @@
 // Channel lists into a plan. Every row is checked with the channel editor's rules (band
 // limits, raster, tone and code lists, one priority channel) and taken whole or not at all;
 // the rows taken change their channels, every other channel and the radio-wide options stay
-// as they are.
+// as they are. The rules that concern several channels hold for the plan the whole list
+// leaves, so a list is taken the same in any order of its rows.
 namespace csv {
 
 struct RowOutcome {
@@ -17,11 +19,15 @@ struct RowOutcome {
     std::string text;
 };
 
+// Refused rows listed by name; a text of half a million junk rows says how many more.
+inline constexpr std::size_t kListedRefusals = 100;
+
 struct ImportOutcome {
     bool readable = false;  // false: not a channel list at all, and the plan is untouched
     std::string message;    // why not
     std::vector<RowOutcome> taken;
-    std::vector<RowOutcome> refused;  // text: the reason
+    std::vector<RowOutcome> refused;  // text: the reason; the first kListedRefusals rows
+    std::size_t refusedUnlisted = 0;  // rows refused beyond those
     std::vector<RowOutcome> notes;    // text: what a taken row stored other than it said
 };
 
@@ -36,7 +42,10 @@ ImportOutcome PasteRows(CKM42Doc& doc, std::string_view text, int firstChannel);
 
 // "row 5, channel 3: ..." or "row 5: ...".
 std::string RowOutcomeText(const RowOutcome& outcome);
-// "12 rows taken, 2 refused".
+// The refused rows' texts, then "... and 12 more rows refused" when not all are listed: what
+// every front end shows of the refusals.
+std::vector<std::string> RefusalLines(const ImportOutcome& outcome);
+// "rows taken: 12, refused: 2".
 std::string ImportSummary(const ImportOutcome& outcome);
 
 }  // namespace csv

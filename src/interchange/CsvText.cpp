@@ -28,64 +28,6 @@ char SeparatorOf(std::string_view text) {
     return semicolons > commas ? ';' : ',';
 }
 
-// Reads records field by field; a quote opens a quoted field only at the field's start, and
-// inside one a doubled quote stands for one quote.
-class RecordReader {
-public:
-    RecordReader(std::string_view text, char separator) : m_text(text), m_separator(separator) {}
-
-    // False when a quoted field runs to the end of the text.
-    bool ReadAll(std::vector<Record>& records) {
-        while (m_at < m_text.size()) {
-            records.push_back(ReadRecord());
-            if (m_openQuote) return false;
-        }
-        return true;
-    }
-
-private:
-    Record ReadRecord() {
-        Record record;
-        std::string field;
-        bool quoted = false;
-        bool fieldStart = true;
-        while (m_at < m_text.size()) {
-            const char c = m_text[m_at++];
-            if (quoted) {
-                if (c != kQuote) {
-                    field += c;
-                } else if (m_at < m_text.size() && m_text[m_at] == kQuote) {
-                    field += kQuote;
-                    ++m_at;
-                } else {
-                    quoted = false;
-                }
-            } else if (c == kQuote && fieldStart) {
-                quoted = true;
-                fieldStart = false;
-            } else if (c == m_separator) {
-                record.push_back(std::move(field));
-                field.clear();
-                fieldStart = true;
-            } else if (c == '\r' || c == '\n') {
-                if (c == '\r' && m_at < m_text.size() && m_text[m_at] == '\n') ++m_at;
-                break;
-            } else {
-                field += c;
-                fieldStart = false;
-            }
-        }
-        m_openQuote = quoted;
-        record.push_back(std::move(field));
-        return record;
-    }
-
-    std::string_view m_text;
-    char m_separator;
-    std::size_t m_at = 0;
-    bool m_openQuote = false;
-};
-
 bool NeedsQuotes(std::string_view field, char separator) {
     return field.find_first_of(std::string{separator, kQuote, '\r', '\n'}) != std::string::npos;
 }
@@ -99,24 +41,81 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-bool IsBlank(const Record& record) {
-    return std::all_of(record.begin(), record.end(),
-                       [](const std::string& field) { return Trimmed(field).empty(); });
+std::string_view Fields::operator[](std::size_t i) const {
+    const std::size_t begin = i == 0 ? 0 : m_ends[i - 1];
+    return std::string_view(m_text).substr(begin, m_ends[i] - begin);
 }
 
-TableOutcome ReadTable(std::string_view text) {
+bool Fields::Blank() const {
+    // The fields stand end to end in one text, so they are all blank when it is.
+    return Trimmed(m_text).empty();
+}
+
+bool RecordReader::Next(Fields& fields) {
+    if (m_at >= m_text.size()) return false;
+    fields.m_text.clear();
+    fields.m_ends.clear();
+    auto endField = [&fields] {
+        fields.m_ends.push_back(static_cast<std::uint32_t>(fields.m_text.size()));
+    };
+    bool quoted = false;
+    bool fieldStart = true;
+    while (m_at < m_text.size()) {
+        const char c = m_text[m_at++];
+        if (quoted) {
+            if (c != kQuote) {
+                fields.m_text += c;
+            } else if (m_at < m_text.size() && m_text[m_at] == kQuote) {
+                fields.m_text += kQuote;
+                ++m_at;
+            } else {
+                quoted = false;
+            }
+        } else if (c == kQuote && fieldStart) {
+            quoted = true;
+            fieldStart = false;
+        } else if (c == m_separator) {
+            endField();
+            fieldStart = true;
+        } else if (c == '\r' || c == '\n') {
+            if (c == '\r' && m_at < m_text.size() && m_text[m_at] == '\n') ++m_at;
+            break;
+        } else {
+            fields.m_text += c;
+            fieldStart = false;
+        }
+    }
+    endField();
+    m_openQuote = quoted;
+    ++m_row;
+    return true;
+}
+
+DelimitedOutcome OpenDelimited(std::string_view text) {
     if (text.size() > kMaxTextBytes)
         return {std::nullopt, FormatText(msg::kCsvTooLarge, kMaxTextBytes)};
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
         text.remove_prefix(kByteOrderMark.size());
     if (IsBinary(text)) return {std::nullopt, msg::kCsvBinary};
 
+    const DelimitedText delimited{text, SeparatorOf(text)};
+    RecordReader reader(delimited);
+    Fields fields;
+    while (reader.Next(fields))
+        if (reader.OpenQuote()) return {std::nullopt, FormatText(msg::kCsvOpenQuote, reader.Row())};
+    return {delimited, {}};
+}
+
+TableOutcome ReadTable(std::string_view text) {
+    const DelimitedOutcome opened = OpenDelimited(text);
+    if (!opened.text) return {std::nullopt, opened.message};
     Table table;
-    table.separator = SeparatorOf(text);
-    RecordReader reader(text, table.separator);
-    if (!reader.ReadAll(table.records)) {
-        const int row = static_cast<int>(table.records.size());
-        return {std::nullopt, FormatText(msg::kCsvOpenQuote, row)};
+    table.separator = opened.text->separator;
+    RecordReader reader(*opened.text);
+    Fields fields;
+    while (reader.Next(fields)) {
+        Record& record = table.records.emplace_back();
+        for (std::size_t i = 0; i < fields.size(); ++i) record.emplace_back(fields[i]);
     }
     return {std::move(table), {}};
 }

@@ -184,6 +184,10 @@ inline constexpr const char* kCsvCodeRefused = "%s DCS code %s: %s";
 inline constexpr const char* kCsvThirdTone =
     "%s tone %s Hz would be a third non-standard tone (NSC-1 is %s Hz, NSC-2 %s Hz)";
 inline constexpr const char* kCsvRxMoved = "Frequency %s moved to the 12.5 kHz raster, %s stored";
+inline constexpr const char* kCsvPriorityLost =
+    "the plan would be left without a priority channel: row %d, which sets up the new one, is "
+    "refused";
+inline constexpr const char* kCsvMoreRefused = "... and %zu more rows refused";
 inline constexpr const char* kDiffChannel = "channel %d";
 inline constexpr const char* kDiffOption = "option";
 inline constexpr const char* kDiffSentence = "%s: %s %s -> %s";

@@ -41,8 +41,7 @@ CImportCsvDlg::CImportCsvDlg(const csv::ImportOutcome& outcome,
 
     auto* refusedList = new QListWidget(this);
     refusedList->setObjectName(QStringLiteral("refusedList"));
-    for (const csv::RowOutcome& row : outcome.refused)
-        refusedList->addItem(Text(csv::RowOutcomeText(row)));
+    for (const std::string& line : csv::RefusalLines(outcome)) refusedList->addItem(Text(line));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));

@@ -84,8 +84,8 @@ bool CKM42View::PasteRows(const std::string& text) {
     RecordPlanChange(before, PlanEditKind::Paste);
     if (!outcome.refused.empty()) {
         std::string refusals;
-        for (const csv::RowOutcome& refused : outcome.refused)
-            refusals += (refusals.empty() ? "" : "\n") + csv::RowOutcomeText(refused);
+        for (const std::string& line : csv::RefusalLines(outcome))
+            refusals += (refusals.empty() ? "" : "\n") + line;
         AppMessageBox(m_prompts, this, msg::kRowsNotPasted, refusals);
     }
     return !outcome.taken.empty();

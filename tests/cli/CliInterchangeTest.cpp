@@ -2,12 +2,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "../support/RunProgram.h"
 #include "../support/TempDir.h"
 #include "model/DataFile.h"
 
 namespace {
 
+using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
@@ -71,6 +74,16 @@ TEST_F(CliInterchange, RefusedRowsGoToStderrAndMakeTheStatusOne) {
     ASSERT_TRUE(datafile::OpenDocument(doc, plan).ok);
     EXPECT_EQ(doc.Channel(9).m_dRxFreq, 460.125);
     EXPECT_EQ(doc.Channel(2).m_dRxFreq, 450.0125);
+
+    // A list as large as a list may be, of junk: the first hundred refusals, then the count.
+    std::string junk = "Frequency\n";
+    while (junk.size() < 1024 * 1024) junk += "1\n";
+    WriteBytes(File("junk.csv"), {junk.begin(), junk.end()});
+    r = Cli({"import", File("junk.csv"), plan});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 101);
+    EXPECT_THAT(r.err, EndsWith("junk.csv: ... and 524183 more rows refused\n"));
+    EXPECT_THAT(r.out, HasSubstr("rows taken: 0, refused: 524283"));
 }
 
 TEST_F(CliInterchange, WhatIsNoChannelListOrWouldOverwriteItsSourceChangesNothing) {

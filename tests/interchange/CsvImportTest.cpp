@@ -7,7 +7,10 @@
 
 #include "../support/RandomPlan.h"
 #include "codec/ImageCodec.h"
+#include "interchange/CsvExport.h"
 #include "interchange/CsvImport.h"
+#include "interchange/PlanDiff.h"
+#include "model/ChannelFlags.h"
 #include "model/ChannelRules.h"
 #include "model/DataFile.h"
 #include "model/PlanText.h"
@@ -256,6 +259,136 @@ TEST(CsvImport, PasteFillsFromTheGivenChannelDownWithOrWithoutHeader) {
     // A row too short to hold a frequency is no channel.
     outcome = csv::PasteRows(doc, "146.52\n", 1);
     EXPECT_THAT(Texts(outcome.refused), ElementsAre("row 1, channel 1: no Frequency in this row"));
+}
+
+// Half a million junk rows list the first hundred refusals in row order, whichever check
+// refused them, and count the rest.
+TEST(CsvImport, RefusalsBeyondAHundredAreCounted) {
+    auto ones = [](int rows) {  // rows 2 to 17 out of band, the rest beyond the plan
+        std::string text = "Frequency\n";
+        for (int i = 0; i < rows; ++i) text += "1\n";
+        return text;
+    };
+    std::string late = "Location,Frequency,Priority\n1,450,Y\n2,450,Y\n";
+    for (int i = 0; i < 150; ++i) late += "20,450,\n";
+    struct Case {
+        std::string text;
+        std::size_t lines;
+        const char* first;
+        const char* last;
+        const char* summary;
+    };
+    const Case cases[] = {
+        {ones(100), 100, "row 2, channel 1: Frequency 1.000000: Valid Settings 440Mhz to 470Mhz",
+         "row 101, channel 100: No such channel in this plan !", "rows taken: 0, refused: 100"},
+        {ones(101), 101, "row 2, channel 1: Frequency 1.000000: Valid Settings 440Mhz to 470Mhz",
+         "... and 1 more rows refused", "rows taken: 0, refused: 101"},
+        {ones(524283), 101, "row 2, channel 1: Frequency 1.000000: Valid Settings 440Mhz to 470Mhz",
+         "... and 524183 more rows refused", "rows taken: 0, refused: 524283"},
+        {late, 101, "row 3, channel 2: Priority: The priority channel was already set up !",
+         "... and 51 more rows refused", "rows taken: 1, refused: 151"},
+    };
+    for (const Case& c : cases) {
+        CKM42Doc doc = NewPlan(kBandUhf2, true);
+        const csv::ImportOutcome outcome = csv::ImportCsv(doc, c.text);
+        const std::vector<std::string> lines = csv::RefusalLines(outcome);
+        ASSERT_EQ(lines.size(), c.lines) << c.summary;
+        EXPECT_EQ(lines.front(), c.first);
+        EXPECT_EQ(lines.back(), c.last);
+        EXPECT_EQ(csv::ImportSummary(outcome), c.summary);
+    }
+}
+
+// The header, then the data lines last to first.
+std::string Reversed(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line + "\n");
+    std::reverse(lines.begin() + 1, lines.end());
+    std::string reversed;
+    for (const std::string& line : lines) reversed += line;
+    return reversed;
+}
+
+// An exported plan whose priority channel or non-standard tone moves to another channel, read
+// back onto the plan it came from with its rows in the file's order and reversed: each list
+// describes a plan as a whole, and a refused row never costs the plan its priority channel.
+TEST(CsvImport, RulesOfTheWholePlanHoldForTheListInEitherOrder) {
+    CKM42Doc base = NewPlan(kBandUhf2, true);
+    SetNonStandardTones(base, 123.4, 88.8);
+    for (int n : {1, 2, 3, 15}) {
+        base.Channel(n).m_dRxFreq = base.Channel(n).m_dTxFreq = 450 + n;
+        base.Channel(n).m_nStepCode = kStep6250;
+    }
+    base.Channel(3).m_nRxSquelch = kSquelchNsc2;
+    base.Channel(15).m_nRxSquelch = kSquelchNsc1;
+    base.Channel(2).m_bPriority = base.m_bPriorityUsed = 1;
+    using Edit = void (*)(CKM42Doc&);
+    const Edit movePriority = [](CKM42Doc& d) {
+        std::swap(d.Channel(1).m_bPriority, d.Channel(2).m_bPriority);
+    };
+    struct Case {
+        Edit edit;
+        bool unreadFirstRow;               // its Mode refused: the row is refused as it is read
+        std::vector<std::string> refused;  // in the file's order
+        int priority;
+    };
+    const Case cases[] = {
+        {movePriority, false, {}, 1},
+        {movePriority,
+         true,
+         {"row 2, channel 1: Mode \"AM\" is none of FM, NFM",
+          "row 3, channel 2: the plan would be left without a priority channel: row 2, which "
+          "sets up the new one, is refused"},
+         2},
+        {[](CKM42Doc& d) {  // channel 15 frees NSC-1 for channel 1's new tone
+             d.Channel(15).m_nRxSquelch = kSquelchCsq;
+             d.Channel(1).m_nTxSquelch = kSquelchNsc1;
+             SetNonStandardTones(d, 150.0, 88.8);
+         },
+         false,
+         {},
+         2},
+        {[](CKM42Doc& d) {
+             std::swap(d.Channel(1).m_bPriority, d.Channel(2).m_bPriority);
+             d.Channel(1).m_dRxFreq = 480.0;
+         },
+         false,
+         {"row 2, channel 1: Frequency 480.000000: Valid Settings 440Mhz to 470Mhz",
+          "row 3, channel 2: the plan would be left without a priority channel: row 2, which "
+          "sets up the new one, is refused"},
+         2},
+        {[](CKM42Doc& d) {
+             std::swap(d.Channel(1).m_bPriority, d.Channel(2).m_bPriority);
+             d.Channel(3).m_bPriority = 1;
+         },
+         false,
+         {"row 4, channel 3: Priority: The priority channel was already set up !"},
+         1},
+    };
+    for (const Case& c : cases) {
+        CKM42Doc edited = base;
+        c.edit(edited);
+        std::string text = csv::ExportCsv(edited);
+        if (c.unreadFirstRow) text.replace(text.find(",NFM,"), 5, ",AM,");
+        CKM42Doc inOrder = base, reversed = base;
+        const csv::ImportOutcome outcome = csv::ImportCsv(inOrder, text);
+        EXPECT_THAT(Texts(outcome.refused), ::testing::ElementsAreArray(c.refused)) << text;
+        EXPECT_EQ(csv::ImportCsv(reversed, Reversed(text)).refused.size(), c.refused.size());
+        EXPECT_EQ(PriorityChannel(inOrder), c.priority) << text;
+        EXPECT_EQ(datafile::SerializeDocument(reversed), datafile::SerializeDocument(inOrder));
+        if (c.refused.empty()) {
+            for (const plandiff::DiffLine& line : plandiff::DiffPlans(inOrder, edited))
+                ADD_FAILURE() << plandiff::DiffLineText(line);
+        }
+    }
+    // Pasted rows are one list too.
+    CKM42Doc edited = base, pasted = base;
+    movePriority(edited);
+    const int channels[] = {1, 2};
+    EXPECT_THAT(Texts(csv::PasteRows(pasted, csv::CopyRows(edited, channels), 1).refused),
+                IsEmpty());
+    EXPECT_EQ(PriorityChannel(pasted), 1);
 }
 
 }  // namespace

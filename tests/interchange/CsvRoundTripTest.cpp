@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <numeric>
+#include <random>
 #include <vector>
 
 #include "../support/RandomPlan.h"
@@ -130,6 +132,70 @@ TEST(CsvRoundTrip, EveryValidPlanSurvivesCopyThenPasteOverAnotherPlan) {
         ASSERT_EQ(static_cast<int>(outcome.taken.size()), plan.ChannelCount());
         ASSERT_THAT(Differences(back, Expected(plan)), IsEmpty()) << "plan " << i;
     }
+}
+
+// The plan's channels in use given other contents as the editors make them: other tones in
+// both non-standard slots, the priority on another channel or on none.
+CKM42Doc OtherChannels(const CKM42Doc& plan, PlanMaker& maker) {
+    CKM42Doc doc = plan;
+    SetNonStandardTones(doc, kFreshTone, kFreshTone);
+    std::vector<int> inUse;
+    for (int n = 1; n <= doc.ChannelCount(); ++n) {
+        ChannelRecord& ch = doc.Channel(n);
+        ch.m_bPriority = 0;
+        if (!ch.InUse()) continue;
+        maker.FillChannel(ch, doc.m_nBand);
+        inUse.push_back(n);
+    }
+    doc.m_bPriorityUsed = !inUse.empty() && maker.Chance(70) ? 1 : 0;
+    if (doc.m_bPriorityUsed != 0)
+        doc.Channel(
+               inUse[static_cast<std::size_t>(maker.Int(0, static_cast<int>(inUse.size()) - 1))])
+            .m_bPriority = 1;
+    return doc;
+}
+
+// The header, then the data lines in random order.
+std::string Shuffled(const std::string& text, std::mt19937& random) {
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(text.substr(at, end + 2 - at));
+    std::shuffle(lines.begin() + 1, lines.end(), random);
+    std::string shuffled;
+    for (const std::string& line : lines) shuffled += line;
+    return shuffled;
+}
+
+// A list that is valid as a whole is taken whole in any order of its rows: the priority and
+// the non-standard tones move from channel to channel, whichever row comes first.
+TEST(CsvRoundTrip, AnyOrderOfTheRowsGivesTheSamePlan) {
+    PlanMaker maker(4242);
+    std::mt19937 random(17);
+    constexpr int kPlans = 300, kOrders = 20;
+    for (int i = 0; i < kPlans; ++i) {
+        const CKM42Doc plan = EditorPlan(maker);
+        const CKM42Doc other = OtherChannels(plan, maker);
+        const std::string text = csv::ExportCsv(plan);
+        for (int order = 0; order < kOrders; ++order) {
+            CKM42Doc back = other;
+            const std::string rows = order == 0 ? text : Shuffled(text, random);
+            const csv::ImportOutcome outcome = csv::ImportCsv(back, rows);
+            ASSERT_TRUE(outcome.refused.empty())
+                << "plan " << i << ": " << csv::RowOutcomeText(outcome.refused[0]) << "\n"
+                << rows;
+            ASSERT_THAT(Differences(back, Expected(plan)), IsEmpty()) << "plan " << i << "\n"
+                                                                      << rows;
+        }
+        // Pasted over them, as copied.
+        std::vector<int> all(static_cast<std::size_t>(plan.ChannelCount()));
+        std::iota(all.begin(), all.end(), 1);
+        CKM42Doc pasted = other;
+        const csv::ImportOutcome outcome = csv::PasteRows(pasted, csv::CopyRows(plan, all), 1);
+        ASSERT_TRUE(outcome.refused.empty())
+            << "plan " << i << ": " << csv::RowOutcomeText(outcome.refused[0]);
+        ASSERT_THAT(Differences(pasted, Expected(plan)), IsEmpty()) << "plan " << i;
+    }
+    RecordProperty("orders", kPlans * kOrders);
 }
 
 TEST(CsvRoundTrip, ExportWritesTheFormatsWords) {

@@ -130,6 +130,13 @@ TEST_F(ChannelLists, SpreadsheetRowsArePastedAsAnImportWouldTakeThemAndRefusalsL
     EXPECT_EQ(prompts.messages[0].text.toStdString(), msg::kRowsNotPasted);
     EXPECT_EQ(prompts.messages[0].detail.toStdString(),
               "row 3, channel 15: Frequency 500.000000: Valid Settings 146Mhz to 174Mhz");
+    // A long list of junk: the first hundred refusals, then how many more.
+    std::string junk = "Frequency\n";
+    for (int i = 0; i < 150; ++i) junk += "1\n";
+    EXPECT_FALSE(View().PasteRows(junk));
+    const QStringList lines = prompts.messages.back().detail.split('\n');
+    EXPECT_EQ(lines.size(), 101);
+    EXPECT_EQ(lines.back().toStdString(), "... and 50 more rows refused");
 }
 
 TEST_F(ChannelLists, ImportShowsWhatChangesAndChangesThePlanOnlyOnOk) {

@@ -1,6 +1,6 @@
 // prg715-cli import: a channel list into a plan, every row checked with the channel editor's
-// rules. Refused rows go to stderr and make the exit status 1; the rows taken are still
-// written unless --all-or-nothing asks for every row or none.
+// rules. Refused rows go to stderr (the first hundred, then how many more) and make the exit
+// status 1; the rows taken are still written unless --all-or-nothing asks for every row or none.
 #include <cstdio>
 
 #include "CliSupport.h"
@@ -40,8 +40,8 @@ int RunImport(const ImportArgs& a) {
 
     for (const csv::RowOutcome& note : outcome.notes)
         std::printf("note: %s: %s\n", listPath.c_str(), csv::RowOutcomeText(note).c_str());
-    for (const csv::RowOutcome& refused : outcome.refused)
-        std::fprintf(stderr, "%s: %s\n", listPath.c_str(), csv::RowOutcomeText(refused).c_str());
+    for (const std::string& line : csv::RefusalLines(outcome))
+        std::fprintf(stderr, "%s: %s\n", listPath.c_str(), line.c_str());
     const bool write = !(a.allOrNothing && !outcome.refused.empty());
     if (write && (modelName || !outcome.taken.empty())) SavePlan(doc, planPath);
     std::printf("%s: %s%s\n", planPath.c_str(), csv::ImportSummary(outcome).c_str(),
