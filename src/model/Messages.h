@@ -13,6 +13,7 @@ inline constexpr const char* kAboutVersion = "PRG-715 Version 2.5";
 // Data files
 inline constexpr const char* kCannotSaveFile = "Cannot Save File!";
 inline constexpr const char* kCannotOpenFile = "Cannot Open File!";
+inline constexpr const char* kReplaceFileQuestion = "%s already exists.\nDo you want to replace it?";
 // Reasons beside them where the system has no words of its own
 inline constexpr const char* kFileNotRegular = "not a regular file";
 inline constexpr const char* kFileReadOnly = "the file is read-only";

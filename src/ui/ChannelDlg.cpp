@@ -12,6 +12,7 @@
 
 #include "model/BandTable.h"
 #include "model/ChannelRules.h"
+#include "model/Messages.h"
 #include "model/PlanText.h"
 #include "model/TypedNumber.h"
 #include "ui/FocusOutChecks.h"
@@ -319,6 +320,9 @@ void CChannelDlg::accept() {
         edit.txMHz = m_dTxMHz;
         edit.stepCode = m_nStep;
 
+        // An emptied RX box (a typo refused, say) would clear the whole channel: as Delete
+        // does, that is asked first, and No leaves the dialog open to type the frequency.
+        if (edit.rxMHz == 0.0 && doc.Channel(m_nChannel).InUse() && !ConfirmClear()) return;
         const StoreOutcome outcome = StoreChannel(doc, m_nChannel, edit);
         if (!outcome.stored) {
             // Frequencies kept from before a refusal that share no raster: the box to correct
@@ -333,6 +337,13 @@ void CChannelDlg::accept() {
         }
     }
     QDialog::accept();
+}
+
+bool CChannelDlg::ConfirmClear() {
+    const std::string question =
+        FormatText(msg::kClearChannelQuestion, std::to_string(m_nChannel).c_str());
+    return m_view.Prompts().AskQuestion(this, Text(question), QuestionKind::YesNo) ==
+           QuestionAnswer::Yes;
 }
 
 void CChannelDlg::OnClearClicked() {

@@ -87,6 +87,8 @@ private:
     bool RunToneCheck(QLineEdit* box, QString& member, int tone);
     void OnTypeClicked(bool receive, int type);
     void OnListActivated(QComboBox* list, std::int32_t& member, int index);
+    // Whether OK may empty a channel in use.
+    bool ConfirmClear();
     void OnClearClicked();
     void OnCancelClicked();
 

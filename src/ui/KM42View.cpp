@@ -12,6 +12,7 @@
 #include "codec/ImageCodec.h"
 #include "model/BandTable.h"
 #include "model/DataFile.h"
+#include "model/FileAccess.h"
 #include "model/Messages.h"
 #include "model/PlanCheck.h"
 #include "model/PlanText.h"
@@ -212,6 +213,7 @@ void CKM42View::OnFileNew() {
     if (m_pModelDlg->DoModal() == QDialog::Accepted) {
         m_doc.SetDefaults();
         ShowPlan(GridFill::SetUpOnly);
+        m_strPlanPath.clear();
         m_pPlanChanges->StartPlan({});
     }
     m_nOpenFilter = 2;
@@ -232,18 +234,22 @@ void CKM42View::OnFileOpen() {
     OpenPlanFile(*path);
 }
 
-void CKM42View::OpenPlanFile(const QString& path) {
+bool CKM42View::OpenPlanFile(const QString& path) {
     const bool opened = OpenDocument(path);
     ShowPlan(GridFill::SetUpAndFill);
     m_nOpenFilter = 2;
-    if (!opened) return;
+    if (!opened) return false;
+    m_strPlanPath = path;
     m_pPlanChanges->StartPlan(FileNameOf(path));
     SayWhatIsOutOfRange();
+    return true;
 }
 
 void CKM42View::OnFileOpenBackup() {
     if (!AskToSaveChanges()) return;
-    if (const std::optional<QString> path = m_pBackupsDlg->ChoosePlan()) OpenPlanFile(*path);
+    const std::optional<QString> path = m_pBackupsDlg->ChoosePlan();
+    // A backup is a copy to go back to, not a file to save over.
+    if (path && OpenPlanFile(*path)) m_strPlanPath.clear();
 }
 
 bool CKM42View::OpenDocument(const QString& path) {
@@ -282,16 +288,37 @@ void CKM42View::OnFileSave() {
 }
 
 bool CKM42View::SavePlan() {
-    const DataFileDialog& dialog = m_doc.m_b16Channel != 0 ? kSave16 : kSave4;
-    const auto path = m_prompts.GetSaveFileName(this, MakeRequest(dialog));
+    FileDialogRequest request = MakeRequest(m_doc.m_b16Channel != 0 ? kSave16 : kSave4);
+    if (!m_strPlanPath.isEmpty()) request.initialName = m_strPlanPath;
+    const std::optional<QString> path = AskSavePath(request, m_strPlanPath);
     if (!path) return false;
     const datafile::FileOutcome outcome = datafile::SaveDocument(m_doc, CorePath(*path));
     if (!outcome.ok) {
         AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
         return false;
     }
+    m_strPlanPath = *path;
     m_pPlanChanges->MarkSaved(FileNameOf(*path));
     return true;
+}
+
+std::optional<QString> CKM42View::AskSavePath(const FileDialogRequest& first,
+                                              const QString& ownFile) {
+    // Replacing another file is asked about; the plan's own file is what Save is for. A No
+    // goes back to the dialog with the name chosen.
+    FileDialogRequest request = first;
+    for (;;) {
+        const std::optional<QString> path = m_prompts.GetSaveFileName(this, request);
+        if (!path || !QFileInfo::exists(*path) ||
+            (!ownFile.isEmpty() && fileio::IsSameFile(CorePath(*path), CorePath(ownFile))))
+            return path;
+        const std::string question =
+            FormatText(msg::kReplaceFileQuestion, CorePath(FileNameOf(*path)).c_str());
+        if (m_prompts.AskQuestion(this, QString::fromStdString(question), QuestionKind::YesNo) ==
+            QuestionAnswer::Yes)
+            return path;
+        request.initialName = *path;
+    }
 }
 
 void CKM42View::OnFilePrint() {

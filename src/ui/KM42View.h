@@ -27,6 +27,7 @@ class QKeyEvent;
 class QLabel;
 class QPushButton;
 class UiPrompts;
+struct FileDialogRequest;
 
 // Size of the view's copy of the radio's memory image (read and write buffers included).
 inline constexpr std::size_t kImageCopySize = 2760;
@@ -67,8 +68,8 @@ public:
     void ShowPlan(GridFill fill);
 
     // Opens a data file and shows it, as Open does after its dialog (a plan named on the
-    // command line, a backup).
-    void OpenPlanFile(const QString& path);
+    // command line, a backup); true when it opened.
+    bool OpenPlanFile(const QString& path);
 
     // The one way a change to the plan is made known: called with the plan as it was before,
     // after any edit (channel editor, flags, options, imports, pastes, clears). Records the
@@ -164,6 +165,8 @@ private:
     bool OpenDocument(const QString& path);
     // Save's dialog and file; true when the plan was saved.
     bool SavePlan();
+    // A save dialog's path once an existing file other than `ownFile` may be replaced.
+    std::optional<QString> AskSavePath(const FileDialogRequest& request, const QString& ownFile);
     // Reads the radio through the read dialog for `use`; true after a complete read, which is
     // remembered as the radio read last and kept as a backup.
     bool ReadRadioFor(CReadDlg::Use use);
@@ -208,4 +211,7 @@ private:
     CBackupsDlg* m_pBackupsDlg = nullptr;
     CPlanChanges* m_pPlanChanges = nullptr;
     QSize m_formSize;
+    // The plan's own file (opened or saved), which Save offers; empty after New, Read and
+    // Open Backup, when Save offers the pattern.
+    QString m_strPlanPath;
 };

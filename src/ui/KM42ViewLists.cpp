@@ -56,7 +56,7 @@ bool CKM42View::ImportCsvText(const std::string& text) {
 }
 
 void CKM42View::OnFileExportCsv() {
-    const std::optional<QString> path = m_prompts.GetSaveFileName(this, MakeRequest(kCsvFiles));
+    const std::optional<QString> path = AskSavePath(MakeRequest(kCsvFiles), {});
     if (!path) return;
     const datafile::FileOutcome outcome = csv::WriteCsvFile(CorePath(*path), csv::ExportCsv(m_doc));
     if (!outcome.ok) AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);

@@ -19,8 +19,9 @@
 void CKM42View::OnReadRadio() {
     if (!AskToSaveChanges()) return;
     // A complete read lays out and fills the grid itself.
-    if (ReadRadioFor(CReadDlg::Use::IntoPlan))
-        m_pPlanChanges->StartPlan(QString::fromUtf8(msg::kRadioPlanName));
+    if (!ReadRadioFor(CReadDlg::Use::IntoPlan)) return;
+    m_strPlanPath.clear();
+    m_pPlanChanges->StartPlan(QString::fromUtf8(msg::kRadioPlanName));
 }
 
 void CKM42View::OnWriteRadio() {

@@ -183,7 +183,13 @@ std::optional<QString> QtPrompts::RunFileDialog(QFileDialog& dialog, QWidget* pa
     // literal file name, so only a real name is preset.
     const bool wildcard = request.initialName.contains(QLatin1Char('*')) ||
                           request.initialName.contains(QLatin1Char('?'));
-    dialog.selectFile(wildcard ? QString() : request.initialName);
+    if (!wildcard) {
+        dialog.selectFile(request.initialName);
+    } else if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        // The dialog is kept for the run: a pattern must not leave the name saved last, which
+        // selectFile() would not clear, in the box for Enter to save over.
+        name->clear();
+    }
     CenterOver(dialog, parent);
     const CActivationKeeper keeper;
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

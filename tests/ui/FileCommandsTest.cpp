@@ -1,10 +1,15 @@
+#include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
 
 #include "SamplePlan.h"
 #include "UiFixture.h"
 #include "model/DataFile.h"
 #include "model/Messages.h"
 #include "ui/Commands.h"
+#include "ui/QtPrompts.h"
 
 namespace {
 
@@ -128,13 +133,58 @@ TEST_F(FileCommands, CancelledSaveWritesNothing) {
     EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(FileCommands, SavingOntoAnExistingFileReplacesItWithoutAQuestion) {
+// Save offers the plan's own file, else the pattern, and asks before replacing another file;
+// the answer No goes back to the dialog with the name chosen.
+TEST_F(FileCommands, SaveOffersThePlansOwnFileAndAsksBeforeReplacingAnother) {
     Start();
-    WriteBytes(File("old.kmd04"), std::vector<unsigned char>(5000, 0xAA));
+    WriteBytes(File("other.kmd04"), std::vector<unsigned char>(5000, 0xAA));
     NewPlan(kBandVhf2, false);
-    SaveAs(File("old.kmd04"));
-    EXPECT_EQ(ReadBytes(File("old.kmd04")).size(), 520u);
+    SaveAs(File("mine.kmd04"));
+    ExpectLastDialog(true, k4Filter, "*.kmd04");
+    SaveAs(File("mine.kmd04"));  // its own file: no question
+    ExpectLastDialog(true, k4Filter, File("mine.kmd04").c_str());
+    EXPECT_TRUE(prompts.questions.empty());
+
+    NewPlan(kBandVhf2, false);
+    prompts.AnswerFileDialog(QString::fromStdString(File("other.kmd04")));
+    prompts.AnswerQuestion(QuestionAnswer::No);
+    prompts.AnswerFileDialog(std::nullopt);  // back in the dialog: cancelled
+    Action(FileSave)->trigger();
+    ExpectLastDialog(true, k4Filter, File("other.kmd04").c_str());
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    EXPECT_EQ(prompts.questions[0].text.toStdString(),
+              "other.kmd04 already exists.\nDo you want to replace it?");
+    EXPECT_EQ(ReadBytes(File("other.kmd04")).size(), 5000u);
+
+    // "Save changes to the plan?" saves the same way: the pattern, then the question.
+    const CKM42Doc before = Doc();
+    Doc().Channel(1).m_dRxFreq = 150.0;
+    View().RecordPlanChange(before);
+    prompts.AnswerQuestion(QuestionAnswer::Save);
+    prompts.AnswerQuestion(QuestionAnswer::Yes);
+    prompts.AnswerFileDialog(QString::fromStdString(File("other.kmd04")));
+    prompts.ScriptDialog([](QDialog& dialog) { dialog.reject(); });  // New's model dialog
+    Action(FileNew)->trigger();
+    EXPECT_EQ(prompts.fileDialogs.back().request.initialName.toStdString(), "*.kmd04");
+    EXPECT_EQ(ReadBytes(File("other.kmd04")).size(), 520u);
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+// The save dialog is kept for the run; a pattern clears the name saved last from its box.
+TEST(SaveDialog, APatternLeavesNoEarlierNameInTheBox) {
+    QtPrompts prompts;
+    QString shown;
+    for (const char* initial : {"/tmp/customer-a.kmd16", "*.kmd16"}) {
+        QTimer::singleShot(0, [&shown] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            shown = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            dialog->reject();
+        });
+        prompts.GetSaveFileName(nullptr,
+                                {QStringLiteral("Plans | *.kmd16||"), QString::fromUtf8(initial)});
+    }
+    EXPECT_EQ(shown.toStdString(), "");
 }
 
 TEST_F(FileCommands, OpenFailureSaysCannotOpenFileAndShowsThePlanAgain) {
@@ -208,7 +258,7 @@ TEST_F(FileCommands, AFileOfTheOtherChannelCountIsShownWithItsOwnCount) {
     EXPECT_FALSE(View().m_Grid4->isVisible());
     EXPECT_EQ(Cell(*View().m_Grid16, 12, 1), "173.9750");
     SaveAs(File("again.kmd16"));
-    ExpectLastDialog(true, k16Filter, "*.kmd16");
+    ExpectLastDialog(true, k16Filter, File("typed.kmd16").c_str());
 }
 
 TEST_F(FileCommands, APlanNamedOnTheCommandLineIsOpenedAtStart) {

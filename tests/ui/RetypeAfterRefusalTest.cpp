@@ -95,6 +95,30 @@ TEST_F(RetypeAfterRefusal, FrequencyBoxesTakeTheFrequencyTypedAfterARefusal) {
     EXPECT_EQ(Doc().Channel(1).m_dTxFreq, 455.5);
 }
 
+// A typo refused leaves the RX box empty; OK then would clear the channel, which is asked
+// first (No by default) as Delete asks.
+TEST_F(RetypeAfterRefusal, OkAfterARefusedFrequencyAsksBeforeEmptyingTheChannel) {
+    Start();
+    NewPlan(kBandUhf2, false);
+    ChannelRecord& ch = Doc().Channel(1);
+    ch.m_dRxFreq = ch.m_dTxFreq = 450.0125;
+    ch.m_nStepCode = kStep6250;
+    for (const QuestionAnswer answer : {QuestionAnswer::No, QuestionAnswer::Yes}) {
+        prompts.AnswerQuestion(answer);
+        EditChannel(1, [this, answer](QDialog& dlg) {
+            TypeAndLeave(Box(dlg, "rxFreq"), "480");
+            EXPECT_EQ(TakeMessages(prompts), V{"Valid Settings 440Mhz to 470Mhz"});
+            QTest::mouseClick(Button(dlg, "okButton"), Qt::LeftButton);
+            EXPECT_EQ(dlg.isVisible(), answer == QuestionAnswer::No);
+            if (dlg.isVisible()) QTest::mouseClick(Button(dlg, "cancelButton"), Qt::LeftButton);
+        });
+        ASSERT_EQ(prompts.questions.size(), 1u);
+        EXPECT_EQ(prompts.questions[0].text.toStdString(), "Clear channel 1?");
+        prompts.questions.clear();
+        EXPECT_EQ(Doc().Channel(1).InUse(), answer == QuestionAnswer::No);
+    }
+}
+
 TEST_F(RetypeAfterRefusal, OptionBoxesTakeTheValueTypedAfterARefusal) {
     Start();
     NewPlan(kBandVhf2, true);
