@@ -129,10 +129,8 @@ TEST(LineAfterATransfer, EveryEndPutsTheTerminalSettingsBack) {
         {{}, 0, 0}, {silent, 0, 1}, {stalls, SIGINT, 130}, {stalls, SIGTERM, 143}};
     TempDir dir;
     for (const auto& [faults, signal, status] : ends) {
-        radiolink::CVirtualRadio::Options options;
-        options.paced = false;
-        options.faults = faults;
-        radiolink::CVirtualRadio radio(radiolink::DemoImage(*FindRadioModel("KM41")), options);
+        radiolink::CVirtualRadio radio(radiolink::DemoImage(*FindRadioModel("KM41")),
+                                       {.paced = false, .faults = faults, .onWriteStored = {}});
         std::string error;
         ASSERT_TRUE(radio.Start(error)) << error;
         const int line = ::open(radio.DevicePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
@@ -145,7 +143,9 @@ TEST(LineAfterATransfer, EveryEndPutsTheTerminalSettingsBack) {
         SpawnedProgram read(PRG715_CLI,
                             {"read", "--port", radio.DevicePath(), "-o", dir.File("x"), "--timeout",
                              "0.5", "--no-backup"},
-                            [] { ::signal(SIGINT, SIG_DFL); });
+                            [] {
+                                for (const int s : {SIGINT, SIGTERM}) ::signal(s, SIG_DFL);
+                            });
         if (signal != 0) {
             ASSERT_TRUE(read.WaitForError(std::string(msg::kReading) + " 128", 20s));
         }
