@@ -73,6 +73,7 @@ check() {  # check DESCRIPTION COMMAND...
     if "${@:2}"; then echo "  ok: $1"; else echo "  FAILED: $1"; failed=1; fi
 }
 same() { cmp -s "$1" "$2"; }
+quiet() { "$@" >/dev/null 2>&1; }
 
 wineboot -i >/dev/null 2>&1
 mkdir -p "$WINEPREFIX/dosdevices"
@@ -113,6 +114,14 @@ check "backups: the image kept is the one read" \
 wine "$cli" new --model KM41 -o "Kanäle Süd ✓" >/dev/null
 "$linux_cli" new --model KM41 -o linux-new >/dev/null
 check "a UTF-8 name on the command line names the file" same "Kanäle Süd ✓.kmd04" linux-new.kmd04
+mkdir john.smith
+wine "$cli" new --model KM41 -o 'john.smith\dotted' >/dev/null
+check "a dot in a folder's name is no extension" same john.smith/dotted.kmd04 linux-new.kmd04
+check "a path that starts with / is no option" quiet wine "$cli" show "$work/plan.kmd16"
+status=0
+wine "$cli" new --model KM41 -o 'dot.' 2>win.err || status=$?
+check "a name ending in a dot: bad usage, nothing saved" \
+    test "$status" = 2 -a ! -e dot -a ! -e dot.kmd04
 wine "$cli" report plan.kmd16 --text | tr -d '\r' >win-report.txt
 "$linux_cli" report plan.kmd16 --text >linux-report.txt
 check "report --text as the Linux CLI's" same win-report.txt linux-report.txt

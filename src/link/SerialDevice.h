@@ -67,8 +67,9 @@ public:
     // Hands the bytes to the driver, waiting at most `limit` for room; returns how many it took.
     virtual std::size_t Write(const std::uint8_t* data, std::size_t count,
                               std::chrono::milliseconds limit) = 0;
-    // Lets pending output reach the line, discards unread input, releases the exclusive claim
-    // and closes. Called once; the destructor closes too if it was not.
+    // Lets pending output reach the line, discards unread input, puts back the line settings
+    // found at open, releases the exclusive claim and closes. Called once; the destructor
+    // closes too if it was not.
     virtual void Close() = 0;
 };
 
@@ -84,9 +85,11 @@ public:
 // The operating system's serial driver; each platform has its own source behind this.
 // POSIX (termios): held exclusively (flock; TIOCEXCL too on a real line, whose mark ends with
 // its last opener, not on a pseudo-terminal, whose mark would outlive a killed holder), raw 8
-// data bits, no flow control, RTS raised, both directions purged on open.
+// data bits, no flow control, RTS raised, both directions purged on open; the termios found
+// at open is restored on close.
 // Windows: COMn opened with no sharing and overlapped I/O, DCB binary with no flow control,
-// RTS raised, DTR as the driver has it, both directions purged on open.
+// RTS raised, DTR as the driver has it, both directions purged on open; the DCB and time-outs
+// found at open are restored on close.
 SerialDriver& SystemSerialDriver();
 
 }  // namespace radiolink

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "link/PollWait.h"
@@ -150,6 +151,9 @@ public:
     // belongs to whoever holds it.
     void MarkClaimed() { m_bClaimed = true; }
     void MarkExclusive() { m_bExclusive = true; }
+    // The line's settings before ours: a device the user named may be a terminal someone
+    // else uses (cooked, echoing, another speed), so it is handed back as it was.
+    void KeepSettingsToRestore(const termios& tio) { m_Original = tio; }
 
     void Close() override {
         if (m_fd < 0) return;
@@ -158,6 +162,7 @@ public:
             // drop only what nobody read, and give the line back to everyone.
             ::tcdrain(m_fd);
             ::tcflush(m_fd, TCIFLUSH);
+            if (m_Original) ::tcsetattr(m_fd, TCSANOW, &*m_Original);
             if (m_bExclusive) ::ioctl(m_fd, TIOCNXCL);
             ::flock(m_fd, LOCK_UN);
         }
@@ -178,6 +183,7 @@ private:
     CPollWait m_Wait;
     bool m_bClaimed = false;
     bool m_bExclusive = false;
+    std::optional<termios> m_Original;
 };
 
 class PosixDriver final : public SerialDriver {
@@ -210,6 +216,7 @@ public:
 
         termios tio{};
         if (::tcgetattr(fd, &tio) != 0) return Refuse(DescribeOpenError(errno, device), failure);
+        line->KeepSettingsToRestore(tio);
         if (!MakeRawTermios(tio, settings))
             return Refuse(DescribeOpenFailure(OpenFailureKind::Settings, device), failure);
         if (::tcsetattr(fd, TCSANOW, &tio) != 0)

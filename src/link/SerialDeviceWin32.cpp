@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "link/PortMap.h"
 #include "link/SerialDevice.h"
@@ -86,6 +87,11 @@ public:
     }
     HANDLE Port() const { return m_Port; }
     void MarkClaimed() { m_bClaimed = true; }
+    // The port's settings before ours, handed back on close: drivers keep them for the next
+    // program that opens the port.
+    void KeepSettingsToRestore(const DCB& dcb, const COMMTIMEOUTS& timeouts) {
+        m_Original = Settings{dcb, timeouts};
+    }
 
     // A read of one byte, with no time-out: it blocks until a byte arrives or Wake() cancels
     // it. The byte is kept for ReadAvailable.
@@ -145,6 +151,10 @@ public:
             ::FlushFileBuffers(m_Port);
             ::PurgeComm(m_Port, PURGE_RXABORT | PURGE_RXCLEAR);
         }
+        if (m_Original) {
+            ::SetCommState(m_Port, &m_Original->dcb);
+            ::SetCommTimeouts(m_Port, &m_Original->timeouts);
+        }
         ::CloseHandle(m_Port);
         m_Port = INVALID_HANDLE_VALUE;
     }
@@ -174,11 +184,17 @@ private:
         return completed ? InputWait::Arrived : InputWait::HungUp;
     }
 
+    struct Settings {
+        DCB dcb;
+        COMMTIMEOUTS timeouts;
+    };
+
     HANDLE m_Port;
     HANDLE m_ReadDone;
     HANDLE m_WriteDone;
     HANDLE m_Wake;
     bool m_bClaimed = false;
+    std::optional<Settings> m_Original;
     std::uint8_t m_FirstByte = 0;
     bool m_bFirstByte = false;  // taken by WaitForInput, not yet by ReadAvailable
 };
@@ -202,6 +218,8 @@ public:
         dcb.DCBlength = sizeof dcb;
         if (!::GetCommState(port, &dcb))
             return Refuse(DescribeOpenFailure(OpenFailureKind::NotSerial, device), failure);
+        COMMTIMEOUTS original{};
+        if (::GetCommTimeouts(port, &original)) line->KeepSettingsToRestore(dcb, original);
         if (!MakeRawDcb(dcb, settings))
             return Refuse(DescribeOpenFailure(OpenFailureKind::Settings, device), failure);
         // No read time-outs: the watcher's read blocks until a byte comes (see WaitForInput).

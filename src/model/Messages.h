@@ -144,12 +144,19 @@ inline constexpr const char* kLinkWrongConfirmation =
 inline constexpr const char* kLinkCancelled = "cancelled while waiting for the radio";
 inline constexpr const char* kLinkInterrupted = "interrupted during the transfer";
 
-// Command line: outputs that would destroy an input, standard output that cannot be written
-// (printf formats)
+// Command line: outputs that would destroy an input, standard output that cannot be written,
+// what a failed read keeps (printf formats)
 inline constexpr const char* kOutputIsInput = "refusing to write %s over %s, which is read";
 inline constexpr const char* kOutputsAreOneFile =
     "%s and %s are the same file; nothing was written";
 inline constexpr const char* kStdoutFailed = "cannot write to standard output (%s)";
+inline constexpr const char* kPartialImageKept =
+    "%s: %zu of the %zu bytes arrived and are kept there; %s is left as it was";
+// Output names that no platform saves as typed, or that Windows would save under another name
+inline constexpr const char* kOutputNameEmpty = "%s needs a file name";
+inline constexpr const char* kOutputNameFolder = "%s '%s' names a folder, not a file";
+inline constexpr const char* kOutputNameTrailing =
+    "%s '%s' ends in a dot or a space, which Windows drops from file names";
 
 // Desktop application shell: port choice at start-up, About box
 inline constexpr const char* kPortFileUnreadable =

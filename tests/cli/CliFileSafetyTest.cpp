@@ -13,6 +13,7 @@
 #include "../support/RunProgram.h"
 #include "../support/TempDir.h"
 #include "model/Messages.h"
+#include "model/PlanText.h"
 
 namespace {
 
@@ -144,6 +145,46 @@ TEST_F(CliFiles, LongestLegalNamesAreSaved) {
     r = Cli({"encode", dir.File(planName), "-o", dir.File(imageName)});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(Snapshot().size(), 4u);  // no temporary left
+}
+
+// One rule for every output, on every platform: '\' ends a folder part as '/' does (a dot in a
+// folder's name is no extension), and a name that is empty, names a folder or ends in a dot
+// or a space (which Windows drops) is bad usage, refused before anything is written.
+TEST_F(CliFiles, OutputNamesFollowOneRuleEverywhere) {
+    for (const std::string typed :
+         {".\\plan", "..\\t1\\imp", "C:\\Users\\john.smith\\plan", ".plan"}) {
+        EXPECT_EQ(Cli({"new", "--model", "KM162", "-o", dir.File(typed)}).exitCode, 0);
+        EXPECT_TRUE(fs::exists(dir.File(typed + ".kmd16"))) << typed;
+    }
+    const std::string port = "/dev/prg715-no-port";
+    const std::vector<std::vector<std::string>> outputs = {
+        {"new", "--model", "KM162", "-o"},
+        {"encode", plan, "-o"},
+        {"decode", image, "-o"},
+        {"export", plan, "-o"},
+        {"report", plan, "-o"},
+        {"import", plan, "--model", "KM41", "-o"},
+        {"read", "--port", port, "-o"},
+        {"read", "--port", port, "-o", dir.File("r"), "--image"},
+        {"write", "--port", port, plan, "--image"}};
+    const std::string folder = dir.Path().string();
+    const std::string refused[] = {"",  folder + "/",      folder + "\\",    folder + "/..",
+                                   ".", dir.File("plan."), dir.File("plan ")};
+    const auto before = Snapshot();
+    for (std::vector<std::string> command : outputs) {
+        for (const std::string& name : refused) {
+            const std::string option = command.back();
+            command.push_back(name);
+            const ProgramResult r = Cli(command);
+            command.pop_back();
+            EXPECT_EQ(r.exitCode, 2) << command[0] << " " << option << " '" << name << "'";
+            EXPECT_TRUE(Contains(r.err, name.empty()
+                                            ? FormatText(msg::kOutputNameEmpty, option.c_str())
+                                            : option + " '" + name + "'"))
+                << r.err;
+        }
+    }
+    EXPECT_EQ(Snapshot(), before);
 }
 
 // --- Inputs and outputs that are not plain files ---------------------------------------------

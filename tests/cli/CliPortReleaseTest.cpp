@@ -1,14 +1,17 @@
 // A transfer that ends in any way (to its end, Ctrl+C, SIGTERM, kill -9) leaves the port
 // usable for the next transfer of the same ordinary user, on both virtual radios: the
-// prg715-radio-sim program and the in-process one the desktop runs.
+// prg715-radio-sim program and the in-process one the desktop runs; and, short of kill -9,
+// with the line's settings as they were.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <termios.h>
 
 #include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <memory>
 #include <thread>
+#include <tuple>
 
 #include "../support/OrdinaryUser.h"
 #include "../support/RunProgram.h"
@@ -114,6 +117,47 @@ TEST_F(PortAfterATransfer, InProcessRadioServesTheNextTransferAfterEveryEnd) {
     ASSERT_EQ(::chown(radio.DevicePath().c_str(), user->uid, user->gid), 0);
     fs::create_symlink(radio.DevicePath(), dir.File("radio"));
     ExpectEveryEndLeavesThePortUsable(dir.File("radio"));
+}
+
+// The device a user names may be a terminal in use (read --port /dev/tty): however the transfer
+// ends, the line is handed back at its speed, cooked and echoing as it was found.
+TEST(LineAfterATransfer, EveryEndPutsTheTerminalSettingsBack) {
+    radiolink::RadioFaults silent, stalls;
+    silent.silent = true;
+    stalls.stopInBlock = 3;  // the read waits in block 3 for the signal
+    const std::tuple<radiolink::RadioFaults, int, int> ends[] = {
+        {{}, 0, 0}, {silent, 0, 1}, {stalls, SIGINT, 130}, {stalls, SIGTERM, 143}};
+    TempDir dir;
+    for (const auto& [faults, signal, status] : ends) {
+        radiolink::CVirtualRadio radio(radiolink::DemoImage(*FindRadioModel("KM41")),
+                                       {.paced = false, .faults = faults, .onWriteStored = {}});
+        std::string error;
+        ASSERT_TRUE(radio.Start(error)) << error;
+        const int line = ::open(radio.DevicePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        termios before{};
+        ::tcgetattr(line, &before);
+        before.c_lflag |= ICANON | ECHO;
+        ::cfsetspeed(&before, B9600);
+        ::tcsetattr(line, TCSANOW, &before);
+        ::tcgetattr(line, &before);  // as the system keeps them
+        SpawnedProgram read(PRG715_CLI,
+                            {"read", "--port", radio.DevicePath(), "-o", dir.File("x"), "--timeout",
+                             "0.5", "--no-backup"},
+                            [] {
+                                for (const int s : {SIGINT, SIGTERM}) ::signal(s, SIG_DFL);
+                            });
+        if (signal != 0) {
+            ASSERT_TRUE(read.WaitForError(std::string(msg::kReading) + " 128", 20s));
+        }
+        EXPECT_EQ(signal != 0 ? read.Stop(signal) : read.WaitForExit(30s).value_or(-1), status);
+        termios after{};
+        ::tcgetattr(line, &after);
+        ::close(line);
+        // c_cflag holds the speed too.
+        EXPECT_EQ(std::tuple(after.c_iflag, after.c_oflag, after.c_cflag, after.c_lflag),
+                  std::tuple(before.c_iflag, before.c_oflag, before.c_cflag, before.c_lflag))
+            << "exit status " << status;
+    }
 }
 
 }  // namespace

@@ -113,15 +113,33 @@ TEST_F(CliRadio, SilentRadioFailsAfterTheTimeOut) {
     EXPECT_TRUE(Contains(r.err, "0.3 s")) << r.err;
 }
 
+// No plan either, nor a partial image under the image's name, where it would pass for the
+// radio's memory (the rest zeros; decode would make a plan of it): what arrived, and only
+// that, is kept as IMAGE.partial, and IMAGE stays as it was, absent or not.
 TEST_F(CliRadio, BrokenBlockFailsWithRetryAndWritesNoPlan) {
-    RadioFaults faults;
-    faults.badEndBlock = 5;
-    StartRadio(DemoImage(*FindRadioModel("KM41")), faults);
-    const ProgramResult r = Cli({"read", "--port", Device(), "-o", dir.File("x.kmd04")});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(Contains(r.err, msg::kRetry)) << r.err;
-    EXPECT_TRUE(Contains(r.err, "block 5")) << r.err;
-    EXPECT_FALSE(std::filesystem::exists(dir.File("x.kmd04")));
+    const LineImage memory = DemoImage(*FindRadioModel("KM41"));
+    std::vector<unsigned char> arrived(memory.begin(), memory.begin() + 5 * 64);
+    arrived.push_back(0x15);  // block 5's wrong end byte
+    const std::string img = dir.File("x.img");
+    std::vector<unsigned char> before;        // absent first, then a file of its own
+    for (const bool stops : {true, false}) {  // in the middle of block 5, or at its end
+        RadioFaults faults;
+        (stops ? faults.stopInBlock : faults.badEndBlock) = 5;
+        radio.reset();
+        StartRadio(memory, faults);
+        const ProgramResult r =
+            Cli({"read", "--port", Device(), "-o", dir.File("x.kmd04"), "--image", img});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(Contains(r.err, msg::kRetry)) << r.err;
+        EXPECT_TRUE(Contains(r.err, "block 5")) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.File("x.kmd04")));
+        EXPECT_TRUE(Contains(r.err, img + ".partial")) << r.err;
+        EXPECT_EQ(ReadBytes(img + ".partial"),
+                  stops ? std::vector(arrived.begin(), arrived.begin() + 4 * 64 + 32) : arrived);
+        EXPECT_EQ(ReadBytes(img), before);
+        EXPECT_EQ(Cli({"decode", img + ".partial", "-o", dir.File("y")}).exitCode, 1);
+        WriteBytes(img, before = {1, 2, 3});
+    }
 }
 
 TEST_F(CliRadio, RefusedWriteFailsWithCheckRadio) {

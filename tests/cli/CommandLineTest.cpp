@@ -128,6 +128,16 @@ TEST(CommandLineParsing, UsageErrorsSayWhatIsWrongInTheProgramsWords) {
     }
 }
 
+// Scripts write absolute paths: a word that starts with '/' is never an option, also where
+// CLI11 would read Windows-style ones (its default on Windows).
+TEST(CommandLineParsing, WordStartingWithASlashIsAPathOnEveryPlatform) {
+    Tool tool;
+    tool.app.allow_windows_style_options(true);
+    EXPECT_EQ(tool.Parse({"/plans/a.kmd16", "--model", "A1", "-o", "/o"}), "");
+    EXPECT_EQ(tool.file, "/plans/a.kmd16");
+    EXPECT_EQ(tool.output, "/o");
+}
+
 TEST(CommandLineWords, ChoicesAreWordsAndCapitalsArePlaceholders) {
     CLI::App app;
     std::optional<std::string> port, paper, output, setting;

@@ -1,6 +1,7 @@
 #include "CliSupport.h"
 
 #include "Interruption.h"
+#include "PlanPaths.h"
 #include "model/DataFile.h"
 #include "model/FileAccess.h"
 #include "model/Messages.h"
@@ -14,6 +15,7 @@ CCommandSet::CCommandSet() : m_app("", kProgram) {
     m_app.require_subcommand(1, 1);
     m_app.footer(
         "Run 'prg715-cli COMMAND --help' for a command's options.\n"
+        "A file name to write may not be empty, end in / or \\, or end in a dot or a space.\n"
         "Exit status: 0 success, 1 failure, 2 bad usage.");
 }
 
@@ -30,10 +32,22 @@ const CCommandSet::Command* CCommandSet::Find(const CLI::App& app) const {
     return nullptr;
 }
 
+CLI::Option* AddOutputFile(CLI::App& command, const std::string& names,
+                           std::optional<std::string>& value, const std::string& valueName,
+                           const std::string& description) {
+    const std::string option = names.substr(0, names.find(','));
+    const auto take = [&value, option](const std::string& name) {
+        if (const std::optional<std::string> why = OutputNameRefusal(option, name))
+            throw CLI::ValidationError(*why);
+        value = name;
+    };
+    return command.add_option_function<std::string>(names, take, description)->type_name(valueName);
+}
+
 CLI::Option* AddOutput(CLI::App& command, std::optional<std::string>& value,
                        const std::string& valueName, const std::string& description,
                        bool required) {
-    return AddValue(command, "-o,--output", value, valueName, description)->required(required);
+    return AddOutputFile(command, "-o,--output", value, valueName, description)->required(required);
 }
 
 Failure FileFailure(const datafile::FileOutcome& outcome, const std::string& path) {

@@ -53,6 +53,11 @@ void DeclareCommands(CCommandSet& commands);
 
 inline constexpr const char* kProgram = "prg715-cli";
 using cmdline::AddValue;
+// An option naming a file the command writes (its first name is the one messages use): a
+// name that OutputNameRefusal refuses is bad usage, so nothing is written under it.
+CLI::Option* AddOutputFile(CLI::App& command, const std::string& names,
+                           std::optional<std::string>& value, const std::string& valueName,
+                           const std::string& description);
 // -o/--output, required unless `required` is false.
 CLI::Option* AddOutput(CLI::App& command, std::optional<std::string>& value,
                        const std::string& valueName, const std::string& description,

@@ -1,8 +1,10 @@
 // prg715-cli read / write: the desktop's Read from Radio and Write to Radio on the command
 // line, with the same exchanges and the same texts.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -205,6 +207,29 @@ void VerifyWrite(const RadioArgs& a, const std::string& portName, double timeout
     std::printf("%s\n", verdict.text);
 }
 
+// A failed read's bytes never go under the image's own name, where they would pass for a
+// whole image (the rest zeros): only what arrived is kept, beside it, and the image file
+// stays as it was.
+void KeepPartialImage(const std::string& imagePath, const RadioImage& image,
+                      const ExchangeResult& result, std::vector<std::string>& failures) {
+    const std::string partial = PartialImagePath(imagePath);
+    const std::size_t arrived = std::min(result.position, image::kLineSize);
+    TryToWrite(failures, [&] {
+        WriteImageFile(partial, std::span<const std::uint8_t>(image.data(), arrived));
+        std::fprintf(stderr, "%s read: %s\n", kProgram,
+                     FormatText(msg::kPartialImageKept, partial.c_str(), arrived, image::kLineSize,
+                                imagePath.c_str())
+                         .c_str());
+    });
+}
+
+// The plan and the image, or what a failed read keeps of it, must be two files.
+void RefuseOneFile(const std::string& plan, const std::string& imagePath) {
+    for (const std::string& image : {imagePath, PartialImagePath(imagePath)})
+        if (fileio::IsSameFile(plan, image))
+            throw Failure(FormatText(msg::kOutputsAreOneFile, plan.c_str(), image.c_str()));
+}
+
 // Both destinations are checked before the port is opened, so that a read of 9 s is not
 // thrown away for a folder that does not exist; one that still fails afterwards does not
 // keep the other from being written.
@@ -214,9 +239,7 @@ int RunRead(const RadioArgs& a) {
     const std::optional<std::string>& imagePath = a.image;
     const double timeout = CheckedTimeout(a.timeout);
     for (const std::string& candidate : PlanPathCandidates(*output)) {
-        if (imagePath && fileio::IsSameFile(candidate, *imagePath))
-            throw Failure(
-                FormatText(msg::kOutputsAreOneFile, candidate.c_str(), imagePath->c_str()));
+        if (imagePath) RefuseOneFile(candidate, *imagePath);
         CheckDestination(candidate);
     }
     if (imagePath) CheckDestination(*imagePath);
@@ -224,9 +247,12 @@ int RunRead(const RadioArgs& a) {
     RadioImage image{};
     const ExchangeResult result = RunExchange(ExchangeKind::Read, portName, image, timeout);
     std::vector<std::string> failures;
-    if (imagePath)  // also what arrived of a failed read
+    if (result.outcome != ExchangeOutcome::Complete) {
+        if (imagePath) KeepPartialImage(*imagePath, image, result, failures);
+        Fail(ExchangeKind::Read, result, failures);
+    }
+    if (imagePath)
         TryToWrite(failures, [&] { WriteImageFile(*imagePath, image::LineBytes(image)); });
-    if (result.outcome != ExchangeOutcome::Complete) Fail(ExchangeKind::Read, result, failures);
 
     CKM42Doc doc;
     DecodeImage(image, doc);
@@ -306,8 +332,9 @@ void DeclareRead(CCommandSet& commands) {
     AddOutput(command, a->output, "FILE",
               "the data file to write; a name without extension gets .kmd04 or .kmd16 by the "
               "channel count read");
-    AddValue(command, "--image", a->image, "IMAGE",
-             "also keep the 2112 bytes received (what arrived, when the read fails)");
+    AddOutputFile(command, "--image", a->image, "IMAGE",
+                  "also keep the 2112 bytes received; a failed read keeps only what arrived, as "
+                  "IMAGE.partial, and leaves IMAGE as it was");
     AddTimeout(command, *a);
     AddNoBackup(command, *a, "what is read");
 }
@@ -319,7 +346,7 @@ void DeclareWrite(CCommandSet& commands) {
                      [a] { return RunWrite(*a); });
     command.add_option("FILE", a->plan, "the data file to write into the radio")->required();
     AddPort(command, *a);
-    AddValue(command, "--image", a->image, "IMAGE", "also keep the 2112 bytes sent");
+    AddOutputFile(command, "--image", a->image, "IMAGE", "also keep the 2112 bytes sent");
     AddTimeout(command, *a);
     CLI::Option* check = command.add_flag(
         "--check-radio", a->checkRadio,

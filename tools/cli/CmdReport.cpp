@@ -81,9 +81,10 @@ int RunReport(const ReportArgs& a) {
     const std::string paper = CheckedPaper(a.paper);
     const std::string& path = a.plan;
     if (!output && !listing) throw UsageError("-o OUT.pdf or --text is required");
+    // What the command line asks for is judged first, whatever this build can draw.
+    if (output) RefuseSameFile(path, *output);
     if (output && !kPdfBuilt) throw Failure(msg::kReportPdfNotBuilt);
 
-    if (output) RefuseSameFile(path, *output);
     const ReportDocument report = BuildDataReport(LoadPlan(path));
     if (output) WritePdf(report, *output, paper);
     if (listing) {

@@ -28,6 +28,10 @@ std::vector<std::uint8_t> ReadImageFile(const std::string& path) {
     return bytes;
 }
 
+std::string PartialImagePath(const std::string& imagePath) {
+    return imagePath + ".partial";
+}
+
 void WriteImageFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     const CUninterruptible whileReplacing;
     if (const fileio::Refusal why = fileio::ReplaceFile(path, bytes))

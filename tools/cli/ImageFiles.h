@@ -11,6 +11,10 @@ namespace cli {
 // The file's bytes, refused when it cannot be an image (shorter than 2112, longer than 2739).
 std::vector<std::uint8_t> ReadImageFile(const std::string& path);
 
+// Where a failed read keeps the bytes that arrived, so that no partial image ever lies under
+// the name of a whole one.
+std::string PartialImagePath(const std::string& imagePath);
+
 // All or nothing, as plans are saved (fileio::ReplaceFile): a failed write keeps the old file.
 void WriteImageFile(const std::string& path, std::span<const std::uint8_t> bytes);
 

@@ -131,6 +131,13 @@ std::string ArgumentMismatchText(const CLI::App& command, const CLI::ParseError&
     return error.what();
 }
 
+// The programs' options are -x and --xxx only: a word that starts with '/' is a path, also
+// where the parser would take it for a Windows-style option ("/plans/a.kmd16").
+void ReadNoWindowsStyleOptions(CLI::App& app) {
+    app.allow_windows_style_options(false);
+    for (CLI::App* command : app.get_subcommands({})) ReadNoWindowsStyleOptions(*command);
+}
+
 }  // namespace
 
 CLI::Option* AddValue(CLI::App& app, const std::string& names, std::optional<std::string>& value,
@@ -275,6 +282,7 @@ void Parse(CLI::App& app, const std::vector<std::string>& args) {
         }
     }
     std::reverse(words.begin(), words.end());  // CLI11 takes them from the back
+    ReadNoWindowsStyleOptions(app);
     app.parse(words);
 }
 

@@ -46,7 +46,8 @@ std::vector<std::string> ValueWords(const CLI::Option& option);
 bool IsPlaceholder(const std::string& word);
 
 // Parses with CLI11 after two spellings are brought to the form CLI11 reads as the programs
-// always have: "-o=FILE" (the value is FILE) and "--rx=" (an empty value).
+// always have: "-o=FILE" (the value is FILE) and "--rx=" (an empty value). A word that starts
+// with '/' is never an option, on Windows either.
 void Parse(CLI::App& app, const std::vector<std::string>& args);
 // The deepest command the parse reached (app itself when no subcommand was given).
 const CLI::App& ReachedCommand(const CLI::App& app);
