@@ -148,8 +148,10 @@ struct StoredOption {
     bool shown;
     bool flag;
 };
-#define PRG715_OPTION(name, member, shown, flag) \
-    StoredOption { name, [](const CKM42Doc& d) { return StoredValue{d.member}; }, shown, flag }
+#define PRG715_OPTION(name, member, shown, flag)                                   \
+    StoredOption {                                                                 \
+        name, [](const CKM42Doc& d) { return StoredValue{d.member}; }, shown, flag \
+    }
 const std::array<StoredOption, 25> kStoredOptions = {{
     PRG715_OPTION("Band", m_nBand, true, false),
     PRG715_OPTION("Channels", m_b16Channel, true, true),
@@ -183,7 +185,8 @@ const std::array<StoredOption, 25> kStoredOptions = {{
 bool SameStored(const StoredValue& a, const StoredValue& b) {
     if (a.index() != b.index()) return false;
     if (const double* x = std::get_if<double>(&a))
-        return std::bit_cast<std::uint64_t>(*x) == std::bit_cast<std::uint64_t>(std::get<double>(b));
+        return std::bit_cast<std::uint64_t>(*x) ==
+               std::bit_cast<std::uint64_t>(std::get<double>(b));
     return a == b;
 }
 

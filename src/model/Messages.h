@@ -34,6 +34,12 @@ inline constexpr const char* kWriteComplete = "Write Complete !";
 inline constexpr const char* kReading = "Reading...";
 inline constexpr const char* kWriting = "Writing...";
 inline constexpr const char* kWaitingForRadio = "Waiting for the radio... (Esc gives up)";
+// The steps of a write with the Port menu's checks, in its one progress dialog (printf)
+inline constexpr const char* kStepReadFirst = "Step %d of %d: reading the radio";
+inline constexpr const char* kStepWrite = "Step %d of %d: writing";
+inline constexpr const char* kStepReadBack = "Step %d of %d: reading back to verify";
+inline constexpr const char* kNoAnswerYet =
+    "No answer yet: check that the radio is on, in programming mode, and that the cable is in %s";
 inline constexpr const char* kTransferRunsToItsEnd =
     "The transfer cannot be interrupted: keep the radio switched on until it ends.";
 

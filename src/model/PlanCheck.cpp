@@ -158,11 +158,11 @@ ToneInForce ToneOf(bool rx, const ChannelRecord& ch, const ChannelRecord& first)
 
 // The grid shows each channel's copy of a tone; the radio has one of each.
 void CheckToneCopy(int n, bool rx, const ToneInForce& tone, Findings& out) {
-    if (tone.slot == 0 || std::bit_cast<std::uint64_t>(tone.hz) ==
-                              std::bit_cast<std::uint64_t>(tone.radioHz))
+    if (tone.slot == 0 ||
+        std::bit_cast<std::uint64_t>(tone.hz) == std::bit_cast<std::uint64_t>(tone.radioHz))
         return;
-    out.push_back(FormatText(msg::kPlanToneCopy, n, Side(rx), tone.slot, tone.hz, tone.slot,
-                             tone.radioHz));
+    out.push_back(
+        FormatText(msg::kPlanToneCopy, n, Side(rx), tone.slot, tone.hz, tone.slot, tone.radioHz));
 }
 
 // The channel editor's tone range, then whether the radio holds that tone.

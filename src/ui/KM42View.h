@@ -9,6 +9,7 @@
 #include "codec/RadioImage.h"
 #include "link/CommPort.h"
 #include "model/KM42Doc.h"
+#include "model/RadioModel.h"
 #include "safety/Backups.h"
 #include "ui/PlanEdits.h"
 #include "ui/ReadDlg.h"
@@ -96,6 +97,11 @@ public:
     // open, 1 when not (the message, with the system's reason, has been shown).
     int OpenRadioPort();
 
+    // The question before a plan goes into a radio of another model or band, over `parent`.
+    bool AskWriteAnyway(const RadioMismatch& mismatch, QWidget* parent);
+    // The status bar's note of a backup kept after an exchange, or why none was.
+    void SayBackupKept(const backup::KeepOutcome& kept);
+
     // The channels the grid's selection covers (the current one when none is selected), the
     // ones the Edit commands and the grid's menu act on.
     std::vector<int> SelectedChannels() const;
@@ -170,10 +176,8 @@ private:
     // Reads the radio through the read dialog for `use`; true after a complete read, which is
     // remembered as the radio read last and kept as a backup.
     bool ReadRadioFor(CReadDlg::Use use);
-    // Whether the plan may go into the radio read last (asks when its model or band differ).
-    bool ConfirmRightRadio();
-    // Reads the radio back after a write and says whether it holds what was sent.
-    bool VerifyWrite();
+    // Write with the Port menu's checks: the job in the write dialog, then its one message.
+    void RunWriteJob();
     void KeepBackup(backup::Direction direction, const RadioImage& image, const CKM42Doc& plan);
     // A file opens as stored; what in it lies outside the radio's ranges is said once.
     void SayWhatIsOutOfRange();

@@ -1,7 +1,8 @@
 // Read from Radio and Write to Radio in the view: the exchanges themselves run in their
-// dialogs; around them the view keeps backups, checks that a plan goes into the right radio
-// and, where the user asked, reads the radio before and after a write.
+// dialogs; the view keeps the backups of a plain read or write, and a write with the Port
+// menu's checks runs as one job in the write dialog, which says how it ended once.
 #include <QString>
+#include <algorithm>
 #include <filesystem>
 
 #include "codec/ImageCodec.h"
@@ -10,6 +11,7 @@
 #include "model/PlanText.h"
 #include "model/RadioModel.h"
 #include "safety/WriteVerify.h"
+#include "session/WriteSession.h"
 #include "ui/KM42View.h"
 #include "ui/PlanChanges.h"
 #include "ui/ReadDlg.h"
@@ -30,14 +32,89 @@ void CKM42View::OnWriteRadio() {
         AppMessageBox(m_prompts, this, refusal->c_str());
         return;
     }
-    if (m_WriteChecks.readFirst && !ReadRadioFor(CReadDlg::Use::BesidePlan)) return;
-    if (!ConfirmRightRadio()) return;
+    // Without a read first, the radio read last in this run is the one asked about.
+    if (!m_WriteChecks.readFirst && m_RadioReadLast) {
+        if (const std::optional<RadioMismatch> mismatch = CompareRadio(*m_RadioReadLast, m_doc);
+            mismatch && !AskWriteAnyway(*mismatch, this))
+            return;
+    }
+    if (m_WriteChecks.readFirst || m_WriteChecks.verify) {
+        RunWriteJob();
+        return;
+    }
     if (OpenRadioPort() == 1) return;
     m_pWriteDlg->DoModal();
     if (!m_pWriteDlg->Completed()) return;
     KeepBackup(backup::Direction::Write, m_pWriteDlg->m_WriteImage, m_doc);
-    if (m_WriteChecks.verify && !VerifyWrite()) return;
     m_pPlanChanges->MarkWritten();
+}
+
+namespace {
+
+struct Ending {
+    const char* text = nullptr;  // nullptr: nothing to say
+    std::string detail;
+    MessageIcon icon = MessageIcon::Exclamation;
+};
+
+std::string LineFailureText(const session::LineFailure& line) {
+    return line.reason.empty() ? line.message : line.message + " (" + line.reason + ")";
+}
+
+std::string ExchangeFailureText(radiolink::ExchangeKind kind,
+                                const radiolink::ExchangeResult& result) {
+    const char* text = radiolink::OutcomeMessage(kind, result.outcome);
+    const std::string fixed = text != nullptr ? text : "";
+    return result.detail.empty() ? fixed : fixed + " (" + result.detail + ")";
+}
+
+// The one message a write job ends with: good endings carry the information icon.
+Ending EndingOf(const session::WriteOutcome& outcome) {
+    using session::WriteEnding;
+    const radiolink::ExchangeKind kind = outcome.step == session::Step::Write
+                                             ? radiolink::ExchangeKind::Write
+                                             : radiolink::ExchangeKind::Read;
+    switch (outcome.ending) {
+        case WriteEnding::Verified:
+            return {msg::kVerified, {}, MessageIcon::Information};
+        case WriteEnding::Written:
+            return {msg::kWriteComplete, {}, MessageIcon::Information};
+        case WriteEnding::NotVerified: {
+            const verify::Verdict verdict = verify::VerdictOf(outcome.comparison, kFindingsShown);
+            return {verdict.text, verdict.detail};
+        }
+        case WriteEnding::VerifyNotRead:
+            return {msg::kVerifyNotRead, outcome.line
+                                             ? LineFailureText(*outcome.line)
+                                             : ExchangeFailureText(kind, outcome.exchange)};
+        case WriteEnding::LineFailed:
+            return {outcome.line->message.c_str(), outcome.line->reason};
+        case WriteEnding::ExchangeFailed:
+            return {radiolink::OutcomeMessage(kind, outcome.exchange.outcome),
+                    outcome.exchange.detail};
+        case WriteEnding::Declined:
+        case WriteEnding::Cancelled:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+void CKM42View::RunWriteJob() {
+    const session::WriteOutcome outcome = m_pWriteDlg->RunJob(m_WriteChecks);
+    if (outcome.radio) m_RadioReadLast = outcome.radio;
+    // The memory map shows the bytes that crossed the cable last.
+    const RadioImage& last = outcome.step == session::Step::Write ? outcome.sent : outcome.lastRead;
+    if (outcome.ending != session::WriteEnding::Cancelled || outcome.step != session::Step::Write)
+        std::copy_n(last.begin(), image::kBufferSize, m_ImageCopy.begin());
+    const Ending ending = EndingOf(outcome);
+    if (ending.text != nullptr)
+        m_prompts.MessageBox(this, QString::fromUtf8(ending.text), ending.icon,
+                             QString::fromStdString(ending.detail));
+    if (outcome.ending == session::WriteEnding::Written ||
+        outcome.ending == session::WriteEnding::Verified)
+        m_pPlanChanges->MarkWritten();
 }
 
 bool CKM42View::ReadRadioFor(CReadDlg::Use use) {
@@ -49,32 +126,20 @@ bool CKM42View::ReadRadioFor(CReadDlg::Use use) {
     return true;
 }
 
-bool CKM42View::ConfirmRightRadio() {
-    if (!m_RadioReadLast) return true;
-    const std::optional<RadioMismatch> mismatch = CompareRadio(*m_RadioReadLast, m_doc);
-    if (!mismatch) return true;
+bool CKM42View::AskWriteAnyway(const RadioMismatch& mismatch, QWidget* parent) {
     const std::string question =
-        FormatText(msg::kWrongRadioQuestion, mismatch->radio.c_str(), mismatch->plan.c_str());
-    return m_prompts.AskQuestion(this, QString::fromStdString(question), QuestionKind::YesNo) ==
+        FormatText(msg::kWrongRadioQuestion, mismatch.radio.c_str(), mismatch.plan.c_str());
+    return m_prompts.AskQuestion(parent, QString::fromStdString(question), QuestionKind::YesNo) ==
            QuestionAnswer::Yes;
-}
-
-bool CKM42View::VerifyWrite() {
-    const RadioImage sent = m_pWriteDlg->m_WriteImage;
-    if (!ReadRadioFor(CReadDlg::Use::BesidePlan)) {
-        AppMessageBox(m_prompts, this, msg::kVerifyNotRead);
-        return false;
-    }
-    const verify::Comparison comparison = verify::CompareReadBack(sent, m_pReadDlg->m_ReadImage);
-    const verify::Verdict verdict = verify::VerdictOf(comparison, kFindingsShown);
-    AppMessageBox(m_prompts, this, verdict.text, verdict.detail);
-    return comparison.same;
 }
 
 void CKM42View::KeepBackup(backup::Direction direction, const RadioImage& image,
                            const CKM42Doc& plan) {
+    SayBackupKept(backup::KeepBackup(direction, image, plan));
+}
+
+void CKM42View::SayBackupKept(const backup::KeepOutcome& kept) {
     // Whatever happens to the backup, the exchange it follows stands: only the status bar says.
-    const backup::KeepOutcome kept = backup::KeepBackup(direction, image, plan);
     const std::string note =
         kept.Kept()
             ? FormatText(msg::kBackupKept, std::filesystem::path(kept.planPath).stem().c_str())

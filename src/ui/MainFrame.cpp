@@ -43,8 +43,8 @@ CMainFrame::CMainFrame(CKM42Doc& doc, UiPrompts& prompts) : m_doc(doc), m_prompt
     connect(&m_pView->PlanChanges().History(), &QUndoStack::cleanChanged, this,
             &CMainFrame::UpdateHistoryCommands);
     connect(m_pView, &CKM42View::GridMenuRequested, this, &CMainFrame::ShowGridMenu);
-    connect(m_pView, &CKM42View::StatusNote, statusBar(),
-            [this](const QString& text) { statusBar()->showMessage(text); });
+    // The last exchange's outcome keeps a field of its own: a hover prompt does not wipe it.
+    connect(m_pView, &CKM42View::StatusNote, m_pExchangeNote, &QLabel::setText);
     m_pSerialDevicesDlg = new CSerialDevicesDlg(*m_pView, this);
 }
 
@@ -109,6 +109,9 @@ void CMainFrame::CreateStatusBar() {
     m_pReadyPane->setObjectName(QStringLiteral("readyPane"));
     // A normal pane: a hover prompt (temporary message) covers it and "Ready" comes back after.
     statusBar()->addWidget(m_pReadyPane, 1);
+    m_pExchangeNote = new QLabel(statusBar());
+    m_pExchangeNote->setObjectName(QStringLiteral("exchangeNote"));
+    statusBar()->addPermanentWidget(m_pExchangeNote);
     m_pIndicators = new CStatusIndicators(*statusBar());
 }
 
@@ -235,14 +238,27 @@ void CMainFrame::ChoosePort(bool com1) {
 
 void CMainFrame::OnSerialDevices() {
     m_pSerialDevicesDlg->DoModal();
+    RefreshLinkNote();
 }
 
-void CMainFrame::ShowLinkNote(const QString& text) {
+void CMainFrame::SetVirtualRadio(const std::string& device) {
+    m_strVirtualRadio = device;
+    RefreshLinkNote();
+}
+
+// Says where the virtual radio is only while COM1 still leads to it.
+void CMainFrame::RefreshLinkNote() {
+    const bool onCom1 = !m_strVirtualRadio.empty() && m_pView->m_CommPort.PortMap().DeviceFor(
+                                                          CPortMap::kCom1) == m_strVirtualRadio;
     if (m_pLinkNote == nullptr) {
+        if (!onCom1) return;
         m_pLinkNote = new QLabel(statusBar());
         m_pLinkNote->setObjectName(QStringLiteral("linkNote"));
         // After the one normal pane ("Ready"), before CAP, NUM and SCRL.
         statusBar()->insertPermanentWidget(1, m_pLinkNote);
     }
-    m_pLinkNote->setText(text);
+    m_pLinkNote->setText(
+        onCom1 ? QString::fromStdString(FormatText(msg::kVirtualRadioOn, m_strVirtualRadio.c_str()))
+               : QString());
+    m_pLinkNote->setVisible(onCom1);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QMainWindow>
 #include <map>
+#include <string>
 
 #include "ui/Commands.h"
 #include "ui/SerialDevices.h"
@@ -38,7 +39,8 @@ public:
     void ShowGridMenu(const QPoint& globalPos);
 
     // A status-bar pane for what this run's serial line is (the built-in virtual radio).
-    void ShowLinkNote(const QString& text);
+    // The virtual radio's device: the status bar says COM1 leads there for as long as it does.
+    void SetVirtualRadio(const std::string& device);
 
 public slots:
     void OnComPort1();
@@ -50,6 +52,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void RefreshLinkNote();
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
@@ -70,6 +73,8 @@ private:
     QLabel* m_pReadyPane = nullptr;
     CStatusIndicators* m_pIndicators = nullptr;
     QLabel* m_pLinkNote = nullptr;
+    QLabel* m_pExchangeNote = nullptr;  // the last exchange's outcome (backup kept...)
+    std::string m_strVirtualRadio;
     QMenu* m_pGridMenu = nullptr;
     CSerialDevicesDlg* m_pSerialDevicesDlg = nullptr;
     std::map<CommandId, QAction*> m_actions;

@@ -92,7 +92,8 @@ void GiveMessageRoom(QMessageBox& box) {
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
         label->ensurePolished();
         // A text that fits the line stays on one; a longer one Qt wraps itself.
-        if (const int longest = LongestLine(*label); longest <= cap) label->setMinimumWidth(longest);
+        if (const int longest = LongestLine(*label); longest <= cap)
+            label->setMinimumWidth(longest);
     }
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
         label->ensurePolished();
@@ -126,8 +127,10 @@ QtPrompts::~QtPrompts() = default;
 
 void QtPrompts::MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
                            const QString& detail) {
-    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    QString::fromUtf8(msg::kAppTitle), text, QMessageBox::Ok, parent);
+    const QMessageBox::Icon shown = icon == MessageIcon::Exclamation   ? QMessageBox::Warning
+                                    : icon == MessageIcon::Information ? QMessageBox::Information
+                                                                       : QMessageBox::NoIcon;
+    QMessageBox box(shown, QString::fromUtf8(msg::kAppTitle), text, QMessageBox::Ok, parent);
     SetDetail(box, detail);
     GiveMessageRoom(box);
     const CActivationKeeper keeper;

@@ -9,6 +9,7 @@
 #include "codec/RadioImage.h"
 #include "link/CommPort.h"
 #include "model/Messages.h"
+#include "model/PlanText.h"
 #include "ui/DialogUnits.h"
 #include "ui/KM42View.h"
 #include "ui/UiPrompts.h"
@@ -20,35 +21,72 @@ constexpr std::chrono::milliseconds kStartDelay{200};
 constexpr int kBarBytes = static_cast<int>(image::kLineSize);
 // Room below the bar for the note that Escape cannot stop a transfer, in dialog units.
 constexpr int kNoteHeight = 20;
+// Room above the status line for a job's step.
+constexpr int kStepHeight = 11;
 }  // namespace
 
 CRadioExchangeDlg::CRadioExchangeDlg(CKM42View& view, const Layout& layout)
-    : QDialog(&view, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_view(view) {
+    : QDialog(&view, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_view(view),
+      m_Layout(layout) {
     setWindowTitle(QString::fromUtf8(layout.caption));
     setObjectName(QString::fromUtf8(layout.objectName));
     setModal(true);
 
-    const DialogUnits units(fontMetrics());
-    setFixedSize(units.Size(layout.width, layout.height));
+    m_pStepText = new QLabel(this);
+    m_pStepText->setObjectName(QStringLiteral("stepText"));
+    m_pStepText->setAlignment(Qt::AlignCenter);
+    m_pStepText->hide();
 
     m_pStatusText = new QLabel(this);
     m_pStatusText->setObjectName(QStringLiteral("statusText"));
     m_pStatusText->setAlignment(Qt::AlignCenter);
-    m_pStatusText->setGeometry(units.Rect(layout.textX, layout.textY, layout.textW, layout.textH));
 
     m_ctrlProgress = new QProgressBar(this);
     m_ctrlProgress->setObjectName(QStringLiteral("progressBar"));
     m_ctrlProgress->setTextVisible(false);
-    m_ctrlProgress->setGeometry(units.Rect(layout.barX, layout.barY, layout.barW, layout.barH));
 
-    m_pNoteText = new QLabel(QString::fromUtf8(msg::kTransferRunsToItsEnd), this);
+    m_pNoteText = new QLabel(this);
     m_pNoteText->setObjectName(QStringLiteral("noteText"));
     m_pNoteText->setAlignment(Qt::AlignCenter);
     m_pNoteText->setWordWrap(true);
-    m_pNoteText->setGeometry(units.Rect(layout.barX, layout.height - 4, layout.barW, kNoteHeight));
     m_pNoteText->hide();
-    m_Size = units.Size(layout.width, layout.height);
-    m_SizeWithNote = units.Size(layout.width, layout.height + kNoteHeight);
+    ApplySize();
+}
+
+// The radio shop's layout, moved down by the step line when a job shows one and grown by the
+// note when Escape came during a transfer.
+void CRadioExchangeDlg::ApplySize() {
+    const DialogUnits units(fontMetrics());
+    const Layout& l = m_Layout;
+    const int step = m_bStepsShown ? kStepHeight : 0;
+    m_pStepText->setGeometry(units.Rect(l.textX, l.textY, l.textW, l.textH));
+    m_pStatusText->setGeometry(units.Rect(l.textX, l.textY + step, l.textW, l.textH));
+    m_ctrlProgress->setGeometry(units.Rect(l.barX, l.barY + step, l.barW, l.barH));
+    // The note takes the lines its text wraps into.
+    const QRect note = units.Rect(l.barX, l.height + step - 4, l.barW, kNoteHeight);
+    const int noteHeight = std::max(note.height(), m_pNoteText->heightForWidth(note.width()));
+    m_pNoteText->setGeometry(note.x(), note.y(), note.width(), noteHeight);
+    const QSize size = units.Size(l.width, l.height + step);
+    const int grown = m_pNoteText->isVisibleTo(this) ? noteHeight : 0;
+    setFixedSize(size.width(), size.height() + grown);
+}
+
+void CRadioExchangeDlg::SetStepsShown(bool shown) {
+    m_bStepsShown = shown;
+    m_pStepText->setVisible(shown);
+    ApplySize();
+}
+
+void CRadioExchangeDlg::StartStep(const QString& stepText) {
+    m_pStepText->setText(stepText);
+    m_bTransferRunning = false;
+    m_pNoteText->hide();
+    ApplySize();
+    if (m_Worker.joinable()) m_HintTimer.start(static_cast<int>(m_HintDelay.count()), this);
+    m_ctrlProgress->setValue(0);
+    m_strStatus = QString::fromUtf8(msg::kWaitingForRadio);
+    MembersToControls();
 }
 
 CRadioExchangeDlg::~CRadioExchangeDlg() {
@@ -67,7 +105,7 @@ void CRadioExchangeDlg::OnInitDialog() {
     m_bTransferRunning = false;
     m_LastOutcome = radiolink::ExchangeOutcome::Cancelled;
     m_pNoteText->hide();
-    setFixedSize(m_Size);
+    ApplySize();
     // Until the radio answers, the user may give up; say so rather than show nothing.
     m_strStatus = QString::fromUtf8(msg::kWaitingForRadio);
     MembersToControls();
@@ -82,8 +120,20 @@ void CRadioExchangeDlg::timerEvent(QTimerEvent* event) {
     if (event->timerId() == m_StartTimer.timerId()) {
         m_StartTimer.stop();
         StartExchange();
+        m_HintTimer.start(static_cast<int>(m_HintDelay.count()), this);
+    } else if (event->timerId() == m_HintTimer.timerId()) {
+        m_HintTimer.stop();
+        ShowSilenceHint();
     }
     QDialog::timerEvent(event);
+}
+
+// A radio switched off, not in programming mode or on the other port stays silent without
+// end; after a while the dialog says what to check, and goes on waiting.
+void CRadioExchangeDlg::ShowSilenceHint() {
+    if (m_bTransferRunning || !m_Worker.joinable()) return;
+    const char* port = m_view.GetDocument().m_nComPort != 0 ? CPortMap::kCom1 : CPortMap::kCom2;
+    ShowNote(QString::fromStdString(FormatText(msg::kNoAnswerYet, port)));
 }
 
 void CRadioExchangeDlg::StartExchange() {
@@ -96,6 +146,9 @@ void CRadioExchangeDlg::StartExchange() {
             this,
             [this] {
                 m_bTransferRunning = true;
+                m_HintTimer.stop();
+                m_pNoteText->hide();
+                ApplySize();
                 m_strStatus = QString::fromUtf8(AnsweredStatus());
                 MembersToControls();
             },
@@ -118,8 +171,13 @@ void CRadioExchangeDlg::StartExchange() {
 void CRadioExchangeDlg::OnExchangeEnded(const radiolink::ExchangeResult& result) {
     // The worker posted this as its last act: the join does not wait for the line.
     if (m_Worker.joinable()) m_Worker.join();
+    m_HintTimer.stop();
     m_LastOutcome = result.outcome;
     AfterExchange();
+    EndWith(result);
+}
+
+void CRadioExchangeDlg::EndWith(const radiolink::ExchangeResult& result) {
     using radiolink::ExchangeOutcome;
     const char* text = radiolink::OutcomeMessage(Kind(), result.outcome);
     switch (result.outcome) {
@@ -175,13 +233,19 @@ void CRadioExchangeDlg::reject() {
 void CRadioExchangeDlg::ShowTransferNote() {
     // A radio switched off or unplugged halfway keeps half a memory: the user must know that
     // Escape did nothing and why.
-    if (m_pNoteText->isVisible()) return;
-    setFixedSize(m_SizeWithNote);
+    ShowNote(QString::fromUtf8(msg::kTransferRunsToItsEnd));
+}
+
+void CRadioExchangeDlg::ShowNote(const QString& text) {
+    m_pNoteText->setText(text);
+    if (m_pNoteText->isVisibleTo(this)) return;
     m_pNoteText->show();
+    ApplySize();
 }
 
 void CRadioExchangeDlg::StopExchange() {
     m_StartTimer.stop();
+    m_HintTimer.stop();
     if (m_Worker.joinable()) {
         m_Worker.request_stop();
         m_Worker.join();

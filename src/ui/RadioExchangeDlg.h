@@ -2,6 +2,7 @@
 #include <QBasicTimer>
 #include <QDialog>
 #include <QString>
+#include <chrono>
 #include <thread>
 
 #include "link/Exchange.h"
@@ -47,6 +48,8 @@ public:
     QProgressBar* m_ctrlProgress = nullptr;
     // The radio's pauses. Tests shorten them; the desktop keeps the radio's own.
     radiolink::LinkTiming m_Timing{};
+    // How long the radio may stay silent before the dialog says what to check (and waits on).
+    std::chrono::milliseconds m_HintDelay{10000};
 
 public slots:
     // Escape and the close box: before the exchange starts the port is closed and the dialog
@@ -59,6 +62,15 @@ protected:
 
     CKM42View& View() { return m_view; }
     void MembersToControls();
+
+    // A job of several exchanges in this one dialog: the step line above the status shows
+    // (the dialog grows by it), and each new step starts from "Waiting for the radio".
+    void SetStepsShown(bool shown);
+    void StartStep(const QString& stepText);
+    // Runs on the user-interface thread once the exchange has returned: the messages and the
+    // end of the dialog. A job ends with its own message.
+    virtual void EndWith(const radiolink::ExchangeResult& result);
+    void EndDialog();
 
     // The dialog-specific part of the initialisation (the image the exchange works on).
     virtual void PrepareImage() = 0;
@@ -80,15 +92,19 @@ private:
     void OnExchangeEnded(const radiolink::ExchangeResult& result);
     void ShowOutcome(const char* text, const std::string& detail);
     void ShowTransferNote();
-    void EndDialog();
+    void ShowNote(const QString& text);
+    void ShowSilenceHint();
+    void ApplySize();
 
     CKM42View& m_view;
     QLabel* m_pStatusText = nullptr;
     QLabel* m_pNoteText = nullptr;  // shown when Escape comes during a transfer
-    QSize m_Size;
-    QSize m_SizeWithNote;
+    QLabel* m_pStepText = nullptr;  // a job's "Step 1 of 3: ..."
+    Layout m_Layout;
+    bool m_bStepsShown = false;
     bool m_bTransferRunning = false;  // the radio has answered
     radiolink::ExchangeOutcome m_LastOutcome = radiolink::ExchangeOutcome::Cancelled;
     QBasicTimer m_StartTimer;  // fires once, 200 ms after opening
+    QBasicTimer m_HintTimer;   // fires once, m_HintDelay into each wait for the radio
     std::jthread m_Worker;
 };

@@ -111,10 +111,7 @@ void ApplyLinkOptions(CMainFrame& frame, const LinkRunOptions& options,
     CPortMap map = port.PortMap();
     if (options.com1) map.SetDevice(CPortMap::kCom1, CorePath(*options.com1));
     if (options.com2) map.SetDevice(CPortMap::kCom2, CorePath(*options.com2));
-    if (radio != nullptr) {
-        map.SetDevice(CPortMap::kCom1, radio->DevicePath());
-        frame.ShowLinkNote(
-            QString::fromStdString(FormatText(msg::kVirtualRadioOn, radio->DevicePath().c_str())));
-    }
+    if (radio != nullptr) map.SetDevice(CPortMap::kCom1, radio->DevicePath());
     port.SetPortMap(map);
+    if (radio != nullptr) frame.SetVirtualRadio(radio->DevicePath());
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "link/PortMap.h"
+#include "session/WriteSession.h"
 
 // COM1 and COM2 are names for devices: on Linux device paths (a USB programming cable is
 // /dev/ttyUSB0 or /dev/ttyACM0), on Windows other COM ports (a USB cable is some COMn). The
@@ -21,10 +22,7 @@ void SavePortDevices(const PortDevices& devices);
 
 // What the Port menu adds around a write, kept with the devices. Each is a whole extra read of
 // about 9 s, so both are off until the user asks.
-struct WriteChecks {
-    bool readFirst = false;  // read the radio before writing: backup and model check
-    bool verify = false;     // read the radio back after writing and compare
-};
+using WriteChecks = session::WriteChecks;
 WriteChecks LoadWriteChecks();
 void SaveWriteChecks(const WriteChecks& checks);
 

@@ -11,7 +11,8 @@ class QWidget;
 // so that the tests can answer them instead of blocking on them. The application installs
 // the Qt implementation (QtPrompts); tests install a recording one.
 
-enum class MessageIcon { None, Exclamation };
+// Exclamation for failures and warnings; Information for a job's good ending.
+enum class MessageIcon { None, Exclamation, Information };
 
 // A question box with caption "PRG-715" and the buttons of its kind.
 enum class QuestionKind {

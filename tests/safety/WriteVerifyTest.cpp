@@ -9,8 +9,8 @@
 #include "codec/ImageBytes.h"
 #include "codec/ImageCodec.h"
 #include "model/DataFile.h"
-#include "model/PlanText.h"
 #include "model/Messages.h"
+#include "model/PlanText.h"
 #include "safety/WriteVerify.h"
 
 namespace {
@@ -99,7 +99,8 @@ TEST(PlanComparison, NoDifferenceInTheRadiosBytesGoesUnnamed) {
         CKM42Doc expected = b;
         expected.m_nBand = back.plan.m_nBand;
         for (int n = 1; n <= b.ChannelCount(); ++n)
-            if (b.Channel(n).InUse()) expected.Channel(n).m_nStepCode = back.plan.Channel(n).m_nStepCode;
+            if (b.Channel(n).InUse())
+                expected.Channel(n).m_nStepCode = back.plan.Channel(n).m_nStepCode;
         const std::vector<plandiff::DiffLine> lines = plandiff::DiffPlans(expected, back.plan);
         EXPECT_TRUE(lines.empty()) << i << ": " << plandiff::DiffLineSentence(lines.front());
     }

@@ -183,12 +183,14 @@ TEST(MessageBoxRoom, EveryTextOfTheTableAndTheLongestComposedOnesShowWhole) {
     const std::vector<QString> table = MessageTable();
     ASSERT_GT(table.size(), 150u);
     for (const QString& text : table) messages.push_back({text, QString()});
-    for (const QString& text : table) messages.push_back({QString::fromUtf8(msg::kCheckRadio), text});
+    for (const QString& text : table)
+        messages.push_back({QString::fromUtf8(msg::kCheckRadio), text});
     const std::string radio = "KM162 (UHF 2, 16 channels)", plan = "KM41 (VHF 2, 4 channels)";
     messages.push_back(
         {QString::fromStdString(FormatText(msg::kWrongRadioQuestion, radio.c_str(), plan.c_str())),
          QStringLiteral("?")});
-    std::vector<std::string> lines(40, "channel 16: Tx Squelch (hidden) 0.07000000000000001 -> I-DCS");
+    std::vector<std::string> lines(40,
+                                   "channel 16: Tx Squelch (hidden) 0.07000000000000001 -> I-DCS");
     messages.push_back({QString::fromUtf8(msg::kNotVerified),
                         QString::fromStdString(FindingsText(lines, kFindingsShown))});
     messages.push_back({QString::fromUtf8(msg::kPlanOutOfRange),

@@ -175,6 +175,28 @@ TEST_F(ReadFromRadio, EscapeWhileTheRadioIsSilentEndsQuietly) {
     ExpectLineReleased();
 }
 
+// A radio that stays silent: after a while the dialog says what to check and waits on.
+TEST_F(ReadFromRadio, ASilentRadioGetsAHintAndTheWaitGoesOn) {
+    RadioFaults faults;
+    faults.silent = true;
+    StartRadio(DemoMemory("KM162"), faults);
+    StartOnRadio();
+    ReadDlg().m_HintDelay = std::chrono::milliseconds(50);
+    prompts.ScriptDialog([](QDialog& dialog) {
+        const auto* hint = dialog.findChild<QLabel*>(QStringLiteral("noteText"));
+        ASSERT_TRUE(QTest::qWaitFor([hint] { return hint->isVisible(); }, kBoundMs));
+        EXPECT_EQ(hint->text().toStdString(), FormatText(msg::kNoAnswerYet, "COM1"));
+        EXPECT_GE(hint->height(), hint->heightForWidth(hint->width())) << "every line shows";
+        EXPECT_LE(hint->geometry().bottom(), dialog.height());
+        EXPECT_EQ(StatusText(dialog).toStdString(), msg::kWaitingForRadio);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_TRUE(QTest::qWaitFor([&dialog] { return !dialog.isVisible(); }, kBoundMs));
+    });
+    Read();
+    EXPECT_TRUE(prompts.messages.empty());
+    ExpectLineReleased();
+}
+
 TEST_F(ReadFromRadio, CloseBoxWhileTheRadioIsSilentEndsQuietly) {
     RadioFaults faults;
     faults.silent = true;

@@ -1,7 +1,12 @@
+#include <QApplication>
+#include <QComboBox>
 #include <QCommandLineParser>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStatusBar>
+#include <QToolBar>
 
 #include "../support/RunProgram.h"
 #include "RadioFixture.h"
@@ -138,6 +143,23 @@ TEST_F(VirtualRadioRun, TakesCom1SaysSoInTheStatusBarAndAnswersARead) {
     Action(ReadRadio)->trigger();
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{msg::kReadComplete}));
     EXPECT_EQ(Doc().m_b16Channel, 1) << "the demo radio is a KM162";
+
+    // The read's outcome stays in its own field while the mouse moves over the toolbar...
+    auto* outcome = Frame().statusBar()->findChild<QLabel*>(QStringLiteral("exchangeNote"));
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(Frame().ToolBar()->widgetForAction(Action(FileOpen)), &enter);
+    EXPECT_EQ(Frame().statusBar()->currentMessage().toStdString(), "Open an existing document");
+    EXPECT_EQ(outcome->text().toStdString().rfind("Backup kept: ", 0), 0u);
+    // ... and the virtual radio is named only while COM1 leads to it.
+    prompts.ScriptDialog([](QDialog& dialog) {
+        QLineEdit* com1 = dialog.findChild<QComboBox*>(QStringLiteral("com1Box"))->lineEdit();
+        com1->selectAll();
+        QTest::keyClicks(com1, QStringLiteral("/dev/ttyUSB7"));
+        auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    Action(SerialDevices)->trigger();
+    EXPECT_FALSE(note->isVisible());
 }
 
 TEST(ProgramCommandLine, RefusesBadLinkOptionsBeforeShowingAWindow) {

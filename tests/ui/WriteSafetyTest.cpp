@@ -27,7 +27,13 @@ protected:
         for (int i = 0; i < count; ++i) ScriptRunToEnd();
     }
     bool Modified() { return View().PlanChanges().IsModified(); }
-    std::string StatusNote() { return Frame().statusBar()->currentMessage().toStdString(); }
+    std::string StatusNote() {
+        return Frame()
+            .statusBar()
+            ->findChild<QLabel*>(QStringLiteral("exchangeNote"))
+            ->text()
+            .toStdString();
+    }
 
     // "read KM41", "write KM162", ... newest first.
     std::vector<std::string> Backups() {
@@ -58,6 +64,19 @@ protected:
     }
     static std::vector<unsigned char> LineOf(const LineImage& memory) {
         return {memory.begin(), memory.end()};
+    }
+    // A job runs in one dialog: the steps it names, in order, as they come.
+    void ScriptJobSteps(std::vector<std::string>& steps) {
+        prompts.ScriptDialog([&steps](QDialog& dialog) {
+            const auto* step = dialog.findChild<QLabel*>(QStringLiteral("stepText"));
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    const std::string text = step->text().toStdString();
+                    if (steps.empty() || steps.back() != text) steps.push_back(text);
+                    return !dialog.isVisible();
+                },
+                kBoundMs));
+        });
     }
     void TurnOn(CommandId check) {
         ASSERT_FALSE(Action(check)->isChecked());
@@ -190,7 +209,7 @@ TEST_F(WriteSafety, ReadingFirstChecksTheRadioBesideThePlanAndKeepsIt) {
     RunExchanges(1);
     prompts.AnswerQuestion(QuestionAnswer::No);
     Write();
-    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{msg::kReadComplete}));
+    EXPECT_TRUE(MessageTexts().empty()) << "a No ends the job without a word";
     ExpectWrongRadioQuestion("KM162 (UHF 2, 16 channels)", "KM41 (VHF 2, 4 channels)");
     EXPECT_EQ(DocumentBytes(), plan) << "the read leaves the plan alone";
     EXPECT_TRUE(View().m_Grid4->isVisible());
@@ -198,15 +217,17 @@ TEST_F(WriteSafety, ReadingFirstChecksTheRadioBesideThePlanAndKeepsIt) {
     EXPECT_EQ(Backups(), (std::vector<std::string>{"read KM162"}));
 
     NewPlanFor("KM162");
-    RunExchanges(2);
+    RunExchanges(1);
     Write();
     EXPECT_TRUE(prompts.questions.empty());
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{msg::kWriteComplete}));
     EXPECT_EQ(radio->ReadsServed(), 2);
     EXPECT_EQ(radio->WritesStored(), 1);
     EXPECT_EQ(Backups(), (std::vector<std::string>{"write KM162", "read KM162", "read KM162"}));
 
     // A radio that does not answer the read: nothing is written.
     MapCom1(File("no-such-tty"));
+    RunExchanges(1);
     Write();
     EXPECT_EQ(MessageTexts().back(), msg::kFailOpenPort1);
     EXPECT_EQ(radio->WritesStored(), 1);
@@ -220,10 +241,10 @@ TEST_F(WriteSafety, VerifyingNamesWhatTheRadioHoldsOtherwiseAndTheWriteCountsAsF
     TurnOn(VerifyAfterWrite);
     NewPlanFor("KM161");
     DoubleClickCell(*View().m_Grid16, 1, kColScan);
-    RunExchanges(2);
+    RunExchanges(1);
     Write();
-    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{msg::kWriteComplete, msg::kReadComplete,
-                                                        msg::kNotVerified}));
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{msg::kNotVerified}));
+    EXPECT_EQ(prompts.messages.back().icon, MessageIcon::Exclamation);
     const std::string detail = prompts.messages.back().detail.toStdString();
     EXPECT_EQ(detail.rfind("channel 1: Rx Freq 150.0125 -> ", 0), 0u) << detail;
     EXPECT_TRUE(Modified()) << "not in the radio as it is";
@@ -235,10 +256,10 @@ TEST_F(WriteSafety, VerifyingNamesWhatTheRadioHoldsOtherwiseAndTheWriteCountsAsF
     StartRadio(DemoMemory("KM161"), broken);
     MapCom1(radio->DevicePath());
     prompts.messages.clear();
-    RunExchanges(2);
+    RunExchanges(1);
     Write();
-    EXPECT_EQ(MessageTexts(),
-              (std::vector<std::string>{msg::kWriteComplete, msg::kRetry, msg::kVerifyNotRead}));
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{msg::kVerifyNotRead}));
+    EXPECT_EQ(prompts.messages.back().detail.toStdString().rfind(msg::kRetry, 0), 0u);
     EXPECT_TRUE(Modified());
 }
 
@@ -286,10 +307,15 @@ TEST_F(WriteSafety, BothChecksAreKeptAndWorkWithTheBuiltInVirtualRadio) {
     NewPlanFor("KM162");
     DoubleClickCell(*View().m_Grid16, 1, kColScan);
     ASSERT_TRUE(Modified());
-    RunExchanges(3);
+    std::vector<std::string> steps;
+    ScriptJobSteps(steps);
     Write();
-    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{msg::kReadComplete, msg::kWriteComplete,
-                                                        msg::kReadComplete, msg::kVerified}));
+    EXPECT_EQ(steps,
+              (std::vector<std::string>{"Step 1 of 3: reading the radio", "Step 2 of 3: writing",
+                                        "Step 3 of 3: reading back to verify"}));
+    EXPECT_EQ(prompts.dialogsRun.back().toStdString(), "Write to Radio") << "one dialog";
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{msg::kVerified}));
+    EXPECT_EQ(prompts.messages.back().icon, MessageIcon::Information);
     EXPECT_TRUE(prompts.messages.back().detail.isEmpty());
     EXPECT_TRUE(prompts.questions.empty()) << "the demo radio is a KM162";
     EXPECT_FALSE(Modified()) << "written and verified";

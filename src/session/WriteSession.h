@@ -1,0 +1,79 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "codec/RadioImage.h"
+#include "link/Exchange.h"
+#include "link/RadioLine.h"
+#include "model/KM42Doc.h"
+#include "model/RadioModel.h"
+#include "safety/Backups.h"
+#include "safety/WriteVerify.h"
+
+// Write to Radio with the checks a dealer may add: read the radio first (kept as a backup,
+// and a radio of another model or band asked about), write, keep the write as a backup, read
+// the radio back and compare. The steps run in this order in one place; front ends show them
+// and answer the question, through WriteUi.
+namespace session {
+
+struct WriteChecks {
+    bool readFirst = false;  // read the radio before writing: backup and model check
+    bool verify = false;     // read the radio back after writing and compare
+};
+
+enum class Step { ReadFirst, Write, ReadBack };
+
+// Why the line did not open, as the front end shows it: the fixed text and the reason.
+struct LineFailure {
+    std::string message;
+    std::string reason;
+};
+
+// What a front end does while a write runs; called on the thread that runs it.
+class WriteUi {
+public:
+    virtual ~WriteUi() = default;
+    // Opens the line for the next exchange (each exchange closes it); nullopt once open.
+    virtual std::optional<LineFailure> OpenLine() = 0;
+    virtual radiolink::RadioLine& Line() = 0;
+    // Step `number` of `count` begins; its exchange follows.
+    virtual void StepStarted(Step step, int number, int count) = 0;
+    // Progress, the radio's answer and the way to cancel, for the next exchange.
+    virtual radiolink::ExchangeOptions ExchangeOptions() = 0;
+    // The radio read first is another model or band: whether to write into it anyway.
+    virtual bool WriteAnyway(const RadioMismatch& mismatch) = 0;
+    // After each complete exchange; failures to keep one never fail the write.
+    virtual void BackupKept(backup::Direction direction, const backup::KeepOutcome& kept) = 0;
+};
+
+enum class WriteEnding {
+    Written,         // confirmed by the radio, not read back
+    Verified,        // ... and read back holding exactly what was sent
+    NotVerified,     // read back holding something else: `comparison` says what
+    VerifyNotRead,   // the read back failed: `line` or `exchange` says how
+    LineFailed,      // a step's line did not open: `line` says why
+    ExchangeFailed,  // the read first or the write failed: `exchange` says how
+    Declined,        // the radio is another model and the user said No
+    Cancelled,       // the user gave up while the radio was silent
+};
+
+struct WriteOutcome {
+    WriteEnding ending = WriteEnding::Written;
+    Step step = Step::Write;  // the step it ended in
+    radiolink::ExchangeResult exchange;
+    std::optional<LineFailure> line;
+    RadioImage sent{};
+    RadioImage lastRead{};          // the last read's bytes, also of one that broke off
+    std::optional<CKM42Doc> radio;  // the radio as the last complete read found it
+    verify::Comparison comparison;  // NotVerified
+};
+
+// The plan must have passed CheckEncodable. `keepBackups` false keeps none (the command
+// line's --no-backup).
+WriteOutcome RunWrite(const CKM42Doc& plan, const WriteChecks& checks, WriteUi& ui,
+                      bool keepBackups = true);
+
+// How many steps a write with these checks takes.
+int StepCount(const WriteChecks& checks);
+
+}  // namespace session
