@@ -26,7 +26,7 @@ QPalette DarkPalette() {  // window text, window, light, dark, mid, text, base; 
 }
 
 // Every cell of the grid in view, rendered: the colour the grid's delegate writes its text in
-// against the colour most of the cell is painted in.
+// against the cell's background.
 void ExpectEveryCellReads(QWidget& window, const CMSFlexGrid& grid) {
     const QImage shot = window.grab().toImage();
     struct : QStyledItemDelegate {
@@ -41,18 +41,16 @@ void ExpectEveryCellReads(QWidget& window, const CMSFlexGrid& grid) {
             delegate.initStyleOption(&option, grid.model()->index(r, c));
             const QColor text = option.palette.color(
                 grid.item(r, c)->isSelected() ? QPalette::HighlightedText : QPalette::Text);
-            std::map<QRgb, int> painted;
+            std::map<QRgb, int> painted;  // the background: the colour most pixels have
+            QRgb back = 0;
             const QRect area(grid.viewport()->mapTo(&window, cell.topLeft()), cell.size());
             for (int y = area.top(); y < area.bottom(); ++y)  // the grid lines left out
-                for (int x = area.left(); x < area.right(); ++x) ++painted[shot.pixel(x, y)];
-            const QColor back(
-                std::max_element(painted.begin(), painted.end(), [](auto& a, auto& b) {
-                    return a.second < b.second;
-                })->first);
-            const double lt = Luminance(text), lb = Luminance(back);
+                for (int x = area.left(); x < area.right(); ++x)
+                    if (++painted[shot.pixel(x, y)] > painted[back]) back = shot.pixel(x, y);
+            const double lt = Luminance(text), lb = Luminance(QColor(back));
             EXPECT_GE((std::max(lt, lb) + 0.05) / (std::min(lt, lb) + 0.05), 4.5)
                 << r << "," << c << ": " << qPrintable(text.name()) << " on "
-                << qPrintable(back.name());
+                << qPrintable(QColor(back).name());
         }
     }
 }
