@@ -1,5 +1,6 @@
 #include "ui/MSFlexGrid.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <algorithm>
@@ -10,6 +11,10 @@ namespace {
 
 constexpr int kColorCell = Qt::UserRole;  // the Windows colour value last set on a cell
 constexpr std::uint32_t kSystemColorFlag = 0x80000000;
+// Until a colour is set, fixed cells are button face and the others window background.
+constexpr std::uint32_t kFixedCellColor = kSystemColorFlag | 15;
+constexpr std::uint32_t kNormalCellColor = kSystemColorFlag | 5;
+constexpr double kReadableContrast = 4.5;  // the usual minimum for text of this size
 constexpr long kTwipsPerInch = 1440;
 constexpr long kDefaultColWidthTwips = 960;
 
@@ -37,6 +42,61 @@ QPalette::ColorRole SystemColorRole(std::uint32_t index) {
     }
 }
 
+// The text colour a theme pairs with each background role.
+QPalette::ColorRole TextRoleOn(QPalette::ColorRole background) {
+    switch (background) {
+        case QPalette::Base:
+            return QPalette::Text;
+        case QPalette::Text:
+            return QPalette::Base;
+        case QPalette::Highlight:
+            return QPalette::HighlightedText;
+        case QPalette::HighlightedText:
+            return QPalette::Highlight;
+        case QPalette::Button:
+            return QPalette::ButtonText;
+        case QPalette::ButtonText:
+            return QPalette::Button;
+        case QPalette::ToolTipText:
+            return QPalette::ToolTipBase;
+        case QPalette::ToolTipBase:
+            return QPalette::ToolTipText;
+        default:
+            return QPalette::WindowText;
+    }
+}
+
+double RelativeLuminance(const QColor& color) {
+    const auto linear = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const double la = RelativeLuminance(a);
+    const double lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The text colour the palette pairs with a cell's background; on a colour of its own, the
+// palette's text colour.
+QColor TextColorFor(std::uint32_t color, const QPalette& palette) {
+    if ((color & kSystemColorFlag) != 0)
+        return palette.color(TextRoleOn(SystemColorRole(color & ~kSystemColorFlag)));
+    return palette.color(QPalette::Text);
+}
+
+// The theme's own text colour where it reads on the background, else black or white.
+QColor ReadableOn(const QColor& background, const QColor& preferred) {
+    if (ContrastRatio(preferred, background) >= kReadableContrast) return preferred;
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
+}
+
 }  // namespace
 
 CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
@@ -53,14 +113,12 @@ CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setMinimumSectionSize(1);
 
-    const QColor fixed = palette().color(QPalette::Button);
-    const QColor normal = palette().color(QPalette::Base);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < cols; ++c) {
             auto* item = new QTableWidgetItem;  // owned by the table
             item->setFlags(Qt::ItemIsEnabled);
-            item->setBackground(r == 0 || c == 0 ? fixed : normal);
             setItem(r, c, item);
+            PaintCell(*item);
         }
     }
     for (int c = 0; c < cols; ++c)
@@ -118,7 +176,25 @@ void CMSFlexGrid::SetCellBackColor(std::uint32_t color) {
     QTableWidgetItem* cell = Item(m_nRow, m_nCol);
     if (cell == nullptr) return;
     cell->setData(kColorCell, color);
-    cell->setBackground(ColorFromWindowsValue(color, palette()));
+    PaintCell(*cell);
+}
+
+void CMSFlexGrid::PaintCell(QTableWidgetItem& cell) {
+    const QVariant set = cell.data(kColorCell);
+    const bool fixed = cell.row() == 0 || cell.column() == 0;
+    const std::uint32_t color =
+        set.isValid() ? set.toUInt() : (fixed ? kFixedCellColor : kNormalCellColor);
+    const QColor background = ColorFromWindowsValue(color, palette());
+    cell.setBackground(background);
+    cell.setForeground(ReadableOn(background, TextColorFor(color, palette())));
+}
+
+void CMSFlexGrid::changeEvent(QEvent* event) {
+    QTableWidget::changeEvent(event);
+    // A theme switched while the program runs: the colours follow it.
+    if (event->type() != QEvent::PaletteChange) return;
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c) PaintCell(*item(r, c));
 }
 
 void CMSFlexGrid::SetColAlignment(long col, short alignment) {

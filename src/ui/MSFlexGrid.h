@@ -7,7 +7,8 @@
 // number column (column 0), driven the way the radio shop's grid control was: select a cell
 // with SetRow/SetCol, then set its text or colour. Row and column counts are fixed at
 // construction. Colours are Windows colour values: 0x00BBGGRR, or 0x800000nn for system
-// colour nn (mapped onto the palette).
+// colour nn (mapped onto the palette). Each cell's text takes a colour that reads on its
+// background, also under a dark theme and after the theme changes.
 class CMSFlexGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -72,11 +73,13 @@ protected:
     // Arrows, Home/End and Page Up/Down move over the cells below and right of the fixed ones;
     // Tab moves on to the next control, as the radio shop's grid did.
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     bool IsCell(long row, long col) const;
     QTableWidgetItem* Item(long row, long col) const;
     void MakeCurrent(int row, int col);
+    void PaintCell(QTableWidgetItem& cell);
     void ShowInHeader(long row, long col);
 
     long m_nRow = 1;

@@ -22,6 +22,7 @@
 #include "ui/StatusIndicators.h"
 #include "ui/ToolbarIcons.h"
 #include "ui/UiPrompts.h"
+#include "ui/WindowPlacement.h"
 
 CMainFrame::CMainFrame(CKM42Doc& doc, UiPrompts& prompts) : m_doc(doc), m_prompts(prompts) {
     setObjectName(QStringLiteral("mainFrame"));
@@ -168,8 +169,9 @@ void CMainFrame::ConnectCommands() {
 
 void CMainFrame::InitialUpdateFrame() {
     m_pView->OnInitialUpdate();
-    // Fit the window to the form (adjustSize() would cap it at part of the screen).
-    resize(sizeHint());
+    // Fit the window to the form (adjustSize() would cap it at part of the screen), as far as
+    // the screen holds it.
+    FitToScreen(*this);
     UpdateCommandUI();
 }
 

@@ -95,6 +95,12 @@ QString WithKey(const char* caption, char key) {
     return text;
 }
 
+// Moves into a box as Tab does: what it shows is selected, so typing replaces it.
+void FocusBox(QLineEdit* box) {
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+}
+
 // Selects an item by index; none for an index outside the list (a damaged file).
 void SelectItem(QComboBox* list, std::int32_t index) {
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
@@ -269,13 +275,15 @@ void COptionDlg::OnInitDialog() {
     m_pTxTimeOut->setEnabled(doc.m_bTxTimeOut != 0);
     m_pTxInhibit->setEnabled(doc.m_bTxTimeOut != 0);
 
+    // The receiver times are the plan's whether power save is on or not: switching it on
+    // enables the boxes with the values the radio will get.
     const bool powerSave = doc.m_bPowerSave != 0;
     for (QWidget* control :
          {static_cast<QWidget*>(m_pRxOnTime), static_cast<QWidget*>(m_pRxOffTime),
           static_cast<QWidget*>(m_pPowerSaveDelay)})
         control->setEnabled(powerSave);
-    m_strRxOnTime = powerSave ? Text(FormatText("%4.2f", doc.m_dRxOnTime)) : QString();
-    m_strRxOffTime = powerSave ? Text(FormatText("%4.2f", doc.m_dRxOffTime)) : QString();
+    m_strRxOnTime = Text(FormatText("%4.2f", doc.m_dRxOnTime));
+    m_strRxOffTime = Text(FormatText("%4.2f", doc.m_dRxOffTime));
 
     SelectItem(m_pScanDelay, doc.m_nScanDelay - kScanDelayFirst);
     SelectItem(m_pPowerSaveDelay, doc.m_nPowerSaveDelay);
@@ -343,12 +351,13 @@ void COptionDlg::OnToggleClicked(OptionToggle toggle) {
         Refuse(outcome.message);
         Pressed(toggle) = IsPressed(doc, toggle) ? 1 : 0;
     }
+    QLineEdit* next = nullptr;  // the box a feature switched on leads into
     switch (toggle) {
         case OptionToggle::kTxTimeOut:
             m_pTxTimeOut->setEnabled(pressed);
             // An inhibit of exactly 5 s waits for the time-out box to be left once.
             m_pTxInhibit->setEnabled(pressed && doc.m_nTxInhibit > kInhibitEnabledAbove);
-            if (pressed) m_pTxTimeOut->setFocus(Qt::OtherFocusReason);
+            if (pressed) next = m_pTxTimeOut;
             break;
         case OptionToggle::kBusyLockout:
             Toggle(OptionToggle::kMarkedIdle)->setEnabled(pressed);
@@ -358,13 +367,14 @@ void COptionDlg::OnToggleClicked(OptionToggle toggle) {
             m_pRxOnTime->setEnabled(pressed);
             m_pRxOffTime->setEnabled(pressed);
             m_pPowerSaveDelay->setEnabled(pressed);
-            if (pressed) m_pRxOnTime->setFocus(Qt::OtherFocusReason);
+            if (pressed) next = m_pRxOnTime;
             break;
         default:
             break;
     }
     ShowCaptions();
     MembersToControls();
+    if (next != nullptr) FocusBox(next);
 }
 
 void COptionDlg::RunTimeOutCheck() {
@@ -380,9 +390,9 @@ void COptionDlg::RunTimeOutCheck() {
     } else {
         m_strTxTimeOut = Text(check.shownText);
         m_pTxInhibit->setEnabled(true);
-        m_pTxInhibit->setFocus(Qt::OtherFocusReason);
     }
     MembersToControls();
+    if (check.accepted) FocusBox(m_pTxInhibit);
 }
 
 void COptionDlg::RunInhibitCheck() {

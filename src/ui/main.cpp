@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
+#include <optional>
 
 #include "model/Messages.h"
 #include "ui/KM42App.h"
@@ -10,22 +11,59 @@
 #include "ui/RunOptions.h"
 #include "ui/StartupTools.h"
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(msg::kAppTitle));
-    QApplication::setApplicationVersion(QStringLiteral(PRG715_VERSION));
-    // Wayland and the task bars match the window to its installed desktop entry by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral(PRG715_APP_ID));
+namespace {
 
-    QCommandLineParser parser;
+struct ProgramOptions {
+    StartupOptions startup;
+    LinkOptionSet link;
+};
+
+ProgramOptions AddProgramOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Programs the KM41, KM42, KM161 and KM162 radios."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("Data file to open (*.kmd16, *.kmd04)."));
-    const StartupOptions options = AddStartupOptions(parser);
-    const LinkOptionSet linkOptionSet = AddLinkOptions(parser);
+    return {AddStartupOptions(parser), AddLinkOptions(parser)};
+}
+
+void NameApplication() {
+    QCoreApplication::setApplicationName(QString::fromUtf8(msg::kAppTitle));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PRG715_VERSION));
+}
+
+// --version and --help are answered before the desktop starts, which needs a display; both
+// end the program. A command line the parser refuses (or --help-all, which lists the window
+// system's options too) is left to the desktop's start, as before.
+void AnswerWithoutDisplay(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    AddProgramOptions(parser);
+    LinkRunOptions ignored;
+    if (!parser.parse(TakeVirtualRadioArgument(arguments, ignored))) return;
+    const bool version = parser.isSet(QStringLiteral("version"));
+    if (!version && !parser.isSet(QStringLiteral("help"))) return;
+    const QCoreApplication core(argc, argv);  // the usage line names the program as started
+    NameApplication();
+    if (version) parser.showVersion();
+    parser.showHelp(0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    AnswerWithoutDisplay(argc, argv);
+    QApplication application(argc, argv);
+    NameApplication();
+    // Wayland and the task bars match the window to its installed desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PRG715_APP_ID));
+
+    QCommandLineParser parser;
+    const ProgramOptions programOptions = AddProgramOptions(parser);
+    const StartupOptions& options = programOptions.startup;
+    const LinkOptionSet& linkOptionSet = programOptions.link;
     LinkRunOptions link;
     parser.process(TakeVirtualRadioArgument(QCoreApplication::arguments(), link));
     if (const std::optional<std::string> error = ReadLinkOptions(parser, linkOptionSet, link)) {

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -236,6 +237,19 @@ TEST_F(MainFrame, WindowFitsTheForm) {
     EXPECT_GE(form.height(), View().sizeHint().height());
     const QRect grid = View().m_Grid16->geometry();
     EXPECT_TRUE(View().rect().contains(grid)) << "the 16-channel grid is cut off";
+}
+
+// The window opens within the screen's free area, status bar included; ctest also runs this on
+// a 1280x1024 X server at twice the scale, where the form (1380x1182 pixels) must shrink.
+TEST_F(MainFrame, OpensWithinTheScreensAvailableArea) {
+    Start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    QApplication::processEvents();
+    const QRect area = Frame().screen()->availableGeometry();
+    const QWidget& status = *Frame().statusBar();
+    EXPECT_TRUE(area.contains(Frame().frameGeometry()))
+        << Frame().height() << " in " << area.height();
+    EXPECT_TRUE(area.contains(QRect(status.mapToGlobal(QPoint()), status.size())));
 }
 
 // The form follows the window: the grid takes what the window gives beyond the form's size

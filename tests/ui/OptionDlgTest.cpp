@@ -1,11 +1,13 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <tuple>
 
 #include "EditorTestSupport.h"
 #include "KeyboardTestSupport.h"
 #include "SamplePlan.h"
 #include "model/DataFile.h"
+#include "model/PlanText.h"
 #include "ui/Commands.h"
 #include "ui/OptionDlg.h"
 
@@ -51,8 +53,11 @@ TEST_F(OptionEditor, OpensWithTheNewPlanDefaults) {
         EXPECT_TRUE(Button(dlg, "txDelayButton")->isChecked());
         EXPECT_FALSE(Button(dlg, "beepButton")->isChecked());
         EXPECT_FALSE(Button(dlg, "markedIdleButton")->isEnabled());
-        for (const char* name : {"txTimeOutEdit", "txInhibitEdit", "rxOnEdit", "rxOffEdit"}) {
-            EXPECT_EQ(TextOf(dlg, name), "") << name;
+        for (const auto& [name, shown] : {std::pair{"txTimeOutEdit", ""},
+                                          {"txInhibitEdit", ""},
+                                          {"rxOnEdit", "0.15"},
+                                          {"rxOffEdit", "0.40"}}) {
+            EXPECT_EQ(TextOf(dlg, name), shown) << name;
             EXPECT_FALSE(Box(dlg, name)->isEnabled()) << name;
         }
         EXPECT_EQ(TextOf(dlg, "scanSpeedEdit"), "0.10");
@@ -206,11 +211,10 @@ TEST_F(OptionEditor, DecimalBoxesTruncateOrFallBackToTheirDefaults) {
         EXPECT_TRUE(Box(dlg, "rxOnEdit")->hasFocus());
         QTest::keyClick(List(dlg, "powerSaveDelayList"), Qt::Key_End);
         EXPECT_EQ(Doc().m_nPowerSaveDelay, 7) << "item \"8\" is index 7";
-        // The boxes were empty while power save was off: leaving them brings the defaults.
+        // The boxes show the plan's times: leaving them keeps them without a word.
         QTest::keyClick(Box(dlg, "rxOnEdit"), Qt::Key_Tab);
         QTest::keyClick(Box(dlg, "rxOffEdit"), Qt::Key_Tab);
-        EXPECT_EQ(TakeMessages(prompts),
-                  (V{"Valid Settings 0.05 to 0.2", "Valid Settings 0.10 to 4.0"}));
+        EXPECT_EQ(TakeMessages(prompts), V{});
         EXPECT_EQ(TextOf(dlg, "rxOnEdit"), "0.15");
         EXPECT_EQ(TextOf(dlg, "rxOffEdit"), "0.40");
         for (const DecimalCase& c : cases) {
@@ -221,6 +225,31 @@ TEST_F(OptionEditor, DecimalBoxesTruncateOrFallBackToTheirDefaults) {
         }
         Press(dlg, "okButton");
     });
+}
+
+// Switching a feature on or off, every time box shows what the plan holds (the times kept while
+// a feature is off are those the radio gets once it is on), enabled with its feature.
+TEST_F(OptionEditor, EveryTimeBoxShowsThePlansTimeAsFeaturesAreSwitched) {
+    StartWithNewPlan();
+    std::tie(Doc().m_nTxTimeOut, Doc().m_nTxInhibit, Doc().m_dRxOnTime, Doc().m_dRxOffTime) =
+        std::tuple{120, 15, 0.1, 1.5};
+    RunOptions([this](COptionDlg& dlg) {
+        for (const char* feature : {"", "powerSaveCheck", "txTimeOutButton", "powerSaveCheck"}) {
+            if (*feature != '\0') Click(Button(dlg, feature));
+            const CKM42Doc& d = Doc();
+            for (const auto& [box, plan, on] :
+                 std::vector<std::tuple<const char*, std::string, int>>{
+                     {"txTimeOutEdit", FormatText("%d", d.m_nTxTimeOut), d.m_bTxTimeOut},
+                     {"txInhibitEdit", FormatText("%d", d.m_nTxInhibit), d.m_bTxTimeOut},
+                     {"rxOnEdit", FormatText("%4.2f", d.m_dRxOnTime), d.m_bPowerSave},
+                     {"rxOffEdit", FormatText("%4.2f", d.m_dRxOffTime), d.m_bPowerSave}}) {
+                EXPECT_EQ(TextOf(dlg, box), plan) << box << " after " << feature;
+                EXPECT_EQ(Box(dlg, box)->isEnabled(), on != 0) << box << " after " << feature;
+            }
+        }
+        Press(dlg, "okButton");
+    });
+    EXPECT_EQ(TakeMessages(prompts), V{}) << "no box held a value the plan does not";
 }
 
 TEST_F(OptionEditor, ScanTransmitReadsByThePriorityChannel) {

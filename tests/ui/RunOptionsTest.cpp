@@ -176,4 +176,17 @@ TEST(ProgramCommandLine, RefusesBadLinkOptionsBeforeShowingAWindow) {
         << badImage.err;
 }
 
+// Without any display --help and --version still answer; the desktop itself would need one.
+TEST(ProgramCommandLine, HelpAndVersionNeedNoDisplay) {
+    for (const auto& [option, start] :
+         {std::pair{"--help", std::string("Usage: ") + PRG715_APP + " [options] file\n"},
+          std::pair{"-v", std::string(msg::kAppTitle) + " "}}) {
+        const ProgramResult r =
+            RunProgram("/usr/bin/env", {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u",
+                                        "QT_QPA_PLATFORM", PRG715_APP, option});
+        EXPECT_EQ(r.exitCode, 0) << option << ": " << r.err;
+        EXPECT_EQ(r.out.rfind(start, 0), 0u) << r.out;
+    }
+}
+
 }  // namespace
