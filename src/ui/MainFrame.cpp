@@ -45,7 +45,10 @@ CMainFrame::CMainFrame(CKM42Doc& doc, UiPrompts& prompts) : m_doc(doc), m_prompt
             &CMainFrame::UpdateHistoryCommands);
     connect(m_pView, &CKM42View::GridMenuRequested, this, &CMainFrame::ShowGridMenu);
     // The last exchange's outcome keeps a field of its own: a hover prompt does not wipe it.
-    connect(m_pView, &CKM42View::StatusNote, m_pExchangeNote, &QLabel::setText);
+    connect(m_pView, &CKM42View::StatusNote, m_pExchangeNote, [this](const QString& text) {
+        m_pExchangeNote->setText(text);
+        m_pExchangeNote->setToolTip(text);  // whole, where a narrow window cuts the field
+    });
     m_pSerialDevicesDlg = new CSerialDevicesDlg(*m_pView, this);
 }
 
