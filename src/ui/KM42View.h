@@ -173,12 +173,8 @@ private:
     bool SavePlan();
     // A save dialog's path once an existing file other than `ownFile` may be replaced.
     std::optional<QString> AskSavePath(const FileDialogRequest& request, const QString& ownFile);
-    // Reads the radio through the read dialog for `use`; true after a complete read, which is
-    // remembered as the radio read last and kept as a backup.
-    bool ReadRadioFor(CReadDlg::Use use);
     // Write with the Port menu's checks: the job in the write dialog, then its one message.
     void RunWriteJob();
-    void KeepBackup(backup::Direction direction, const RadioImage& image, const CKM42Doc& plan);
     // A file opens as stored; what in it lies outside the radio's ranges is said once.
     void SayWhatIsOutOfRange();
     void InitGrid(CMSFlexGrid& grid, int channels);

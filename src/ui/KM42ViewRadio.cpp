@@ -11,7 +11,7 @@
 #include "model/PlanText.h"
 #include "model/RadioModel.h"
 #include "safety/WriteVerify.h"
-#include "session/WriteSession.h"
+#include "session/RadioSession.h"
 #include "ui/KM42View.h"
 #include "ui/PlanChanges.h"
 #include "ui/ReadDlg.h"
@@ -20,8 +20,11 @@
 
 void CKM42View::OnReadRadio() {
     if (!AskToSaveChanges()) return;
-    // A complete read lays out and fills the grid itself.
-    if (!ReadRadioFor(CReadDlg::Use::IntoPlan)) return;
+    if (OpenRadioPort() == 1) return;
+    // A complete read lays out and fills the grid itself; the session keeps its backup.
+    m_pReadDlg->DoModal();
+    if (!m_pReadDlg->Completed()) return;
+    m_RadioReadLast = m_pReadDlg->RadioPlan();
     m_strPlanPath.clear();
     m_pPlanChanges->StartPlan(QString::fromUtf8(msg::kRadioPlanName));
 }
@@ -44,9 +47,7 @@ void CKM42View::OnWriteRadio() {
     }
     if (OpenRadioPort() == 1) return;
     m_pWriteDlg->DoModal();
-    if (!m_pWriteDlg->Completed()) return;
-    KeepBackup(backup::Direction::Write, m_pWriteDlg->m_WriteImage, m_doc);
-    m_pPlanChanges->MarkWritten();
+    if (m_pWriteDlg->Completed()) m_pPlanChanges->MarkWritten();
 }
 
 namespace {
@@ -69,31 +70,33 @@ std::string ExchangeFailureText(radiolink::ExchangeKind kind,
 }
 
 // The one message a write job ends with: good endings carry the information icon.
-Ending EndingOf(const session::WriteOutcome& outcome) {
-    using session::WriteEnding;
+Ending EndingOf(const session::Outcome& outcome) {
+    using session::Ending;
     const radiolink::ExchangeKind kind = outcome.step == session::Step::Write
                                              ? radiolink::ExchangeKind::Write
                                              : radiolink::ExchangeKind::Read;
     switch (outcome.ending) {
-        case WriteEnding::Verified:
+        case Ending::Verified:
             return {msg::kVerified, {}, MessageIcon::Information};
-        case WriteEnding::Written:
+        case Ending::Written:
             return {msg::kWriteComplete, {}, MessageIcon::Information};
-        case WriteEnding::NotVerified: {
+        case Ending::NotVerified: {
             const verify::Verdict verdict = verify::VerdictOf(outcome.comparison, kFindingsShown);
             return {verdict.text, verdict.detail};
         }
-        case WriteEnding::VerifyNotRead:
+        case Ending::VerifyNotRead:
             return {msg::kVerifyNotRead, outcome.line
                                              ? LineFailureText(*outcome.line)
                                              : ExchangeFailureText(kind, outcome.exchange)};
-        case WriteEnding::LineFailed:
+        case Ending::LineFailed:
             return {outcome.line->message.c_str(), outcome.line->reason};
-        case WriteEnding::ExchangeFailed:
+        case Ending::ExchangeFailed:
             return {radiolink::OutcomeMessage(kind, outcome.exchange.outcome),
                     outcome.exchange.detail};
-        case WriteEnding::Declined:
-        case WriteEnding::Cancelled:
+        case Ending::Declined:
+        case Ending::Cancelled:
+        case Ending::Stopped:
+        case Ending::Read:
             break;
     }
     return {};
@@ -102,28 +105,19 @@ Ending EndingOf(const session::WriteOutcome& outcome) {
 }  // namespace
 
 void CKM42View::RunWriteJob() {
-    const session::WriteOutcome outcome = m_pWriteDlg->RunJob(m_WriteChecks);
+    const session::Outcome outcome = m_pWriteDlg->RunJob(m_WriteChecks);
     if (outcome.radio) m_RadioReadLast = outcome.radio;
     // The memory map shows the bytes that crossed the cable last.
     const RadioImage& last = outcome.step == session::Step::Write ? outcome.sent : outcome.lastRead;
-    if (outcome.ending != session::WriteEnding::Cancelled || outcome.step != session::Step::Write)
+    if (outcome.ending != session::Ending::Cancelled || outcome.step != session::Step::Write)
         std::copy_n(last.begin(), image::kBufferSize, m_ImageCopy.begin());
     const Ending ending = EndingOf(outcome);
     if (ending.text != nullptr)
         m_prompts.MessageBox(this, QString::fromUtf8(ending.text), ending.icon,
                              QString::fromStdString(ending.detail));
-    if (outcome.ending == session::WriteEnding::Written ||
-        outcome.ending == session::WriteEnding::Verified)
+    if (outcome.ending == session::Ending::Written ||
+        outcome.ending == session::Ending::Verified)
         m_pPlanChanges->MarkWritten();
-}
-
-bool CKM42View::ReadRadioFor(CReadDlg::Use use) {
-    if (OpenRadioPort() == 1) return false;
-    m_pReadDlg->DoModal(use);
-    if (!m_pReadDlg->Completed()) return false;
-    m_RadioReadLast = m_pReadDlg->RadioPlan();
-    KeepBackup(backup::Direction::Read, m_pReadDlg->m_ReadImage, *m_RadioReadLast);
-    return true;
 }
 
 bool CKM42View::AskWriteAnyway(const RadioMismatch& mismatch, QWidget* parent) {
@@ -131,11 +125,6 @@ bool CKM42View::AskWriteAnyway(const RadioMismatch& mismatch, QWidget* parent) {
         FormatText(msg::kWrongRadioQuestion, mismatch.radio.c_str(), mismatch.plan.c_str());
     return m_prompts.AskQuestion(parent, QString::fromStdString(question), QuestionKind::YesNo) ==
            QuestionAnswer::Yes;
-}
-
-void CKM42View::KeepBackup(backup::Direction direction, const RadioImage& image,
-                           const CKM42Doc& plan) {
-    SayBackupKept(backup::KeepBackup(direction, image, plan));
 }
 
 void CKM42View::SayBackupKept(const backup::KeepOutcome& kept) {

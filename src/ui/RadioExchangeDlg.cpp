@@ -8,6 +8,7 @@
 
 #include "codec/RadioImage.h"
 #include "link/CommPort.h"
+#include "model/RadioModel.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "ui/DialogUnits.h"
@@ -78,16 +79,84 @@ void CRadioExchangeDlg::SetStepsShown(bool shown) {
     ApplySize();
 }
 
-void CRadioExchangeDlg::StartStep(const QString& stepText) {
-    m_pStepText->setText(stepText);
+namespace {
+struct StepWords {
+    session::Step step;
+    const char* text;  // "Step %d of %d: ..."
+};
+constexpr StepWords kStepWords[] = {
+    {session::Step::Read, msg::kStepReadFirst},
+    {session::Step::ReadFirst, msg::kStepReadFirst},
+    {session::Step::Write, msg::kStepWrite},
+    {session::Step::ReadBack, msg::kStepReadBack},
+};
+const char* StepText(session::Step step) {
+    for (const StepWords& words : kStepWords)
+        if (words.step == step) return words.text;
+    return msg::kStepWrite;
+}
+}  // namespace
+
+void CRadioExchangeDlg::StartStep(session::Step step, int number, int count) {
+    m_pStepText->setText(QString::fromStdString(FormatText(StepText(step), number, count)));
+    m_pAnsweredStatus = session::IsRead(step) ? msg::kReading : msg::kWriting;
     m_bTransferRunning = false;
     m_pNoteText->hide();
     ApplySize();
-    if (m_Worker.joinable()) m_HintTimer.start(static_cast<int>(m_HintDelay.count()), this);
     m_ctrlProgress->setValue(0);
     m_strStatus = QString::fromUtf8(msg::kWaitingForRadio);
     MembersToControls();
+    if (m_Worker.joinable()) m_HintTimer.start(static_cast<int>(m_HintDelay.count()), this);
 }
+
+// The session's front end on the worker thread: what the user sees is posted to the dialog
+// (a post to a dialog being destroyed is dropped with it); the question waits for its answer.
+class CRadioExchangeDlg::CSessionUi final : public session::WriteUi {
+public:
+    CSessionUi(CRadioExchangeDlg& dialog, const radiolink::ExchangeOptions& options)
+        : m_dialog(dialog), m_options(options) {}
+
+    // The command opened the port for the first exchange; later steps open it here.
+    std::optional<session::LineFailure> OpenLine() override {
+        if (Port().IsOpen()) return std::nullopt;
+        RadioPortFailure failure;
+        if (::OpenRadioPort(Port(), m_dialog.m_view.GetDocument().m_nComPort, &failure) == 2)
+            return std::nullopt;
+        return session::LineFailure{failure.message != nullptr ? failure.message : "",
+                                    failure.reason};
+    }
+    radiolink::RadioLine& Line() override { return Port(); }
+    void StepStarted(session::Step step, int number, int count) override {
+        CRadioExchangeDlg* dialog = &m_dialog;  // this front end may be gone when it runs
+        Post([dialog, step, number, count] { dialog->StartStep(step, number, count); });
+    }
+    radiolink::ExchangeOptions ExchangeOptions() override { return m_options; }
+    void StepEnded(session::Step, const radiolink::ExchangeResult&) override {}
+    void BackupKept(backup::Direction, const backup::KeepOutcome& kept) override {
+        CRadioExchangeDlg* dialog = &m_dialog;
+        Post([dialog, kept] { dialog->m_view.SayBackupKept(kept); });
+    }
+    bool WriteAnyway(const RadioMismatch& mismatch) override {
+        bool anyway = false;
+        QMetaObject::invokeMethod(
+            &m_dialog,
+            [this, &mismatch, &anyway] {
+                anyway = m_dialog.m_view.AskWriteAnyway(mismatch, &m_dialog);
+            },
+            Qt::BlockingQueuedConnection);
+        return anyway;
+    }
+
+private:
+    CCommPort& Port() { return m_dialog.m_view.m_CommPort; }
+    template <class Fn>
+    void Post(Fn&& fn) {
+        QMetaObject::invokeMethod(&m_dialog, std::forward<Fn>(fn), Qt::QueuedConnection);
+    }
+
+    CRadioExchangeDlg& m_dialog;
+    const radiolink::ExchangeOptions m_options;
+};
 
 CRadioExchangeDlg::~CRadioExchangeDlg() {
     StopExchange();
@@ -104,6 +173,7 @@ void CRadioExchangeDlg::OnInitDialog() {
     m_ctrlProgress->setValue(0);
     m_bTransferRunning = false;
     m_LastOutcome = radiolink::ExchangeOutcome::Cancelled;
+    m_Outcome = {};
     m_pNoteText->hide();
     ApplySize();
     // Until the radio answers, the user may give up; say so rather than show nothing.
@@ -149,7 +219,8 @@ void CRadioExchangeDlg::StartExchange() {
                 m_HintTimer.stop();
                 m_pNoteText->hide();
                 ApplySize();
-                m_strStatus = QString::fromUtf8(AnsweredStatus());
+                m_strStatus = QString::fromUtf8(
+                    m_pAnsweredStatus != nullptr ? m_pAnsweredStatus : msg::kReading);
                 MembersToControls();
             },
             Qt::QueuedConnection);
@@ -159,22 +230,24 @@ void CRadioExchangeDlg::StartExchange() {
             this, [this, position] { m_ctrlProgress->setValue(std::min(position, kBarBytes)); },
             Qt::QueuedConnection);
     };
-    CCommPort& port = m_view.m_CommPort;
-    m_Worker = std::jthread([this, &port, options](std::stop_token stop) mutable {
+    m_Worker = std::jthread([this, options](std::stop_token stop) mutable {
         options.cancel = std::move(stop);
-        const radiolink::ExchangeResult result = RunExchange(port, options);
+        CSessionUi ui(*this, options);
+        session::Outcome outcome = RunSession(ui);
         QMetaObject::invokeMethod(
-            this, [this, result] { OnExchangeEnded(result); }, Qt::QueuedConnection);
+            this, [this, outcome = std::move(outcome)] { OnExchangeEnded(outcome); },
+            Qt::QueuedConnection);
     });
 }
 
-void CRadioExchangeDlg::OnExchangeEnded(const radiolink::ExchangeResult& result) {
+void CRadioExchangeDlg::OnExchangeEnded(session::Outcome outcome) {
     // The worker posted this as its last act: the join does not wait for the line.
     if (m_Worker.joinable()) m_Worker.join();
     m_HintTimer.stop();
-    m_LastOutcome = result.outcome;
+    m_Outcome = std::move(outcome);
+    m_LastOutcome = m_Outcome.exchange.outcome;
     AfterExchange();
-    EndWith(result);
+    EndWith(m_Outcome.exchange);
 }
 
 void CRadioExchangeDlg::EndWith(const radiolink::ExchangeResult& result) {

@@ -6,17 +6,19 @@
 #include <thread>
 
 #include "link/Exchange.h"
+#include "session/RadioSession.h"
 
 class CKM42View;
 class QLabel;
 class QProgressBar;
 
 // What "Read from Radio" and "Write to Radio" share: a status line and a progress bar, no
-// buttons. The command has opened the port; 200 ms after the dialog opens the exchange starts
-// on a worker thread, so the window repaints, the bar moves with the bytes transferred and
-// Escape or the close box cancel while the radio has not answered yet (the status line says
-// so). Once it has answered, the transfer runs to its end; Escape then only shows a note
-// that it cannot be interrupted.
+// buttons, in front of a radio session (session/RadioSession.h). The command has opened the
+// port for the first exchange; 200 ms after the dialog opens the session starts on a worker
+// thread, so the window repaints, the bar moves with the bytes transferred and Escape or the
+// close box cancel while the radio has not answered yet (the status line says so). Once it
+// has answered, the transfer runs to its end; Escape then only shows a note that it cannot be
+// interrupted. A session of several steps names each above the status line.
 class CRadioExchangeDlg : public QDialog {
     Q_OBJECT
 public:
@@ -63,33 +65,35 @@ protected:
     CKM42View& View() { return m_view; }
     void MembersToControls();
 
-    // A job of several exchanges in this one dialog: the step line above the status shows
-    // (the dialog grows by it), and each new step starts from "Waiting for the radio".
+    // A session of several steps: the step line above the status shows (the dialog grows by
+    // it), and each step starts from "Waiting for the radio".
     void SetStepsShown(bool shown);
-    void StartStep(const QString& stepText);
-    // Runs on the user-interface thread once the exchange has returned: the messages and the
+    // Step `number` of `count` begins: named above the status, which waits for the radio.
+    void StartStep(session::Step step, int number, int count);
+    // Runs on the user-interface thread once the session has returned: the messages and the
     // end of the dialog. A job ends with its own message.
     virtual void EndWith(const radiolink::ExchangeResult& result);
     void EndDialog();
 
     // The dialog-specific part of the initialisation (the image the exchange works on).
     virtual void PrepareImage() = 0;
-    // Runs on the worker thread: the exchange on the open port.
-    virtual radiolink::ExchangeResult RunExchange(radiolink::RadioLine& line,
-                                                  const radiolink::ExchangeOptions& options) = 0;
+    // Runs on the worker thread: the session, through the dialog's front end.
+    virtual session::Outcome RunSession(session::WriteUi& ui) = 0;
     virtual radiolink::ExchangeKind Kind() const = 0;
-    virtual const char* AnsweredStatus() const = 0;  // "Reading..." / "Writing..."
-    // On the user-interface thread once the exchange has returned, before any message.
+    // On the user-interface thread once the session has returned, before any message.
     virtual void AfterExchange() {}
+
+    session::Outcome m_Outcome;  // the last session's, once it has returned
     // After the "complete" message: what a good exchange leads to.
     virtual void OnComplete() {}
 
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    class CSessionUi;
     void OnInitDialog();
     void StartExchange();
-    void OnExchangeEnded(const radiolink::ExchangeResult& result);
+    void OnExchangeEnded(session::Outcome outcome);
     void ShowOutcome(const char* text, const std::string& detail);
     void ShowTransferNote();
     void ShowNote(const QString& text);
@@ -103,6 +107,7 @@ private:
     Layout m_Layout;
     bool m_bStepsShown = false;
     bool m_bTransferRunning = false;  // the radio has answered
+    const char* m_pAnsweredStatus = nullptr;  // "Reading..." / "Writing...", by the step
     radiolink::ExchangeOutcome m_LastOutcome = radiolink::ExchangeOutcome::Cancelled;
     QBasicTimer m_StartTimer;  // fires once, 200 ms after opening
     QBasicTimer m_HintTimer;   // fires once, m_HintDelay into each wait for the radio

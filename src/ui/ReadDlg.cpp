@@ -19,40 +19,15 @@ void CReadDlg::PrepareImage() {
     m_ReadImage.fill(0);
 }
 
-radiolink::ExchangeResult CReadDlg::RunExchange(radiolink::RadioLine& line,
-                                                const radiolink::ExchangeOptions& options) {
-    return radiolink::ReadRadio(line, m_ReadImage, options);
-}
-
-const char* CReadDlg::AnsweredStatus() const {
-    return msg::kReading;
-}
-
 void CReadDlg::AfterExchange() {
     // Every byte the radio sent, also from a read that broke off (the memory map shows them).
     // Bytes not received are still the zeros of the initialisation.
+    m_ReadImage = m_Outcome.lastRead;
     std::copy_n(m_ReadImage.begin(), image::kBufferSize, View().m_ImageCopy.begin());
 }
 
-int CReadDlg::DoModal(Use use) {
-    m_Use = use;
-    return CRadioExchangeDlg::DoModal();
-}
-
-void CReadDlg::DecodeImage() {
-    if (m_Use == Use::BesidePlan) m_RadioPlan = CKM42Doc{};
-    ::DecodeImage(m_ReadImage, Target());
-}
-
-CKM42Doc& CReadDlg::Target() {
-    return m_Use == Use::IntoPlan ? View().GetDocument() : m_RadioPlan;
-}
-
-const CKM42Doc& CReadDlg::RadioPlan() {
-    return Target();
-}
-
 void CReadDlg::OnComplete() {
-    DecodeImage();
-    if (m_Use == Use::IntoPlan) View().ShowPlan(CKM42View::GridFill::SetUpAndFill);
+    // Onto the plan as it is: what the image does not carry (the port choice) stays.
+    ::DecodeImage(m_ReadImage, View().GetDocument());
+    View().ShowPlan(CKM42View::GridFill::SetUpAndFill);
 }

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "link/PortMap.h"
-#include "session/WriteSession.h"
+#include "session/RadioSession.h"
 
 // COM1 and COM2 are names for devices: on Linux device paths (a USB programming cable is
 // /dev/ttyUSB0 or /dev/ttyACM0), on Windows other COM ports (a USB cable is some COMn). The

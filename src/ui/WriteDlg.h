@@ -2,13 +2,13 @@
 #include <optional>
 
 #include "codec/RadioImage.h"
-#include "session/WriteSession.h"
+#include "session/RadioSession.h"
 #include "ui/RadioExchangeDlg.h"
 
 // "Write to Radio": encodes the document into the write image as it opens, copies it to the
-// view's image copy, and sends it. The document is never changed. With the Port menu's checks
-// the same dialog runs the whole write session, naming each step, and ends without a message:
-// the command says how the job ended.
+// view's image copy, and runs a write session. The document is never changed. With the Port
+// menu's checks the same dialog runs the whole job, naming each step, and ends without a
+// message: the command says how the job ended.
 class CWriteDlg final : public CRadioExchangeDlg {
     Q_OBJECT
 public:
@@ -19,25 +19,21 @@ public:
     // Builds the write image from the document (checked by the command beforehand).
     void EncodeImage();
 
+    // A plain write, for the port the command has just opened.
+    int DoModal();
     // The write with its checks, each step opening the port itself; returns once the dialog
     // has closed.
-    session::WriteOutcome RunJob(const session::WriteChecks& checks);
+    session::Outcome RunJob(const session::WriteChecks& checks);
 
     RadioImage m_WriteImage{};  // read by the exchange's thread while it runs
 
 private:
-    class CJobUi;
-    void EndWith(const radiolink::ExchangeResult& result) override;
-    void ShowStep(session::Step step, int number, int count);
-
-    std::optional<session::WriteChecks> m_Job;  // set while a job runs
-    CKM42Doc m_JobPlan;
-    session::WriteOutcome m_JobOutcome;
-    const char* m_pAnsweredStatus = nullptr;
-
     void PrepareImage() override;
-    radiolink::ExchangeResult RunExchange(radiolink::RadioLine& line,
-                                          const radiolink::ExchangeOptions& options) override;
+    session::Outcome RunSession(session::WriteUi& ui) override;
     radiolink::ExchangeKind Kind() const override { return radiolink::ExchangeKind::Write; }
-    const char* AnsweredStatus() const override;
+    void EndWith(const radiolink::ExchangeResult& result) override;
+
+    session::WriteChecks m_Checks;
+    bool m_bJob = false;
+    CKM42Doc m_Plan;  // the plan the session writes, as it was when the dialog opened
 };
