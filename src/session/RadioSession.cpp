@@ -19,7 +19,8 @@ public:
     // otherwise the outcome says why not. A failure after the write verifies nothing.
     bool Run(Step step, const CKM42Doc* plan = nullptr) {
         m_outcome.step = step;
-        const Ending failed = step == Step::ReadBack ? Ending::VerifyNotRead : Ending::ExchangeFailed;
+        const Ending failed =
+            step == Step::ReadBack ? Ending::VerifyNotRead : Ending::ExchangeFailed;
         m_ui.StepStarted(step, ++m_number, m_count);
         if (std::optional<LineFailure> why = m_ui.OpenLine()) {
             m_outcome.ending = step == Step::ReadBack ? failed : Ending::LineFailed;
@@ -27,9 +28,9 @@ public:
             return false;
         }
         const radiolink::ExchangeOptions options = m_ui.ExchangeOptions();
-        m_outcome.exchange =
-            IsRead(step) ? radiolink::ReadRadio(m_ui.Line(), m_outcome.lastRead, options)
-                         : radiolink::WriteRadio(m_ui.Line(), m_outcome.sent, options);
+        m_outcome.exchange = IsRead(step)
+                                 ? radiolink::ReadRadio(m_ui.Line(), m_outcome.lastRead, options)
+                                 : radiolink::WriteRadio(m_ui.Line(), m_outcome.sent, options);
         m_ui.StepEnded(step, m_outcome.exchange);
         if (m_outcome.exchange.outcome != ExchangeOutcome::Complete) {
             const bool cancelled = m_outcome.exchange.outcome == ExchangeOutcome::Cancelled;

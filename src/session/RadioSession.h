@@ -60,16 +60,16 @@ public:
 };
 
 enum class Ending {
-    Read,           // a complete read: `radio` holds the plan, `lastRead` the bytes
-    Written,        // confirmed by the radio, not read back
-    Verified,       // ... and read back holding exactly what was sent
-    NotVerified,    // read back holding something else: `comparison` says what
-    VerifyNotRead,  // the read back failed: `line` or `exchange` says how
-    LineFailed,     // a step's line did not open: `line` says why
-    ExchangeFailed, // a read or the write failed: `exchange` says how
-    Declined,       // the radio is another model (`mismatch`) and the answer was No
-    Cancelled,      // the user gave up while the radio was silent
-    Stopped,        // the front end said not to go on
+    Read,            // a complete read: `radio` holds the plan, `lastRead` the bytes
+    Written,         // confirmed by the radio, not read back
+    Verified,        // ... and read back holding exactly what was sent
+    NotVerified,     // read back holding something else: `comparison` says what
+    VerifyNotRead,   // the read back failed: `line` or `exchange` says how
+    LineFailed,      // a step's line did not open: `line` says why
+    ExchangeFailed,  // a read or the write failed: `exchange` says how
+    Declined,        // the radio is another model (`mismatch`) and the answer was No
+    Cancelled,       // the user gave up while the radio was silent
+    Stopped,         // the front end said not to go on
 };
 
 struct Outcome {

@@ -115,8 +115,7 @@ void CKM42View::RunWriteJob() {
     if (ending.text != nullptr)
         m_prompts.MessageBox(this, QString::fromUtf8(ending.text), ending.icon,
                              QString::fromStdString(ending.detail));
-    if (outcome.ending == session::Ending::Written ||
-        outcome.ending == session::Ending::Verified)
+    if (outcome.ending == session::Ending::Written || outcome.ending == session::Ending::Verified)
         m_pPlanChanges->MarkWritten();
 }
 

@@ -8,9 +8,9 @@
 
 #include "codec/RadioImage.h"
 #include "link/CommPort.h"
-#include "model/RadioModel.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
+#include "model/RadioModel.h"
 #include "ui/DialogUnits.h"
 #include "ui/KM42View.h"
 #include "ui/UiPrompts.h"
@@ -219,8 +219,8 @@ void CRadioExchangeDlg::StartExchange() {
                 m_HintTimer.stop();
                 m_pNoteText->hide();
                 ApplySize();
-                m_strStatus = QString::fromUtf8(
-                    m_pAnsweredStatus != nullptr ? m_pAnsweredStatus : msg::kReading);
+                m_strStatus = QString::fromUtf8(m_pAnsweredStatus != nullptr ? m_pAnsweredStatus
+                                                                             : msg::kReading);
                 MembersToControls();
             },
             Qt::QueuedConnection);

@@ -106,7 +106,7 @@ private:
     QLabel* m_pStepText = nullptr;  // a job's "Step 1 of 3: ..."
     Layout m_Layout;
     bool m_bStepsShown = false;
-    bool m_bTransferRunning = false;  // the radio has answered
+    bool m_bTransferRunning = false;          // the radio has answered
     const char* m_pAnsweredStatus = nullptr;  // "Reading..." / "Writing...", by the step
     radiolink::ExchangeOutcome m_LastOutcome = radiolink::ExchangeOutcome::Cancelled;
     QBasicTimer m_StartTimer;  // fires once, 200 ms after opening

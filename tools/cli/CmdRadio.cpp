@@ -24,6 +24,7 @@
 #include "model/RadioModel.h"
 #include "safety/Backups.h"
 #include "safety/WriteVerify.h"
+#include "session/RadioSession.h"
 
 namespace cli {
 namespace {
@@ -100,27 +101,6 @@ std::string CheckedPort(const std::optional<std::string>& name) {
     return *name;
 }
 
-// The exchange with the port open only inside it; an interruption waits until the port is
-// closed again, and the command goes no further after one.
-ExchangeResult RunExchange(ExchangeKind kind, const std::string& portName, RadioImage& image,
-                           double timeout) {
-    ExchangeResult result;
-    {
-        const CUninterruptible whilePortOpen;
-        CCommPort port;
-        OpenRadioLine(port, portName);
-        radiolink::ExchangeOptions options =
-            ProgressOptions(kind == ExchangeKind::Read ? msg::kReading : msg::kWriting, timeout);
-        options.cancel = InterruptionToken();
-        options.cancelAnywhere = true;
-        result = kind == ExchangeKind::Read ? radiolink::ReadRadio(port, image, options)
-                                            : radiolink::WriteRadio(port, image, options);
-    }
-    StopIfInterrupted();
-    EndProgressLine();
-    return result;
-}
-
 // A file that could not be written is named, and the others are still written.
 void TryToWrite(std::vector<std::string>& failures, const std::function<void()>& write) {
     try {
@@ -148,64 +128,66 @@ std::string ExchangeFailure(ExchangeKind kind, const ExchangeResult& result) {
     throw Failure(message);
 }
 
-// A backup never fails the command: where it cannot be kept, standard error says why.
-void KeepBackup(const RadioArgs& a, const char* command, backup::Direction direction,
-                const RadioImage& image, const CKM42Doc& plan) {
-    if (a.noBackup) return;
-    const backup::KeepOutcome kept = backup::KeepBackup(direction, image, plan);
-    const std::string note = kept.Kept() ? FormatText(msg::kBackupKept, kept.planPath.c_str())
-                                         : FormatText(msg::kBackupNotKept, kept.failure.c_str());
-    std::fprintf(stderr, "%s %s: %s\n", kProgram, command, note.c_str());
-}
+// The session's front end on the console: progress and the radio shop's messages, the backup
+// notes, --force as the answer to the right-radio question. The port is open only inside each
+// exchange; an interruption waits until it is closed again, and the command goes no further.
+class CConsoleSession final : public session::WriteUi {
+public:
+    CConsoleSession(const RadioArgs& a, const char* command, std::string portName, double timeout)
+        : m_args(a), m_command(command), m_portName(std::move(portName)), m_timeout(timeout) {}
 
-// A read around a write, a normal read with its progress and its message, kept as a backup;
-// it leaves the plan to be written alone.
-struct RadioRead {
-    ExchangeResult result;
-    RadioImage image{};
-    CKM42Doc radio;
-};
-RadioRead ReadBesidePlan(const RadioArgs& a, const std::string& portName, double timeout) {
-    RadioRead read;
-    read.result = RunExchange(ExchangeKind::Read, portName, read.image, timeout);
-    if (read.result.outcome != ExchangeOutcome::Complete) return read;
-    DecodeImage(read.image, read.radio);
-    std::printf("%s\n", msg::kReadComplete);
-    KeepBackup(a, "write", backup::Direction::Read, read.image, read.radio);
-    return read;
-}
+    // What a step leaves to be done once the exchange has returned (writing --image).
+    std::function<void(session::Step, const ExchangeResult&)> afterExchange;
+    std::vector<std::string> failures;  // files that could not be written
 
-// --check-radio: nothing goes into a radio of another model or band unless --force says so.
-void CheckRadio(const RadioArgs& a, const std::string& portName, double timeout,
-                const CKM42Doc& plan) {
-    const RadioRead read = ReadBesidePlan(a, portName, timeout);
-    if (read.result.outcome != ExchangeOutcome::Complete) Fail(ExchangeKind::Read, read.result, {});
-    const std::optional<RadioMismatch> mismatch = CompareRadio(read.radio, plan);
-    if (!mismatch) return;
-    if (!a.force)
-        throw Failure(
-            FormatText(msg::kWrongRadioRefused, mismatch->radio.c_str(), mismatch->plan.c_str()));
-    std::fprintf(stderr, "%s write: %s\n", kProgram,
-                 FormatText(msg::kWrongRadioForced, mismatch->radio.c_str(), mismatch->plan.c_str())
-                     .c_str());
-}
-
-// --verify: the radio read back must hold exactly what was sent.
-void VerifyWrite(const RadioArgs& a, const std::string& portName, double timeout,
-                 const RadioImage& sent) {
-    const RadioRead back = ReadBesidePlan(a, portName, timeout);
-    if (back.result.outcome != ExchangeOutcome::Complete)
-        throw Failure(std::string(msg::kVerifyNotRead) + " (" +
-                      ExchangeFailure(ExchangeKind::Read, back.result) + ")");
-    const verify::Comparison comparison = verify::CompareReadBack(sent, back.image);
-    const verify::Verdict verdict = verify::VerdictOf(comparison, comparison.differences.size());
-    if (!comparison.same) {
-        std::string detail = verdict.detail;
-        if (!detail.empty() && detail.back() == '\n') detail.pop_back();
-        throw Failure(std::string(verdict.text) + "\n" + detail);
+    std::optional<session::LineFailure> OpenLine() override {
+        m_whilePortOpen.emplace();
+        OpenRadioLine(m_port, m_portName);
+        return std::nullopt;
     }
-    std::printf("%s\n", verdict.text);
-}
+    radiolink::RadioLine& Line() override { return m_port; }
+    void StepStarted(session::Step step, int, int) override { m_step = step; }
+    radiolink::ExchangeOptions ExchangeOptions() override {
+        radiolink::ExchangeOptions options =
+            ProgressOptions(session::IsRead(m_step) ? msg::kReading : msg::kWriting, m_timeout);
+        options.cancel = InterruptionToken();
+        options.cancelAnywhere = true;
+        return options;
+    }
+    void StepEnded(session::Step step, const ExchangeResult& result) override {
+        m_whilePortOpen.reset();
+        StopIfInterrupted();
+        EndProgressLine();
+        if (afterExchange) afterExchange(step, result);
+        if (result.outcome == ExchangeOutcome::Complete)
+            std::printf("%s\n", session::IsRead(step) ? msg::kReadComplete : msg::kWriteComplete);
+    }
+    void BackupKept(backup::Direction, const backup::KeepOutcome& kept) override {
+        const std::string note = kept.Kept()
+                                     ? FormatText(msg::kBackupKept, kept.planPath.c_str())
+                                     : FormatText(msg::kBackupNotKept, kept.failure.c_str());
+        std::fprintf(stderr, "%s %s: %s\n", kProgram, m_command, note.c_str());
+    }
+    // A file that could not be written ends the command after the write it followed.
+    bool GoOn(session::Step) override { return failures.empty(); }
+    bool WriteAnyway(const RadioMismatch& mismatch) override {
+        if (!m_args.force) return false;
+        std::fprintf(
+            stderr, "%s write: %s\n", kProgram,
+            FormatText(msg::kWrongRadioForced, mismatch.radio.c_str(), mismatch.plan.c_str())
+                .c_str());
+        return true;
+    }
+
+private:
+    const RadioArgs& m_args;
+    const char* m_command;
+    std::string m_portName;
+    double m_timeout;
+    CCommPort m_port;
+    std::optional<CUninterruptible> m_whilePortOpen;
+    session::Step m_step = session::Step::Read;
+};
 
 // A failed read's bytes never go under the image's own name, where they would pass for a
 // whole image (the rest zeros): only what arrived is kept, beside it, and the image file
@@ -244,8 +226,10 @@ int RunRead(const RadioArgs& a) {
     }
     if (imagePath) CheckDestination(*imagePath);
 
-    RadioImage image{};
-    const ExchangeResult result = RunExchange(ExchangeKind::Read, portName, image, timeout);
+    CConsoleSession console(a, "read", portName, timeout);
+    const session::Outcome outcome = session::RunRead(console, !a.noBackup);
+    const ExchangeResult& result = outcome.exchange;
+    const RadioImage& image = outcome.lastRead;
     std::vector<std::string> failures;
     if (result.outcome != ExchangeOutcome::Complete) {
         if (imagePath) KeepPartialImage(*imagePath, image, result, failures);
@@ -257,14 +241,46 @@ int RunRead(const RadioArgs& a) {
     CKM42Doc doc;
     DecodeImage(image, doc);
     const std::string path = WithPlanExtension(*output, doc);
-    std::printf("%s\n", msg::kReadComplete);
     TryToWrite(failures, [&] {
         SavePlan(doc, path);
         std::printf("%s: %d-channel plan written\n", path.c_str(), doc.ChannelCount());
     });
-    KeepBackup(a, "read", backup::Direction::Read, image, doc);
     if (!failures.empty()) Fail(ExchangeKind::Read, result, failures);
     return kExitOk;
+}
+
+// How a write session ended, as the command says it: exit status 0 only for a write the radio
+// confirmed and, with --verify, that it gave back exactly.
+int EndOfWrite(const session::Outcome& outcome, std::vector<std::string> failures) {
+    using session::Ending;
+    const ExchangeKind kind =
+        session::IsRead(outcome.step) ? ExchangeKind::Read : ExchangeKind::Write;
+    switch (outcome.ending) {
+        case Ending::Verified:
+            std::printf("%s\n", msg::kVerified);
+            return kExitOk;
+        case Ending::Written:
+        case Ending::Stopped:
+            if (failures.empty()) return kExitOk;
+            break;
+        case Ending::Declined:
+            throw Failure(FormatText(msg::kWrongRadioRefused, outcome.mismatch->radio.c_str(),
+                                     outcome.mismatch->plan.c_str()));
+        case Ending::VerifyNotRead:
+            throw Failure(std::string(msg::kVerifyNotRead) + " (" +
+                          ExchangeFailure(ExchangeKind::Read, outcome.exchange) + ")");
+        case Ending::NotVerified: {
+            const verify::Verdict verdict =
+                verify::VerdictOf(outcome.comparison, outcome.comparison.differences.size());
+            std::string detail = verdict.detail;
+            if (!detail.empty() && detail.back() == '\n') detail.pop_back();
+            throw Failure(std::string(verdict.text) + "\n" + detail);
+        }
+        default:
+            if (kind == ExchangeKind::Read) failures.clear();
+            break;
+    }
+    Fail(kind, outcome.exchange, std::move(failures));
 }
 
 // --image keeps the bytes the exchange sent: it is written after the exchange, so a port
@@ -281,22 +297,17 @@ int RunWrite(const RadioArgs& a) {
     const CKM42Doc doc = LoadPlan(planPath);
     if (const std::optional<std::string> refusal = CheckEncodable(doc)) throw Failure(*refusal);
     if (imagePath) CheckDestination(*imagePath);
-    if (a.checkRadio) CheckRadio(a, portName, timeout, doc);
-    RadioImage image{};
-    EncodeImage(doc, image);
 
-    const ExchangeResult result = RunExchange(ExchangeKind::Write, portName, image, timeout);
-    std::vector<std::string> failures;
-    if (imagePath)
-        TryToWrite(failures, [&] { WriteImageFile(*imagePath, image::LineBytes(image)); });
-    if (result.outcome == ExchangeOutcome::Complete) {
-        std::printf("%s\n", msg::kWriteComplete);
-        KeepBackup(a, "write", backup::Direction::Write, image, doc);
-    }
-    if (result.outcome != ExchangeOutcome::Complete || !failures.empty())
-        Fail(ExchangeKind::Write, result, failures);
-    if (a.verify) VerifyWrite(a, portName, timeout, image);
-    return kExitOk;
+    CConsoleSession console(a, "write", portName, timeout);
+    console.afterExchange = [&](session::Step step, const ExchangeResult&) {
+        if (step != session::Step::Write || !imagePath) return;
+        RadioImage image{};
+        EncodeImage(doc, image);
+        TryToWrite(console.failures, [&] { WriteImageFile(*imagePath, image::LineBytes(image)); });
+    };
+    const session::Outcome outcome =
+        session::RunWrite(doc, {a.checkRadio, a.verify}, console, !a.noBackup);
+    return EndOfWrite(outcome, console.failures);
 }
 
 // What read and write share: the line, and how long to wait for the radio.
