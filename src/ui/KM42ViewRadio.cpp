@@ -1,6 +1,6 @@
-// Read from Radio and Write to Radio in the view: the exchanges themselves run in their
-// dialogs; the view keeps the backups of a plain read or write, and a write with the Port
-// menu's checks runs as one job in the write dialog, which says how it ended once.
+// Read from Radio and Write to Radio in the view: the radio session runs in the read and write
+// dialogs (the exchanges, their backups); the view checks the plan first, asks about the radio
+// read last, and says once how a write with the Port menu's checks ended.
 #include <QString>
 #include <algorithm>
 #include <filesystem>
@@ -107,10 +107,10 @@ Ending EndingOf(const session::Outcome& outcome) {
 void CKM42View::RunWriteJob() {
     const session::Outcome outcome = m_pWriteDlg->RunJob(m_WriteChecks);
     if (outcome.radio) m_RadioReadLast = outcome.radio;
-    // The memory map shows the bytes that crossed the cable last.
-    const RadioImage& last = outcome.step == session::Step::Write ? outcome.sent : outcome.lastRead;
-    if (outcome.ending != session::Ending::Cancelled || outcome.step != session::Step::Write)
-        std::copy_n(last.begin(), image::kBufferSize, m_ImageCopy.begin());
+    // The memory map shows the bytes that crossed the cable last (the write dialog has shown
+    // those it sends).
+    if (session::IsRead(outcome.step) && outcome.exchange.position > 0)
+        std::copy_n(outcome.lastRead.begin(), image::kBufferSize, m_ImageCopy.begin());
     const Ending ending = EndingOf(outcome);
     if (ending.text != nullptr)
         m_prompts.MessageBox(this, QString::fromUtf8(ending.text), ending.icon,
