@@ -10,14 +10,14 @@ TextFileOutcome ReadCsvFile(const std::string& path) {
     TextFileOutcome outcome;
     std::vector<std::uint8_t> bytes;
     if (const fileio::Refusal why = fileio::ReadFileStart(path, kMaxTextBytes + 1, bytes)) {
-        outcome.file = {false, msg::kCannotOpenFile, *why};
+        outcome.file = Failed(msg::kCannotOpenFile, *why);
         return outcome;
     }
     outcome.text.assign(bytes.begin(), bytes.end());
     return outcome;
 }
 
-datafile::FileOutcome WriteCsvFile(const std::string& path, const std::string& text) {
+Outcome WriteCsvFile(const std::string& path, const std::string& text) {
     return datafile::SaveBytes(std::vector<std::uint8_t>(text.begin(), text.end()), path);
 }
 

@@ -7,7 +7,7 @@
 namespace csv {
 
 struct TextFileOutcome {
-    datafile::FileOutcome file;  // "Cannot Open File!" and the system's reason on failure
+    Outcome file;  // "Cannot Open File!" and the system's reason on failure
     std::string text;
 };
 
@@ -16,6 +16,6 @@ struct TextFileOutcome {
 TextFileOutcome ReadCsvFile(const std::string& path);
 
 // Replaces path with text; the previous file survives any failure.
-datafile::FileOutcome WriteCsvFile(const std::string& path, const std::string& text);
+Outcome WriteCsvFile(const std::string& path, const std::string& text);
 
 }  // namespace csv

@@ -109,9 +109,9 @@ private:
     int m_locationBase;
 };
 
-ImportOutcome Unreadable(std::string message) {
+ImportOutcome Unreadable(bool fromFile, std::string why) {
     ImportOutcome outcome;
-    outcome.message = std::move(message);
+    outcome.list = Failed(fromFile ? msg::kCannotImportFile : msg::kCannotPaste, std::move(why));
     return outcome;
 }
 
@@ -170,20 +170,19 @@ std::optional<Fields> FirstRecord(const DelimitedText& text, int& row) {
 
 ImportOutcome Import(CKM42Doc& doc, std::string_view text, int firstChannel, bool fromFile) {
     const DelimitedOutcome opened = OpenDelimited(text);
-    if (!opened.text) return Unreadable(opened.message);
+    if (!opened.text) return Unreadable(fromFile, opened.message);
     int firstRow = 0;
     const std::optional<Fields> first = FirstRecord(*opened.text, firstRow);
-    if (!first) return Unreadable(msg::kCsvNoRows);
+    if (!first) return Unreadable(fromFile, msg::kCsvNoRows);
 
     const std::optional<Layout> header = HeaderLayout(*first);
-    if (!header && fromFile) return Unreadable(msg::kCsvNoHeader);
+    if (!header && fromFile) return Unreadable(fromFile, msg::kCsvNoHeader);
     Layout layout = header.value_or(FileOrderLayout());
     // Pasted rows go where they are pasted, whatever Location they came from.
     if (!fromFile) layout[static_cast<std::size_t>(Column::kLocation)].reset();
     const DataRows rows(*opened.text, header ? firstRow + 1 : firstRow, layout);
 
     ImportOutcome outcome;
-    outcome.readable = true;
     const ListContext context = ContextOf(rows);
     const bool byLocation = fromFile && layout[static_cast<std::size_t>(Column::kLocation)];
     Placement placement(context.smallestLocation, firstChannel, byLocation);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/KM42Doc.h"
+#include "model/Outcome.h"
 
 // Channel lists into a plan. Every row is checked with the channel editor's rules (band
 // limits, raster, tone and code lists, one priority channel) and taken whole or not at all;
@@ -23,8 +24,9 @@ struct RowOutcome {
 inline constexpr std::size_t kListedRefusals = 100;
 
 struct ImportOutcome {
-    bool readable = false;  // false: not a channel list at all, and the plan is untouched
-    std::string message;    // why not
+    // Failed: not a channel list at all ("Cannot import the file" or "Cannot paste" and why),
+    // and the plan is untouched.
+    Outcome list;
     std::vector<RowOutcome> taken;
     std::vector<RowOutcome> refused;  // text: the reason; the first kListedRefusals rows
     std::size_t refusedUnlisted = 0;  // rows refused beyond those

@@ -159,15 +159,14 @@ void CCommPort::ThreadWatchComm() {
     }
 }
 
-int OpenRadioPort(CCommPort& port, std::int32_t comPort, RadioPortFailure* failure) {
+int OpenRadioPort(CCommPort& port, std::int32_t comPort, Outcome* failure) {
     const bool com1 = comPort != 0;
     const int opened =
         port.OpenPort(com1 ? CPortMap::kCom1 : CPortMap::kCom2, radiolink::proto::kBaud,
                       kRadioPortId, radiolink::kParityNone, radiolink::kOneStopBit);
     if (opened != 0) return 2;
-    if (failure != nullptr) {
-        failure->message = com1 ? msg::kFailOpenPort1 : msg::kFailOpenPort2;
-        failure->reason = port.LastOpenFailure().reason;
-    }
+    if (failure != nullptr)
+        *failure =
+            Failed(com1 ? msg::kFailOpenPort1 : msg::kFailOpenPort2, port.LastOpenFailure().reason);
     return 1;
 }

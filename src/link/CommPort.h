@@ -12,6 +12,7 @@
 #include "link/PortMap.h"
 #include "link/RadioLine.h"
 #include "link/SerialDevice.h"
+#include "model/Outcome.h"
 
 // The serial port to the radio. OpenPort configures the line and starts the watcher thread,
 // which moves every received byte into m_QueueRead; exchanges send with WriteComm and take
@@ -86,8 +87,4 @@ private:
 // Opens the port the document chose for the radio: COM1 when comPort is non-zero, else COM2,
 // at 2400 baud 8N1. Returns 2 on success and 1 on failure; on failure `failure` (when given)
 // gets the fixed text ("Fail to open PORT1"/"Fail to open PORT2") and the kept reason.
-struct RadioPortFailure {
-    const char* message = nullptr;
-    std::string reason;
-};
-int OpenRadioPort(CCommPort& port, std::int32_t comPort, RadioPortFailure* failure = nullptr);
+int OpenRadioPort(CCommPort& port, std::int32_t comPort, Outcome* failure = nullptr);

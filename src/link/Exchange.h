@@ -11,6 +11,7 @@
 #include "link/LinkClock.h"
 #include "link/LinkProtocol.h"
 #include "link/RadioLine.h"
+#include "model/Outcome.h"
 
 // Reading the radio's memory and writing it, free of any UI: the desktop runs them on a
 // worker thread behind its progress dialogs, the command line runs them directly.
@@ -68,5 +69,7 @@ ExchangeResult WriteRadio(RadioLine& line, const RadioImage& image, const Exchan
 
 // The fixed text the user sees for an outcome; nullptr for Cancelled (no message).
 const char* OutcomeMessage(ExchangeKind kind, ExchangeOutcome outcome);
+// The exchange as its user is told: the fixed text and what went wrong beside it.
+Outcome OutcomeOf(ExchangeKind kind, const ExchangeResult& result);
 
 }  // namespace radiolink

@@ -81,4 +81,11 @@ const char* OutcomeMessage(ExchangeKind kind, ExchangeOutcome outcome) {
     return msg::kRetry;
 }
 
+Outcome OutcomeOf(ExchangeKind kind, const ExchangeResult& result) {
+    const char* text = OutcomeMessage(kind, result.outcome);
+    Outcome outcome = Failed(text != nullptr ? text : "", result.detail);
+    outcome.ok = result.outcome == ExchangeOutcome::Complete;
+    return outcome;
+}
+
 }  // namespace radiolink

@@ -93,10 +93,6 @@ struct Reader {
     }
 };
 
-FileOutcome Failure(const char* message, const std::string& reason) {
-    return {false, message, reason};
-}
-
 }  // namespace
 
 std::vector<std::uint8_t> SerializeDocument(const CKM42Doc& doc) {
@@ -118,23 +114,23 @@ bool DeserializeDocument(const std::uint8_t* data, std::size_t size, CKM42Doc& d
     return true;
 }
 
-FileOutcome SaveDocument(const CKM42Doc& doc, const std::string& path) {
+Outcome SaveDocument(const CKM42Doc& doc, const std::string& path) {
     return SaveBytes(SerializeDocument(doc), path);
 }
 
-FileOutcome SaveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path) {
+Outcome SaveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path) {
     if (const fileio::Refusal why = fileio::ReplaceFile(path, bytes))
-        return Failure(msg::kCannotSaveFile, *why);
+        return Failed(msg::kCannotSaveFile, *why);
     return {};
 }
 
-FileOutcome OpenDocument(CKM42Doc& doc, const std::string& path) {
+Outcome OpenDocument(CKM42Doc& doc, const std::string& path) {
     // Only the header and the largest plan matter; a huge foreign file is not slurped whole.
     std::vector<std::uint8_t> bytes;
     if (const fileio::Refusal why = fileio::ReadFileStart(path, FileSize(kMaxChannels), bytes))
-        return Failure(msg::kCannotOpenFile, *why);
+        return Failed(msg::kCannotOpenFile, *why);
     if (!DeserializeDocument(bytes.data(), bytes.size(), doc))
-        return {false, msg::kCannotOpenFile, "the file is shorter than a complete plan"};
+        return Failed(msg::kCannotOpenFile, "the file is shorter than a complete plan");
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/KM42Doc.h"
+#include "model/Outcome.h"
 
 // Data files (*.kmd16, *.kmd04): a little-endian dump of the document's fields, a 104-byte
 // header followed by 4 or 16 records of 104 bytes. No signature, no checksum.
@@ -20,12 +21,6 @@ constexpr std::size_t FileSize(int channelCount) {
     return kHeaderSize + kRecordSize * static_cast<std::size_t>(channelCount);
 }
 
-// Result of a save or open: ok, or the fixed message plus the system's reason.
-struct FileOutcome {
-    bool ok = true;
-    std::string message;  // "Cannot Save File!" / "Cannot Open File!"
-    std::string detail;   // why, in the system's words (may be empty)
-};
 
 // The exact bytes a save writes for the document.
 std::vector<std::uint8_t> SerializeDocument(const CKM42Doc& doc);
@@ -36,13 +31,13 @@ bool DeserializeDocument(const std::uint8_t* data, std::size_t size, CKM42Doc& d
 
 // Writes the plan to path, all or nothing (fileio::ReplaceFile): the previous file survives
 // any failure, a symbolic link keeps pointing at the saved plan, a read-only file is refused.
-FileOutcome SaveDocument(const CKM42Doc& doc, const std::string& path);
+Outcome SaveDocument(const CKM42Doc& doc, const std::string& path);
 
 // Writes bytes to path the same way. For the other files a plan travels in (channel lists).
-FileOutcome SaveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path);
+Outcome SaveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path);
 
 // Reads a plan from path (read-only access; a folder, device or pipe is refused). On failure
 // the document is left exactly as it was.
-FileOutcome OpenDocument(CKM42Doc& doc, const std::string& path);
+Outcome OpenDocument(CKM42Doc& doc, const std::string& path);
 
 }  // namespace datafile

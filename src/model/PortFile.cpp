@@ -5,14 +5,15 @@
 #include <vector>
 
 #include "model/FileAccess.h"
+#include "model/Messages.h"
 
 namespace portfile {
 
-PortFileOutcome LoadPortChoice(const std::string& path, std::int32_t& comPort) {
+Outcome LoadPortChoice(const std::string& path, std::int32_t& comPort) {
     // Only a regular file is read: a FIFO named port.port must not hang the start-up.
     std::vector<std::uint8_t> bytes;
     if (const fileio::Refusal why = fileio::ReadFileStart(path, kFileSize, bytes))
-        return {false, *why};
+        return Failed(msg::kPortFileUnreadable, *why);
 
     auto value = static_cast<std::uint32_t>(comPort);
     for (std::size_t i = 0; i < bytes.size(); ++i) {

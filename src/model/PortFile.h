@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/Outcome.h"
+
 // "port.port": the serial port choice kept between runs, in the current directory. Four
 // bytes, the document's m_nComPort little-endian; any non-zero value means COM1.
 namespace portfile {
@@ -12,15 +14,10 @@ inline constexpr std::size_t kFileSize = 4;
 inline constexpr std::int32_t kCom1 = 1;
 inline constexpr std::int32_t kCom2 = 0;
 
-struct PortFileOutcome {
-    bool ok = true;
-    std::string detail;  // why the file could not be read, in the system's words
-};
-
 // Reads the choice into comPort. Only the bytes the file holds replace comPort's low-order
 // bytes (a short file keeps the rest, an empty one keeps it all); bytes after the fourth are
 // ignored. When the file cannot be opened or read, comPort is left as it was.
-PortFileOutcome LoadPortChoice(const std::string& path, std::int32_t& comPort);
+Outcome LoadPortChoice(const std::string& path, std::int32_t& comPort);
 
 // Replaces the file with the 4-byte choice; false when it could not be written completely.
 bool SavePortChoice(const std::string& path, std::int32_t comPort);

@@ -47,9 +47,9 @@ Comparison CompareReadBack(const RadioImage& sent, const RadioImage& readBack) {
     return ComparePlans(FromImage(sent), FromImage(readBack));
 }
 
-Verdict VerdictOf(const Comparison& comparison, std::size_t shown) {
-    if (comparison.same) return {msg::kVerified, {}};
-    return {msg::kNotVerified, FindingsText(comparison.differences, shown)};
+Outcome VerdictOf(const Comparison& comparison, std::size_t shown) {
+    if (comparison.same) return Succeeded(msg::kVerified);
+    return Failed(msg::kNotVerified, FindingsText(comparison.differences, shown));
 }
 
 }  // namespace verify

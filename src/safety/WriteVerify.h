@@ -5,6 +5,7 @@
 #include "codec/RadioImage.h"
 #include "interchange/PlanDiff.h"
 #include "model/KM42Doc.h"
+#include "model/Outcome.h"
 
 // Two plans as the radio would hold them: after a write, what was sent against what the radio
 // gives back; for `prg715-cli diff`, any two plans or images. One comparison serves both, so
@@ -34,10 +35,6 @@ Comparison CompareReadBack(const RadioImage& sent, const RadioImage& readBack);
 
 // The verdict in words: "Verified: ..." alone, or the heading and the first `shown`
 // differences, one a line.
-struct Verdict {
-    const char* text;
-    std::string detail;
-};
-Verdict VerdictOf(const Comparison& comparison, std::size_t shown);
+Outcome VerdictOf(const Comparison& comparison, std::size_t shown);
 
 }  // namespace verify

@@ -1,6 +1,8 @@
 #include "session/RadioSession.h"
 
 #include "codec/ImageCodec.h"
+#include "model/Messages.h"
+#include "model/PlanText.h"
 
 namespace session {
 namespace {
@@ -13,7 +15,7 @@ public:
     CRun(ExchangeUi& ui, int count, bool keepBackups)
         : m_ui(ui), m_count(count), m_bKeepBackups(keepBackups) {}
 
-    Outcome& Result() { return m_outcome; }
+    Result& Out() { return m_outcome; }
 
     // True after a complete exchange, its backup kept and the front end willing to go on;
     // otherwise the outcome says why not. A failure after the write verifies nothing.
@@ -22,7 +24,7 @@ public:
         const Ending failed =
             step == Step::ReadBack ? Ending::VerifyNotRead : Ending::ExchangeFailed;
         m_ui.StepStarted(step, ++m_number, m_count);
-        if (std::optional<LineFailure> why = m_ui.OpenLine()) {
+        if (std::optional<Outcome> why = m_ui.OpenLine()) {
             m_outcome.ending = step == Step::ReadBack ? failed : Ending::LineFailed;
             m_outcome.line = std::move(why);
             return false;
@@ -61,7 +63,7 @@ private:
     }
 
     ExchangeUi& m_ui;
-    Outcome m_outcome;
+    Result m_outcome;
     const int m_count;
     int m_number = 0;
     const bool m_bKeepBackups;
@@ -69,19 +71,48 @@ private:
 
 }  // namespace
 
+Outcome OutcomeOf(const Result& result, std::size_t findingsShown) {
+    const auto kind =
+        IsRead(result.step) ? radiolink::ExchangeKind::Read : radiolink::ExchangeKind::Write;
+    switch (result.ending) {
+        case Ending::Verified:
+            return Succeeded(msg::kVerified);
+        case Ending::Written:
+            return Succeeded(msg::kWriteComplete);
+        case Ending::NotVerified:
+            return verify::VerdictOf(result.comparison, findingsShown);
+        case Ending::VerifyNotRead:
+            return Failed(msg::kVerifyNotRead,
+                          OutcomeLine(result.line ? *result.line
+                                                  : radiolink::OutcomeOf(kind, result.exchange)));
+        case Ending::LineFailed:
+            return *result.line;
+        case Ending::ExchangeFailed:
+            return radiolink::OutcomeOf(kind, result.exchange);
+        case Ending::Declined:
+            return Failed(FormatText(msg::kWrongRadioRefused, result.mismatch->radio.c_str(),
+                                     result.mismatch->plan.c_str()));
+        case Ending::Cancelled:
+        case Ending::Stopped:
+        case Ending::Read:
+            break;
+    }
+    return {};
+}
+
 int StepCount(const WriteChecks& checks) {
     return 1 + (checks.readFirst ? 1 : 0) + (checks.verify ? 1 : 0);
 }
 
-Outcome RunRead(ExchangeUi& ui, bool keepBackups) {
+Result RunRead(ExchangeUi& ui, bool keepBackups) {
     CRun run(ui, 1, keepBackups);
     run.Run(Step::Read);
-    return run.Result();
+    return run.Out();
 }
 
-Outcome RunWrite(const CKM42Doc& plan, const WriteChecks& checks, WriteUi& ui, bool keepBackups) {
+Result RunWrite(const CKM42Doc& plan, const WriteChecks& checks, WriteUi& ui, bool keepBackups) {
     CRun run(ui, StepCount(checks), keepBackups);
-    Outcome& outcome = run.Result();
+    Result& outcome = run.Out();
     EncodeImage(plan, outcome.sent);
     if (checks.readFirst) {
         if (!run.Run(Step::ReadFirst) || !run.GoOn(Step::ReadFirst)) return outcome;

@@ -28,18 +28,13 @@ inline bool IsRead(Step step) {
     return step != Step::Write;
 }
 
-// Why the line did not open, as the front end shows it: the fixed text and the reason.
-struct LineFailure {
-    std::string message;
-    std::string reason;
-};
-
 // What a front end does while a session runs; called on the thread that runs it.
 class ExchangeUi {
 public:
     virtual ~ExchangeUi() = default;
-    // Opens the line for the next exchange (each exchange closes it); nullopt once open.
-    virtual std::optional<LineFailure> OpenLine() = 0;
+    // Opens the line for the next exchange (each exchange closes it); nullopt once open, else
+    // why not ("Fail to open PORT1" and the reason).
+    virtual std::optional<Outcome> OpenLine() = 0;
     virtual radiolink::RadioLine& Line() = 0;
     // Step `number` of `count` begins; its exchange follows.
     virtual void StepStarted(Step step, int number, int count) = 0;
@@ -72,11 +67,11 @@ enum class Ending {
     Stopped,         // the front end said not to go on
 };
 
-struct Outcome {
+struct Result {
     Ending ending = Ending::Cancelled;
     Step step = Step::Read;  // the step it ended in
     radiolink::ExchangeResult exchange;
-    std::optional<LineFailure> line;
+    std::optional<Outcome> line;  // why the line did not open
     RadioImage sent{};
     RadioImage lastRead{};          // the last read's bytes, also of one that broke off
     std::optional<CKM42Doc> radio;  // the radio as the last complete read found it
@@ -85,12 +80,17 @@ struct Outcome {
 };
 
 // Reads the radio and keeps the read as a backup unless `keepBackups` is false.
-Outcome RunRead(ExchangeUi& ui, bool keepBackups = true);
+Result RunRead(ExchangeUi& ui, bool keepBackups = true);
 
 // The plan must have passed CheckEncodable. `keepBackups` false keeps none (the command
 // line's --no-backup).
-Outcome RunWrite(const CKM42Doc& plan, const WriteChecks& checks, WriteUi& ui,
+Result RunWrite(const CKM42Doc& plan, const WriteChecks& checks, WriteUi& ui,
                  bool keepBackups = true);
+
+// What a session that ended so says to its user: the verdict with its first `findingsShown`
+// differences, the failure with its reason; nothing (ok, no text) for a read, a cancel, a stop or
+// a radio the user chose not to write into, and ok with the fixed text for a good write.
+Outcome OutcomeOf(const Result& result, std::size_t findingsShown);
 
 // How many steps a write with these checks takes.
 int StepCount(const WriteChecks& checks);

@@ -183,9 +183,8 @@ void CKM42View::OnInitialUpdate() {
 
 void CKM42View::LoadPortChoice() {
     m_doc.m_nComPort = portfile::kCom1;  // the choice when the file cannot be read
-    const portfile::PortFileOutcome outcome =
-        portfile::LoadPortChoice(portfile::kFileName, m_doc.m_nComPort);
-    if (!outcome.ok) AppMessageBox(m_prompts, this, msg::kPortFileUnreadable, outcome.detail);
+    const Outcome outcome = portfile::LoadPortChoice(portfile::kFileName, m_doc.m_nComPort);
+    if (!outcome.ok) ShowOutcome(m_prompts, this, outcome);
     m_bCom1 = m_doc.m_nComPort != 0 ? 1 : 0;
 }
 
@@ -253,8 +252,8 @@ void CKM42View::OnFileOpenBackup() {
 }
 
 bool CKM42View::OpenDocument(const QString& path) {
-    const datafile::FileOutcome outcome = datafile::OpenDocument(m_doc, CorePath(path));
-    if (!outcome.ok) AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
+    const Outcome outcome = datafile::OpenDocument(m_doc, CorePath(path));
+    if (!outcome.ok) ShowOutcome(m_prompts, this, outcome);
     return outcome.ok;
 }
 
@@ -292,9 +291,9 @@ bool CKM42View::SavePlan() {
     if (!m_strPlanPath.isEmpty()) request.initialName = m_strPlanPath;
     const std::optional<QString> path = AskSavePath(request, m_strPlanPath);
     if (!path) return false;
-    const datafile::FileOutcome outcome = datafile::SaveDocument(m_doc, CorePath(*path));
+    const Outcome outcome = datafile::SaveDocument(m_doc, CorePath(*path));
     if (!outcome.ok) {
-        AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
+        ShowOutcome(m_prompts, this, outcome);
         return false;
     }
     m_strPlanPath = *path;
@@ -343,9 +342,9 @@ void CKM42View::OnOptions() {
 }
 
 int CKM42View::OpenRadioPort() {
-    RadioPortFailure failure;
+    Outcome failure;
     if (::OpenRadioPort(m_CommPort, m_doc.m_nComPort, &failure) == 2) return 2;
-    AppMessageBox(m_prompts, this, failure.message, failure.reason);
+    ShowOutcome(m_prompts, this, failure);
     return 1;
 }
 

@@ -34,7 +34,7 @@ void CKM42View::OnFileImportCsv() {
     if (!path) return;
     const csv::TextFileOutcome list = csv::ReadCsvFile(CorePath(*path));
     if (!list.file.ok) {
-        AppMessageBox(m_prompts, this, list.file.message.c_str(), list.file.detail);
+        ShowOutcome(m_prompts, this, list.file);
         return;
     }
     ImportCsvText(list.text);
@@ -43,8 +43,8 @@ void CKM42View::OnFileImportCsv() {
 bool CKM42View::ImportCsvText(const std::string& text) {
     CKM42Doc imported = m_doc;
     const csv::ImportOutcome outcome = csv::ImportCsv(imported, text);
-    if (!outcome.readable) {
-        AppMessageBox(m_prompts, this, msg::kCannotImportFile, outcome.message);
+    if (!outcome.list.ok) {
+        ShowOutcome(m_prompts, this, outcome.list);
         return false;
     }
     CImportCsvDlg preview(outcome, plandiff::DiffPlans(m_doc, imported), this);
@@ -58,8 +58,8 @@ bool CKM42View::ImportCsvText(const std::string& text) {
 void CKM42View::OnFileExportCsv() {
     const std::optional<QString> path = AskSavePath(MakeRequest(kCsvFiles), {});
     if (!path) return;
-    const datafile::FileOutcome outcome = csv::WriteCsvFile(CorePath(*path), csv::ExportCsv(m_doc));
-    if (!outcome.ok) AppMessageBox(m_prompts, this, outcome.message.c_str(), outcome.detail);
+    const Outcome outcome = csv::WriteCsvFile(CorePath(*path), csv::ExportCsv(m_doc));
+    if (!outcome.ok) ShowOutcome(m_prompts, this, outcome);
 }
 
 std::string CKM42View::CopyRows() const {
@@ -77,8 +77,8 @@ bool CKM42View::PasteRows(const std::string& text) {
     const int first = std::max(1, ShownGrid().currentRow());
     const CKM42Doc before = m_doc;
     const csv::ImportOutcome outcome = csv::PasteRows(m_doc, text, first);
-    if (!outcome.readable) {
-        AppMessageBox(m_prompts, this, msg::kCannotPaste, outcome.message);
+    if (!outcome.list.ok) {
+        ShowOutcome(m_prompts, this, outcome.list);
         return false;
     }
     RecordPlanChange(before, PlanEditKind::Paste);

@@ -50,71 +50,18 @@ void CKM42View::OnWriteRadio() {
     if (m_pWriteDlg->Completed()) m_pPlanChanges->MarkWritten();
 }
 
-namespace {
-
-struct Ending {
-    const char* text = nullptr;  // nullptr: nothing to say
-    std::string detail;
-    MessageIcon icon = MessageIcon::Exclamation;
-};
-
-std::string LineFailureText(const session::LineFailure& line) {
-    return line.reason.empty() ? line.message : line.message + " (" + line.reason + ")";
-}
-
-std::string ExchangeFailureText(radiolink::ExchangeKind kind,
-                                const radiolink::ExchangeResult& result) {
-    const char* text = radiolink::OutcomeMessage(kind, result.outcome);
-    const std::string fixed = text != nullptr ? text : "";
-    return result.detail.empty() ? fixed : fixed + " (" + result.detail + ")";
-}
-
-// The one message a write job ends with: good endings carry the information icon.
-Ending EndingOf(const session::Outcome& outcome) {
-    using session::Ending;
-    const radiolink::ExchangeKind kind = outcome.step == session::Step::Write
-                                             ? radiolink::ExchangeKind::Write
-                                             : radiolink::ExchangeKind::Read;
-    switch (outcome.ending) {
-        case Ending::Verified:
-            return {msg::kVerified, {}, MessageIcon::Information};
-        case Ending::Written:
-            return {msg::kWriteComplete, {}, MessageIcon::Information};
-        case Ending::NotVerified: {
-            const verify::Verdict verdict = verify::VerdictOf(outcome.comparison, kFindingsShown);
-            return {verdict.text, verdict.detail};
-        }
-        case Ending::VerifyNotRead:
-            return {msg::kVerifyNotRead, outcome.line
-                                             ? LineFailureText(*outcome.line)
-                                             : ExchangeFailureText(kind, outcome.exchange)};
-        case Ending::LineFailed:
-            return {outcome.line->message.c_str(), outcome.line->reason};
-        case Ending::ExchangeFailed:
-            return {radiolink::OutcomeMessage(kind, outcome.exchange.outcome),
-                    outcome.exchange.detail};
-        case Ending::Declined:
-        case Ending::Cancelled:
-        case Ending::Stopped:
-        case Ending::Read:
-            break;
-    }
-    return {};
-}
-
-}  // namespace
-
 void CKM42View::RunWriteJob() {
-    const session::Outcome outcome = m_pWriteDlg->RunJob(m_WriteChecks);
+    const session::Result outcome = m_pWriteDlg->RunJob(m_WriteChecks);
     if (outcome.radio) m_RadioReadLast = outcome.radio;
     // The memory map shows the bytes that crossed the cable last (the write dialog has shown
     // those it sends).
     if (session::IsRead(outcome.step) && outcome.exchange.position > 0)
         std::copy_n(outcome.lastRead.begin(), image::kBufferSize, m_ImageCopy.begin());
-    const Ending ending = EndingOf(outcome);
-    if (ending.text != nullptr)
-        m_prompts.MessageBox(this, QString::fromUtf8(ending.text), ending.icon,
-                             QString::fromStdString(ending.detail));
+    // A radio the user chose not to write into needs no word more.
+    const Outcome said = session::OutcomeOf(outcome, kFindingsShown);
+    if (!said.text.empty() && outcome.ending != session::Ending::Declined)
+        ShowOutcome(m_prompts, this, said,
+                    said.ok ? MessageIcon::Information : MessageIcon::Exclamation);
     if (outcome.ending == session::Ending::Written || outcome.ending == session::Ending::Verified)
         m_pPlanChanges->MarkWritten();
 }

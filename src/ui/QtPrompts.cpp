@@ -21,6 +21,11 @@ void AppMessageBox(UiPrompts& prompts, QWidget* parent, const char* text,
                        QString::fromStdString(detail));
 }
 
+void ShowOutcome(UiPrompts& prompts, QWidget* parent, const Outcome& outcome, MessageIcon icon) {
+    prompts.MessageBox(parent, QString::fromStdString(outcome.text), icon,
+                       QString::fromStdString(outcome.detail));
+}
+
 QStringList NameFiltersFromFilterString(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;

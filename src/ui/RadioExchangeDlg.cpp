@@ -117,13 +117,12 @@ public:
         : m_dialog(dialog), m_options(options) {}
 
     // The command opened the port for the first exchange; later steps open it here.
-    std::optional<session::LineFailure> OpenLine() override {
+    std::optional<Outcome> OpenLine() override {
         if (Port().IsOpen()) return std::nullopt;
-        RadioPortFailure failure;
+        Outcome failure;
         if (::OpenRadioPort(Port(), m_dialog.m_view.GetDocument().m_nComPort, &failure) == 2)
             return std::nullopt;
-        return session::LineFailure{failure.message != nullptr ? failure.message : "",
-                                    failure.reason};
+        return failure;
     }
     radiolink::RadioLine& Line() override { return Port(); }
     void StepStarted(session::Step step, int number, int count) override {
@@ -233,14 +232,14 @@ void CRadioExchangeDlg::StartExchange() {
     m_Worker = std::jthread([this, options](std::stop_token stop) mutable {
         options.cancel = std::move(stop);
         CSessionUi ui(*this, options);
-        session::Outcome outcome = RunSession(ui);
+        session::Result outcome = RunSession(ui);
         QMetaObject::invokeMethod(
             this, [this, outcome = std::move(outcome)] { OnExchangeEnded(outcome); },
             Qt::QueuedConnection);
     });
 }
 
-void CRadioExchangeDlg::OnExchangeEnded(session::Outcome outcome) {
+void CRadioExchangeDlg::OnExchangeEnded(session::Result outcome) {
     // The worker posted this as its last act: the join does not wait for the line.
     if (m_Worker.joinable()) m_Worker.join();
     m_HintTimer.stop();
@@ -252,7 +251,7 @@ void CRadioExchangeDlg::OnExchangeEnded(session::Outcome outcome) {
 
 void CRadioExchangeDlg::EndWith(const radiolink::ExchangeResult& result) {
     using radiolink::ExchangeOutcome;
-    const char* text = radiolink::OutcomeMessage(Kind(), result.outcome);
+    const Outcome outcome = radiolink::OutcomeOf(Kind(), result);
     switch (result.outcome) {
         case ExchangeOutcome::Cancelled:
             EndDialog();
@@ -261,27 +260,27 @@ void CRadioExchangeDlg::EndWith(const radiolink::ExchangeResult& result) {
         case ExchangeOutcome::WrongAnswer:
             // The radio shop's order: the dialog goes first, then the message.
             EndDialog();
-            ShowOutcome(text, result.detail);
+            ShowOutcome(outcome);
             return;
         case ExchangeOutcome::Complete:
             m_ctrlProgress->setValue(m_ctrlProgress->maximum());
-            ShowOutcome(text, {});
+            ShowOutcome(outcome);
             OnComplete();
             EndDialog();
             return;
         case ExchangeOutcome::BadBlockEnd:
         case ExchangeOutcome::Stalled:
         case ExchangeOutcome::NotConfirmed:
-            ShowOutcome(text, result.detail);
+            ShowOutcome(outcome);
             EndDialog();
             return;
     }
 }
 
-void CRadioExchangeDlg::ShowOutcome(const char* text, const std::string& detail) {
-    if (text == nullptr) return;
+void CRadioExchangeDlg::ShowOutcome(const Outcome& outcome) {
+    if (outcome.text.empty()) return;
     QWidget* parent = isVisible() ? static_cast<QWidget*>(this) : &m_view;
-    AppMessageBox(m_view.Prompts(), parent, text, detail);
+    ::ShowOutcome(m_view.Prompts(), parent, outcome);
 }
 
 void CRadioExchangeDlg::EndDialog() {

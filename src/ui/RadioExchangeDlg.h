@@ -78,12 +78,12 @@ protected:
     // The dialog-specific part of the initialisation (the image the exchange works on).
     virtual void PrepareImage() = 0;
     // Runs on the worker thread: the session, through the dialog's front end.
-    virtual session::Outcome RunSession(session::WriteUi& ui) = 0;
+    virtual session::Result RunSession(session::WriteUi& ui) = 0;
     virtual radiolink::ExchangeKind Kind() const = 0;
     // On the user-interface thread once the session has returned, before any message.
     virtual void AfterExchange() {}
 
-    session::Outcome m_Outcome;  // the last session's, once it has returned
+    session::Result m_Outcome;  // the last session's, once it has returned
     // After the "complete" message: what a good exchange leads to.
     virtual void OnComplete() {}
 
@@ -93,8 +93,8 @@ private:
     class CSessionUi;
     void OnInitDialog();
     void StartExchange();
-    void OnExchangeEnded(session::Outcome outcome);
-    void ShowOutcome(const char* text, const std::string& detail);
+    void OnExchangeEnded(session::Result outcome);
+    void ShowOutcome(const Outcome& outcome);
     void ShowTransferNote();
     void ShowNote(const QString& text);
     void ShowSilenceHint();

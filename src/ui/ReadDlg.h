@@ -19,7 +19,7 @@ public:
 
 private:
     void PrepareImage() override;
-    session::Outcome RunSession(session::WriteUi& ui) override { return session::RunRead(ui); }
+    session::Result RunSession(session::WriteUi& ui) override { return session::RunRead(ui); }
     radiolink::ExchangeKind Kind() const override { return radiolink::ExchangeKind::Read; }
     void AfterExchange() override;
     void OnComplete() override;

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "model/Outcome.h"
+
 class QDialog;
 class QPrinter;
 class QWidget;
@@ -56,3 +58,6 @@ public:
 // The application-wide message box: caption "PRG-715", OK only, exclamation icon.
 void AppMessageBox(UiPrompts& prompts, QWidget* parent, const char* text,
                    const std::string& detail = {});
+// How the desktop shows what an operation of the core tells its user.
+void ShowOutcome(UiPrompts& prompts, QWidget* parent, const Outcome& outcome,
+                 MessageIcon icon = MessageIcon::Exclamation);

@@ -29,7 +29,7 @@ int CWriteDlg::DoModal() {
     return CRadioExchangeDlg::DoModal();
 }
 
-session::Outcome CWriteDlg::RunJob(const session::WriteChecks& checks) {
+session::Result CWriteDlg::RunJob(const session::WriteChecks& checks) {
     m_Checks = checks;
     m_bJob = true;
     SetStepsShown(true);
@@ -41,7 +41,7 @@ session::Outcome CWriteDlg::RunJob(const session::WriteChecks& checks) {
     return m_Outcome;
 }
 
-session::Outcome CWriteDlg::RunSession(session::WriteUi& ui) {
+session::Result CWriteDlg::RunSession(session::WriteUi& ui) {
     return session::RunWrite(m_Plan, m_Checks, ui);
 }
 

@@ -23,13 +23,13 @@ public:
     int DoModal();
     // The write with its checks, each step opening the port itself; returns once the dialog
     // has closed.
-    session::Outcome RunJob(const session::WriteChecks& checks);
+    session::Result RunJob(const session::WriteChecks& checks);
 
     RadioImage m_WriteImage{};  // read by the exchange's thread while it runs
 
 private:
     void PrepareImage() override;
-    session::Outcome RunSession(session::WriteUi& ui) override;
+    session::Result RunSession(session::WriteUi& ui) override;
     radiolink::ExchangeKind Kind() const override { return radiolink::ExchangeKind::Write; }
     void EndWith(const radiolink::ExchangeResult& result) override;
 

@@ -56,7 +56,7 @@ std::string Sides(const ChannelRecord& ch) {
 TEST(CsvImport, EveryToneModeAndCrossModeWithItsPolarity) {
     CKM42Doc doc = NewPlan(kBandUhf2, true);
     const csv::ImportOutcome outcome = csv::ImportCsv(doc, DataFile("tone-modes.csv"));
-    ASSERT_TRUE(outcome.readable) << outcome.message;
+    ASSERT_TRUE(outcome.list.ok) << outcome.list.detail;
     EXPECT_EQ(outcome.taken.size(), 15u);
     // A third non-standard tone has no slot left: NSC-1 and NSC-2 are taken by rows 15 and 16.
     EXPECT_THAT(Texts(outcome.refused),
@@ -95,7 +95,7 @@ TEST(CsvImport, EveryToneModeAndCrossModeWithItsPolarity) {
 TEST(CsvImport, SemicolonsByteOrderMarkCommaDecimalsQuotesAndZeroBasedLocations) {
     CKM42Doc doc = NewPlan(kBandVhf2, false);
     const csv::ImportOutcome outcome = csv::ImportCsv(doc, DataFile("km41-semicolons.csv"));
-    ASSERT_TRUE(outcome.readable) << outcome.message;
+    ASSERT_TRUE(outcome.list.ok) << outcome.list.detail;
     EXPECT_THAT(Texts(outcome.refused), IsEmpty());
     ASSERT_EQ(outcome.taken.size(), 4u);
     EXPECT_EQ(outcome.taken[0].row, 2);
@@ -125,7 +125,7 @@ TEST(CsvImport, JunkRowsAreRefusedWithTheirReasonAndTheRestTaken) {
     doc.Channel(3).m_dRxFreq = doc.Channel(3).m_dTxFreq = 455.0;
     doc.Channel(3).m_nStepCode = kStep6250;
     const csv::ImportOutcome outcome = csv::ImportCsv(doc, DataFile("junk-rows.csv"));
-    ASSERT_TRUE(outcome.readable) << outcome.message;
+    ASSERT_TRUE(outcome.list.ok) << outcome.list.detail;
     EXPECT_THAT(
         Texts(outcome.refused),
         ElementsAre("row 3: Location \"abc\" is not a channel number",
@@ -179,8 +179,8 @@ TEST(CsvImport, TextsThatAreNoChannelListLeaveThePlanUntouched) {
     for (const Case& c : cases) {
         CKM42Doc doc = plan;
         const csv::ImportOutcome outcome = csv::ImportCsv(doc, c.text);
-        EXPECT_FALSE(outcome.readable) << c.message;
-        EXPECT_EQ(outcome.message, c.message);
+        EXPECT_FALSE(outcome.list.ok) << c.message;
+        EXPECT_EQ(outcome.list.detail, c.message);
         EXPECT_EQ(datafile::SerializeDocument(doc), datafile::SerializeDocument(plan)) << c.message;
     }
 }
@@ -207,7 +207,7 @@ TEST(CsvImport, HeaderOnlyOrderAndCaseOfColumnsAndColumnsLeftOut) {
     EXPECT_EQ(doc.Channel(1).m_bScan, 0);
     EXPECT_FALSE(doc.Channel(2).InUse());
     outcome = csv::ImportCsv(doc, "Location,Frequency\n");
-    EXPECT_TRUE(outcome.readable);
+    EXPECT_TRUE(outcome.list.ok);
     EXPECT_TRUE(outcome.taken.empty() && outcome.refused.empty());
 }
 

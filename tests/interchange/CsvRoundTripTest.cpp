@@ -102,7 +102,7 @@ TEST(CsvRoundTrip, EveryValidPlanSurvivesExportThenImport) {
         CKM42Doc back = EmptiedPlan(plan);
         const std::string text = csv::ExportCsv(plan);
         const csv::ImportOutcome outcome = csv::ImportCsv(back, text);
-        ASSERT_TRUE(outcome.readable) << outcome.message;
+        ASSERT_TRUE(outcome.list.ok) << outcome.list.detail;
         ASSERT_TRUE(outcome.refused.empty())
             << "plan " << i << ": " << csv::RowOutcomeText(outcome.refused[0]) << "\n"
             << text;

@@ -108,14 +108,14 @@ TEST_F(CommPortOnPipe, OpenRadioPortTakesCom1ForNonZeroAndCom2ForZero) {
 
 TEST_F(CommPortOnPipe, FailedOpenReturnsOneWithTheFixedTextAndKeepsTheReason) {
     driver.refuseWith = {OpenFailureKind::NoSuchDevice, "/dev/ttyS1: no such device"};
-    RadioPortFailure failure;
+    Outcome failure;
     EXPECT_EQ(OpenRadioPort(port, 0, &failure), 1);
-    EXPECT_STREQ(failure.message, msg::kFailOpenPort2);
-    EXPECT_EQ(failure.reason, "/dev/ttyS1: no such device");
+    EXPECT_EQ(failure.text, msg::kFailOpenPort2);
+    EXPECT_EQ(failure.detail, "/dev/ttyS1: no such device");
     EXPECT_FALSE(port.IsOpen());
 
     EXPECT_EQ(OpenRadioPort(port, 7, &failure), 1);
-    EXPECT_STREQ(failure.message, msg::kFailOpenPort1);
+    EXPECT_EQ(failure.text, msg::kFailOpenPort1);
 }
 
 // --- Closing ---------------------------------------------------------------------------------

@@ -55,15 +55,15 @@ TEST(SerialPortOnWindows, MissingPortAndPlainFileAreRefusedWithTheirReasons) {
     EXPECT_EQ(port.LastOpenFailure().kind, OpenFailureKind::NoSuchDevice);
     EXPECT_EQ(port.LastOpenFailure().reason, "COM231: no such device");
 
-    RadioPortFailure failure;
+    Outcome failure;
     port.SetPortMap([] {
         CPortMap map;
         map.SetDevice(CPortMap::kCom2, "COM232");
         return map;
     }());
     EXPECT_EQ(OpenRadioPort(port, 0, &failure), 1);
-    EXPECT_STREQ(failure.message, "Fail to open PORT2");
-    EXPECT_EQ(failure.reason, "COM232: no such device");
+    EXPECT_EQ(failure.text, "Fail to open PORT2");
+    EXPECT_EQ(failure.detail, "COM232: no such device");
 
     TempDir dir;
     const std::string file = dir.File("not-a-port");

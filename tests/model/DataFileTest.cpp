@@ -194,9 +194,9 @@ TEST_F(DataFileOnDisk, FileWithSixteenChannelHeaderButFourRecordsIsRefusedUntouc
 
     CKM42Doc doc = ScrambledPlan(11);
     const Bytes before = datafile::SerializeDocument(doc);
-    const datafile::FileOutcome outcome = datafile::OpenDocument(doc, path);
+    const Outcome outcome = datafile::OpenDocument(doc, path);
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.message, msg::kCannotOpenFile);
+    EXPECT_EQ(outcome.text, msg::kCannotOpenFile);
     EXPECT_EQ(datafile::SerializeDocument(doc), before);
 }
 
@@ -210,9 +210,9 @@ TEST_F(DataFileOnDisk, ShortEmptyMissingAndFolderPathsAreRefusedUntouched) {
     for (const char* name : {"empty", "header-only", "one-short", "missing", "folder"}) {
         CKM42Doc doc = ScrambledPlan(5);
         const Bytes before = datafile::SerializeDocument(doc);
-        const datafile::FileOutcome outcome = datafile::OpenDocument(doc, dir.File(name));
+        const Outcome outcome = datafile::OpenDocument(doc, dir.File(name));
         EXPECT_FALSE(outcome.ok) << name;
-        EXPECT_EQ(outcome.message, msg::kCannotOpenFile) << name;
+        EXPECT_EQ(outcome.text, msg::kCannotOpenFile) << name;
         EXPECT_EQ(datafile::SerializeDocument(doc), before) << name;
     }
 }
@@ -239,10 +239,10 @@ TEST_F(DataFileOnDisk, ReadOnlyFileOpens) {
 }
 
 TEST_F(DataFileOnDisk, SaveIntoMissingFolderFails) {
-    const datafile::FileOutcome outcome =
+    const Outcome outcome =
         datafile::SaveDocument(NewPlan(kBandVhf2, false), dir.File("no/such/folder/plan.kmd04"));
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.message, msg::kCannotSaveFile);
+    EXPECT_EQ(outcome.text, msg::kCannotSaveFile);
     EXPECT_FALSE(outcome.detail.empty());
 }
 

@@ -11,7 +11,7 @@ using Bytes = std::vector<unsigned char>;
 
 std::int32_t Load(const std::string& path, std::int32_t before, bool expectOk = true) {
     std::int32_t port = before;
-    const portfile::PortFileOutcome outcome = portfile::LoadPortChoice(path, port);
+    const Outcome outcome = portfile::LoadPortChoice(path, port);
     EXPECT_EQ(outcome.ok, expectOk) << outcome.detail;
     return port;
 }
@@ -44,7 +44,7 @@ TEST(PortFileLoad, BytesAfterTheFourthAreIgnored) {
 TEST(PortFileLoad, AMissingOrUnreadableFileLeavesTheValueAndSaysWhy) {
     TempDir dir;
     std::int32_t port = 1;
-    portfile::PortFileOutcome outcome = portfile::LoadPortChoice(dir.File("port.port"), port);
+    Outcome outcome = portfile::LoadPortChoice(dir.File("port.port"), port);
     EXPECT_FALSE(outcome.ok);
     EXPECT_FALSE(outcome.detail.empty());
     EXPECT_EQ(port, 1);

@@ -37,12 +37,12 @@ TEST(DataFileUnderALimit, SaveThatFailsPartWayKeepsThePreviousFile) {
     struct rlimit tight = saved;
     tight.rlim_cur = 600;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const datafile::FileOutcome outcome = datafile::SaveDocument(NewPlan(kBandVhf2, true), path);
+    const Outcome outcome = datafile::SaveDocument(NewPlan(kBandVhf2, true), path);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     ::signal(SIGXFSZ, oldHandler);
 
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.message, msg::kCannotSaveFile);
+    EXPECT_EQ(outcome.text, msg::kCannotSaveFile);
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
                             std::filesystem::directory_iterator()),

@@ -50,7 +50,7 @@ TEST(WriteVerify, AChangedChannelOrOptionIsNamedInTheGridsWords) {
     EXPECT_FALSE(comparison.same);
     EXPECT_THAT(comparison.differences,
                 ElementsAre("option: Beep On -> Off", "channel 3: Rx Freq 450.0125 -> 450.0250"));
-    const verify::Verdict verdict = verify::VerdictOf(comparison, 8);
+    const Outcome verdict = verify::VerdictOf(comparison, 8);
     EXPECT_EQ(verdict.text, std::string(msg::kNotVerified));
     EXPECT_EQ(verdict.detail, "option: Beep On -> Off\nchannel 3: Rx Freq 450.0125 -> 450.0250\n");
 }
@@ -67,7 +67,7 @@ TEST(WriteVerify, BytesNoFieldReadsAreNamedByTheirPlaceAndLongListsAreCut) {
     comparison = verify::CompareReadBack(sent, readBack);
     EXPECT_FALSE(comparison.same);
     ASSERT_GT(comparison.differences.size(), 3u);
-    const verify::Verdict verdict = verify::VerdictOf(comparison, 3);
+    const Outcome verdict = verify::VerdictOf(comparison, 3);
     EXPECT_THAT(
         verdict.detail,
         HasSubstr("... and " + std::to_string(comparison.differences.size() - 3) + " more"));

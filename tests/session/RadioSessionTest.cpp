@@ -41,11 +41,11 @@ public:
     bool writeAnyway = false;
     bool goOn = true;
 
-    std::optional<session::LineFailure> OpenLine() override {
+    std::optional<Outcome> OpenLine() override {
         calls.push_back("open");
         if (m_port.OpenPort(m_device, 2400, 0, radiolink::kParityNone, radiolink::kOneStopBit) == 1)
             return std::nullopt;
-        return session::LineFailure{"no line", m_port.LastOpenFailure().reason};
+        return Failed("no line", m_port.LastOpenFailure().reason);
     }
     radiolink::RadioLine& Line() override { return m_port; }
     void StepStarted(session::Step step, int number, int count) override {
@@ -160,7 +160,7 @@ TEST(RadioSession, StepsRunInOrderAndStopWhereTheyShould) {
         CRecordingUi ui(radio.DevicePath());
         ui.writeAnyway = c.anyway;
         ui.goOn = c.goOn;
-        const session::Outcome outcome = session::RunWrite(plan, c.checks, ui);
+        const session::Result outcome = session::RunWrite(plan, c.checks, ui);
         EXPECT_EQ(outcome.ending, c.ending) << c.what;
         EXPECT_THAT(ui.calls, ElementsAreArray(c.calls)) << c.what;
         radio.Stop();
@@ -173,7 +173,7 @@ TEST(RadioSession, StepsRunInOrderAndStopWhereTheyShould) {
     std::string error;
     ASSERT_TRUE(radio.Start(error)) << error;
     CRecordingUi reader(radio.DevicePath());
-    const session::Outcome read = session::RunRead(reader);
+    const session::Result read = session::RunRead(reader);
     EXPECT_EQ(read.ending, Ending::Read);
     EXPECT_EQ(read.radio->m_b16Channel, 0);
     EXPECT_THAT(reader.calls, ElementsAreArray({"read 1/1", "open", "done", "backup read"}));

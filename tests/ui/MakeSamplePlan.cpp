@@ -10,9 +10,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s FILE.kmd16\n", argv[0]);
         return 2;
     }
-    const datafile::FileOutcome outcome = datafile::SaveDocument(SamplePlan16(), argv[1]);
+    const Outcome outcome = datafile::SaveDocument(SamplePlan16(), argv[1]);
     if (!outcome.ok) {
-        std::fprintf(stderr, "%s %s: %s\n", outcome.message.c_str(), argv[1],
+        std::fprintf(stderr, "%s %s: %s\n", outcome.text.c_str(), argv[1],
                      outcome.detail.c_str());
         return 1;
     }

@@ -50,22 +50,22 @@ CLI::Option* AddOutput(CLI::App& command, std::optional<std::string>& value,
     return AddOutputFile(command, "-o,--output", value, valueName, description)->required(required);
 }
 
-Failure FileFailure(const datafile::FileOutcome& outcome, const std::string& path) {
-    std::string text = outcome.message + " (" + path;
+Failure FileFailure(const Outcome& outcome, const std::string& path) {
+    std::string text = outcome.text + " (" + path;
     if (!outcome.detail.empty()) text += ": " + outcome.detail;
     return Failure(text + ")");
 }
 
 CKM42Doc LoadPlan(const std::string& path) {
     CKM42Doc doc;
-    const datafile::FileOutcome outcome = datafile::OpenDocument(doc, path);
+    const Outcome outcome = datafile::OpenDocument(doc, path);
     if (!outcome.ok) throw FileFailure(outcome, path);
     return doc;
 }
 
 void SavePlan(const CKM42Doc& doc, const std::string& path) {
     const CUninterruptible whileReplacing;
-    const datafile::FileOutcome outcome = datafile::SaveDocument(doc, path);
+    const Outcome outcome = datafile::SaveDocument(doc, path);
     if (!outcome.ok) throw FileFailure(outcome, path);
 }
 

@@ -67,7 +67,7 @@ CLI::Option* AddOutput(CLI::App& command, std::optional<std::string>& value,
 CKM42Doc LoadPlan(const std::string& path);
 void SavePlan(const CKM42Doc& doc, const std::string& path);
 // "Cannot Save File! (path: reason)".
-Failure FileFailure(const datafile::FileOutcome& outcome, const std::string& path);
+Failure FileFailure(const Outcome& outcome, const std::string& path);
 // A new plan for a model name ("KM162"), as New makes it; an unknown name is a usage error.
 CKM42Doc NewModelPlan(const std::string& modelName);
 // Writing output over input would lose what was read from it: a failure, also when a link or

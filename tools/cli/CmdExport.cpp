@@ -18,7 +18,7 @@ int RunExport(const ExportArgs& a) {
     const std::optional<std::string>& output = a.output;
     const CKM42Doc doc = LoadPlan(path);
     RefuseSameFile(path, *output);
-    const datafile::FileOutcome written = csv::WriteCsvFile(*output, csv::ExportCsv(doc));
+    const Outcome written = csv::WriteCsvFile(*output, csv::ExportCsv(doc));
     if (!written.ok) throw FileFailure(written, *output);
     int channels = 0;
     for (int n = 1; n <= doc.ChannelCount(); ++n) channels += doc.Channel(n).InUse() ? 1 : 0;

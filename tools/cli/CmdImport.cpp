@@ -34,9 +34,7 @@ int RunImport(const ImportArgs& a) {
     const csv::TextFileOutcome list = csv::ReadCsvFile(listPath);
     if (!list.file.ok) throw FileFailure(list.file, listPath);
     const csv::ImportOutcome outcome = csv::ImportCsv(doc, list.text);
-    if (!outcome.readable)
-        throw Failure(std::string(msg::kCannotImportFile) + " (" + listPath + ": " +
-                      outcome.message + ")");
+    if (!outcome.list.ok) throw FileFailure(outcome.list, listPath);
 
     for (const csv::RowOutcome& note : outcome.notes)
         std::printf("note: %s: %s\n", listPath.c_str(), csv::RowOutcomeText(note).c_str());

@@ -64,9 +64,9 @@ double CheckedTimeout(const std::optional<std::string>& text) {
 // is a device path.
 void OpenRadioLine(CCommPort& port, const std::string& name) {
     if (name == CPortMap::kCom1 || name == CPortMap::kCom2) {
-        RadioPortFailure failure;
+        Outcome failure;
         if (OpenRadioPort(port, name == CPortMap::kCom1 ? 1 : 0, &failure) == 1)
-            throw Failure(std::string(failure.message) + " (" + failure.reason + ")");
+            throw Failure(failure.text + " (" + failure.detail + ")");
         return;
     }
     if (port.OpenPort(name, radiolink::proto::kBaud, 0, radiolink::kParityNone,
@@ -110,19 +110,11 @@ void TryToWrite(std::vector<std::string>& failures, const std::function<void()>&
     }
 }
 
-// The fixed text of a failed exchange with what went wrong beside it.
-std::string ExchangeFailure(ExchangeKind kind, const ExchangeResult& result) {
-    const char* text = radiolink::OutcomeMessage(kind, result.outcome);
-    const std::string message = text != nullptr ? text : "";
-    if (result.detail.empty()) return message;
-    return message.empty() ? result.detail : message + " (" + result.detail + ")";
-}
-
 // The failed exchange's text, then any file that could not be written.
 [[noreturn]] void Fail(ExchangeKind kind, const ExchangeResult& result,
                        std::vector<std::string> failures) {
     if (result.outcome != ExchangeOutcome::Complete)
-        failures.insert(failures.begin(), ExchangeFailure(kind, result));
+        failures.insert(failures.begin(), OutcomeLine(radiolink::OutcomeOf(kind, result)));
     std::string message;
     for (const std::string& failure : failures) message += (message.empty() ? "" : "; ") + failure;
     throw Failure(message);
@@ -140,7 +132,7 @@ public:
     std::function<void(session::Step, const ExchangeResult&)> afterExchange;
     std::vector<std::string> failures;  // files that could not be written
 
-    std::optional<session::LineFailure> OpenLine() override {
+    std::optional<Outcome> OpenLine() override {
         m_whilePortOpen.emplace();
         OpenRadioLine(m_port, m_portName);
         return std::nullopt;
@@ -227,7 +219,7 @@ int RunRead(const RadioArgs& a) {
     if (imagePath) CheckDestination(*imagePath);
 
     CConsoleSession console(a, "read", portName, timeout);
-    const session::Outcome outcome = session::RunRead(console, !a.noBackup);
+    const session::Result outcome = session::RunRead(console, !a.noBackup);
     const ExchangeResult& result = outcome.exchange;
     const RadioImage& image = outcome.lastRead;
     std::vector<std::string> failures;
@@ -251,36 +243,31 @@ int RunRead(const RadioArgs& a) {
 
 // How a write session ended, as the command says it: exit status 0 only for a write the radio
 // confirmed and, with --verify, that it gave back exactly.
-int EndOfWrite(const session::Outcome& outcome, std::vector<std::string> failures) {
+int EndOfWrite(const session::Result& outcome, std::vector<std::string> failures) {
     using session::Ending;
-    const ExchangeKind kind =
-        session::IsRead(outcome.step) ? ExchangeKind::Read : ExchangeKind::Write;
+    const Outcome said = session::OutcomeOf(outcome, outcome.comparison.differences.size());
     switch (outcome.ending) {
         case Ending::Verified:
-            std::printf("%s\n", msg::kVerified);
+            std::printf("%s\n", said.text.c_str());
             return kExitOk;
         case Ending::Written:
         case Ending::Stopped:
             if (failures.empty()) return kExitOk;
             break;
         case Ending::Declined:
-            throw Failure(FormatText(msg::kWrongRadioRefused, outcome.mismatch->radio.c_str(),
-                                     outcome.mismatch->plan.c_str()));
         case Ending::VerifyNotRead:
-            throw Failure(std::string(msg::kVerifyNotRead) + " (" +
-                          ExchangeFailure(ExchangeKind::Read, outcome.exchange) + ")");
+            throw Failure(OutcomeLine(said));
         case Ending::NotVerified: {
-            const verify::Verdict verdict =
-                verify::VerdictOf(outcome.comparison, outcome.comparison.differences.size());
-            std::string detail = verdict.detail;
+            std::string detail = said.detail;
             if (!detail.empty() && detail.back() == '\n') detail.pop_back();
-            throw Failure(std::string(verdict.text) + "\n" + detail);
+            throw Failure(said.text + "\n" + detail);
         }
         default:
-            if (kind == ExchangeKind::Read) failures.clear();
+            if (session::IsRead(outcome.step)) failures.clear();
             break;
     }
-    Fail(kind, outcome.exchange, std::move(failures));
+    Fail(session::IsRead(outcome.step) ? ExchangeKind::Read : ExchangeKind::Write, outcome.exchange,
+         std::move(failures));
 }
 
 // --image keeps the bytes the exchange sent: it is written after the exchange, so a port
@@ -305,7 +292,7 @@ int RunWrite(const RadioArgs& a) {
         EncodeImage(doc, image);
         TryToWrite(console.failures, [&] { WriteImageFile(*imagePath, image::LineBytes(image)); });
     };
-    const session::Outcome outcome =
+    const session::Result outcome =
         session::RunWrite(doc, {a.checkRadio, a.verify}, console, !a.noBackup);
     return EndOfWrite(outcome, console.failures);
 }
