@@ -16,15 +16,6 @@
 
 namespace {
 
-std::string Text(const std::string& path) {
-    const std::vector<unsigned char> bytes = ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
-
-void WriteText(const std::string& path, const std::string& text) {
-    WriteBytes(path, {text.begin(), text.end()});
-}
-
 CPortMap Devices(const std::string& com1, const std::string& com2) {
     CPortMap map;
     map.SetDevice(CPortMap::kCom1, com1);
@@ -33,6 +24,15 @@ CPortMap Devices(const std::string& com1, const std::string& com2) {
 }
 
 #ifndef _WIN32
+
+std::string Text(const std::string& path) {
+    const std::vector<unsigned char> bytes = ReadBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    WriteBytes(path, {text.begin(), text.end()});
+}
 
 TEST(SettingsFile, SaveChangesItsOwnEntriesAndLeavesEveryOtherLineAsItWas) {
     TempDir dir;
