@@ -230,6 +230,11 @@ inline constexpr const char* kVirtualRadioTakesCom1 =
     "--virtual-radio puts the virtual radio on COM1: leave out --com1";
 inline constexpr const char* kCommandLineDevicePath = "--%s needs a device path";
 
+// Settings the desktop and the command line share: the devices behind COM1 and COM2, the write
+// checks (printf formats: where, why)
+inline constexpr const char* kSettingsNotSaved = "Cannot save the settings in %s: %s";
+inline constexpr const char* kSettingsFileTooLarge = "the file is larger than %zu bytes";
+
 // Dealer safety: unsaved changes, the plan's name in the title, backups of what crossed the
 // cable, the right radio and the verification after a write (printf formats)
 inline constexpr const char* kSaveChangesQuestion = "Save changes to the plan?";

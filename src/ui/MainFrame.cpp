@@ -205,7 +205,8 @@ void CMainFrame::UpdateHistoryCommands() {
 void CMainFrame::ToggleWriteCheck(bool WriteChecks::*check) {
     WriteChecks& checks = m_pView->m_WriteChecks;
     checks.*check = !(checks.*check);
-    SaveWriteChecks(checks);
+    if (const auto failure = SaveWriteChecks(checks))
+        AppMessageBox(m_prompts, this, failure->c_str());
     UpdateCommandUI();
 }
 

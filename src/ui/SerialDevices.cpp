@@ -2,27 +2,11 @@
 
 #include <QFile>
 #include <QSerialPortInfo>
-#include <QSettings>
 
+#include "settings/Settings.h"
 #include "ui/CorePaths.h"
 
 namespace {
-constexpr const char* kSettingsOrganization = "PRG-715";
-constexpr const char* kSettingsApplication = "PRG-715";
-constexpr const char* kCom1Key = "SerialDevices/COM1";
-constexpr const char* kCom2Key = "SerialDevices/COM2";
-constexpr const char* kReadFirstKey = "Write/ReadRadioFirst";
-constexpr const char* kVerifyKey = "Write/VerifyAfterWriting";
-
-QSettings OpenSettings() {
-    return QSettings(QString::fromUtf8(kSettingsOrganization),
-                     QString::fromUtf8(kSettingsApplication));
-}
-
-QString Stored(const QSettings& settings, const char* key, const QString& fallback) {
-    const QString value = settings.value(QString::fromUtf8(key)).toString();
-    return IsDevicePath(value) ? value : fallback;
-}
 
 QString UsbId(const QSerialPortInfo& info) {
     if (!info.hasVendorIdentifier() || !info.hasProductIdentifier()) return {};
@@ -42,27 +26,19 @@ PortDevices DefaultPortDevices() {
 }
 
 PortDevices LoadPortDevices() {
-    const QSettings settings = OpenSettings();
-    const PortDevices defaults = DefaultPortDevices();
-    return {Stored(settings, kCom1Key, defaults.com1), Stored(settings, kCom2Key, defaults.com2)};
+    return DevicesOf(settings::LoadPortMap());
 }
 
-void SavePortDevices(const PortDevices& devices) {
-    QSettings settings = OpenSettings();
-    settings.setValue(QString::fromUtf8(kCom1Key), devices.com1);
-    settings.setValue(QString::fromUtf8(kCom2Key), devices.com2);
+std::optional<std::string> SavePortDevices(const PortDevices& devices) {
+    return settings::SavePortMap(MakePortMap(devices));
 }
 
 WriteChecks LoadWriteChecks() {
-    const QSettings settings = OpenSettings();
-    return {settings.value(QString::fromUtf8(kReadFirstKey), false).toBool(),
-            settings.value(QString::fromUtf8(kVerifyKey), false).toBool()};
+    return settings::LoadWriteChecks();
 }
 
-void SaveWriteChecks(const WriteChecks& checks) {
-    QSettings settings = OpenSettings();
-    settings.setValue(QString::fromUtf8(kReadFirstKey), checks.readFirst);
-    settings.setValue(QString::fromUtf8(kVerifyKey), checks.verify);
+std::optional<std::string> SaveWriteChecks(const WriteChecks& checks) {
+    return settings::SaveWriteChecks(checks);
 }
 
 CPortMap MakePortMap(const PortDevices& devices) {

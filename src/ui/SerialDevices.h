@@ -1,5 +1,7 @@
 #pragma once
 #include <QString>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "link/PortMap.h"
@@ -7,8 +9,8 @@
 
 // COM1 and COM2 are names for devices: on Linux device paths (a USB programming cable is
 // /dev/ttyUSB0 or /dev/ttyACM0), on Windows other COM ports (a USB cable is some COMn). The
-// user's choice is kept in the settings; "port.port" still says which of the two names the
-// radio hangs on.
+// user's choice is kept in the settings the command line reads too (settings/Settings.h);
+// "port.port" still says which of the two names the radio hangs on.
 struct PortDevices {
     QString com1;
     QString com2;
@@ -16,15 +18,17 @@ struct PortDevices {
 
 // The motherboard ports: /dev/ttyS0 and /dev/ttyS1 on Linux, COM1 and COM2 on Windows.
 PortDevices DefaultPortDevices();
-// The choice kept in the settings; a missing or unusable entry gives its default.
+// The choice kept in the settings; a missing or unusable entry gives its default. Read afresh
+// each time, so no copy goes stale. A save returns the message for the user when it fails (the
+// choice still holds for this run).
 PortDevices LoadPortDevices();
-void SavePortDevices(const PortDevices& devices);
+std::optional<std::string> SavePortDevices(const PortDevices& devices);
 
 // What the Port menu adds around a write, kept with the devices. Each is a whole extra read of
 // about 9 s, so both are off until the user asks.
 using WriteChecks = session::WriteChecks;
 WriteChecks LoadWriteChecks();
-void SaveWriteChecks(const WriteChecks& checks);
+std::optional<std::string> SaveWriteChecks(const WriteChecks& checks);
 
 CPortMap MakePortMap(const PortDevices& devices);
 PortDevices DevicesOf(const CPortMap& map);

@@ -175,7 +175,8 @@ void CSerialDevicesDlg::accept() {
     if (!CheckPath(*m_pCom1Box, CPortMap::kCom1) || !CheckPath(*m_pCom2Box, CPortMap::kCom2))
         return;
     const PortDevices chosen{m_pCom1Box->currentText(), m_pCom2Box->currentText()};
-    SavePortDevices(chosen);
+    if (const auto failure = SavePortDevices(chosen))
+        AppMessageBox(m_view.Prompts(), this, failure->c_str());
     // A device set for this run only (command line, virtual radio) stays unless its box changed.
     CPortMap map = m_view.m_CommPort.PortMap();
     if (chosen.com1 != m_SavedAtOpen.com1) map.SetDevice(CPortMap::kCom1, CorePath(chosen.com1));

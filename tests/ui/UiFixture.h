@@ -27,9 +27,10 @@ protected:
     UiTest() : m_previousDir(std::filesystem::current_path()) {
         std::filesystem::current_path(m_dir.Path());
         // The user's settings (serial devices) stay out of the tests, and each test starts
-        // with none.
+        // with none: the core's and Qt's settings look in the test's folder alike.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            QString::fromStdString(m_dir.Path().string()));
+        ::setenv("XDG_CONFIG_HOME", m_dir.Path().c_str(), 1);
         // Backups of the reads and writes go to the test's folder too.
         ::setenv("XDG_DATA_HOME", m_dir.File("data").c_str(), 1);
     }

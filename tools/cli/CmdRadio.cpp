@@ -25,6 +25,7 @@
 #include "safety/Backups.h"
 #include "safety/WriteVerify.h"
 #include "session/RadioSession.h"
+#include "settings/Settings.h"
 
 namespace cli {
 namespace {
@@ -60,8 +61,8 @@ double CheckedTimeout(const std::optional<std::string>& text) {
     return seconds;
 }
 
-// COM1 and COM2 as the desktop opens them (with their fixed failure texts); anything else
-// is a device path.
+// COM1 and COM2 as the desktop opens them (the devices its settings name, the fixed failure
+// texts); anything else is a device path.
 void OpenRadioLine(CCommPort& port, const std::string& name) {
     if (name == CPortMap::kCom1 || name == CPortMap::kCom2) {
         Outcome failure;
@@ -126,7 +127,9 @@ void TryToWrite(std::vector<std::string>& failures, const std::function<void()>&
 class CConsoleSession final : public session::WriteUi {
 public:
     CConsoleSession(const RadioArgs& a, const char* command, std::string portName, double timeout)
-        : m_args(a), m_command(command), m_portName(std::move(portName)), m_timeout(timeout) {}
+        : m_args(a), m_command(command), m_portName(std::move(portName)), m_timeout(timeout) {
+        m_port.SetPortMap(settings::LoadPortMap());
+    }
 
     // What a step leaves to be done once the exchange has returned (writing --image).
     std::function<void(session::Step, const ExchangeResult&)> afterExchange;
@@ -299,10 +302,12 @@ int RunWrite(const RadioArgs& a) {
 
 // What read and write share: the line, and how long to wait for the radio.
 void AddPort(CLI::App& command, RadioArgs& a) {
+    // The defaults, not the settings: the manual page is made from this text.
     const CPortMap ports;
     AddValue(command, "--port", a.port,
              std::string("DEVICE|") + CPortMap::kCom1 + "|" + CPortMap::kCom2,
-             FormatText("the serial device the radio is on; %s and %s stand for %s and %s",
+             FormatText("the serial device the radio is on; %s and %s stand for the devices the "
+                        "desktop's Port > Serial Devices chose (%s and %s until then)",
                         CPortMap::kCom1, CPortMap::kCom2, ports.DeviceFor(CPortMap::kCom1).c_str(),
                         ports.DeviceFor(CPortMap::kCom2).c_str()))
         ->required();
