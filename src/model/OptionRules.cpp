@@ -8,33 +8,18 @@
 
 namespace {
 
-struct SecondsRule {
-    std::int32_t multiple;  // typed seconds are truncated to a multiple of this
-    std::int32_t low;
-    std::int32_t high;
-    const char* message;
-};
-constexpr SecondsRule kTimeOutRule{10, 10, 990, msg::kTimeOutRange};
-constexpr SecondsRule kInhibitRule{5, 5, 75, msg::kInhibitRange};
+double Scale(const fields::Range& range) {
+    double scale = 1.0;
+    for (int k = 0; k < range.decimals; ++k) scale *= 10.0;
+    return scale;
+}
 
-struct TimeRule {
-    int decimals;      // typed value truncated to this many decimals
-    std::int64_t low;  // range in units of 10^-decimals s, both ends accepted
-    std::int64_t high;
-    double fallback;  // set on refusal
-    const char* message;
-    bool keepTyped;  // the box keeps the typed text when accepted
-};
-constexpr TimeRule kScanSpeedRule{2, 5, 200, kDefaultScanSpeed, msg::kScanSpeedRange, true};
-constexpr TimeRule kRxOnRule{2, 5, 20, kDefaultRxOnTime, msg::kRxOnRange, false};
-constexpr TimeRule kRxOffRule{1, 1, 40, kDefaultRxOffTime, msg::kRxOffRange, false};
-
-SecondsCheck CheckSeconds(std::string_view typed, const SecondsRule& rule) {
+SecondsCheck CheckSeconds(std::string_view typed, const fields::Range& range) {
     // Integer division truncates toward zero, as the editor always has.
-    const std::int32_t a = ParseTypedInteger(typed) / rule.multiple * rule.multiple;
+    const std::int32_t a = ParseTypedInteger(typed) / range.multiple * range.multiple;
     SecondsCheck check;
-    if (IsTypedJunk(typed) || a < rule.low || a > rule.high) {
-        check.message = rule.message;
+    if (IsTypedJunk(typed) || a < range.low || a > range.high) {
+        check.message = range.refusal;
         return check;
     }
     check.accepted = true;
@@ -43,147 +28,154 @@ SecondsCheck CheckSeconds(std::string_view typed, const SecondsRule& rule) {
     return check;
 }
 
-TimeCheck CheckTime(std::string_view typed, const TimeRule& rule) {
-    const std::int64_t units = TypedNumber::Read(typed).Truncated(rule.decimals);
-    double scale = 1.0;
-    for (int k = 0; k < rule.decimals; ++k) scale *= 10.0;
+// `keepTyped`: the box keeps the typed text when accepted.
+TimeCheck CheckTime(std::string_view typed, const fields::Range& range, bool keepTyped) {
+    const std::int64_t units = TypedNumber::Read(typed).Truncated(range.decimals);
     TimeCheck check;
-    if (IsTypedJunk(typed) || units < rule.low || units > rule.high) {
-        check.seconds = rule.fallback;
-        check.shownText = FormatText("%4.2f", rule.fallback);
-        check.message = rule.message;
+    if (IsTypedJunk(typed) || units < range.low || units > range.high) {
+        check.seconds = range.fallback / Scale(range);
+        check.shownText = FormatText("%4.2f", check.seconds);
+        check.message = range.refusal;
         return check;
     }
     check.accepted = true;
-    check.seconds = static_cast<double>(units) / scale;
-    check.shownText = rule.keepTyped ? std::string(typed) : FormatText("%4.2f", check.seconds);
+    check.seconds = static_cast<double>(units) / Scale(range);
+    check.shownText = keepTyped ? std::string(typed) : FormatText("%4.2f", check.seconds);
     return check;
 }
 
-struct ToggleInfo {
-    std::int32_t CKM42Doc::*field;
-    const char* pressedCaption;
-    const char* releasedCaption;
-    bool pressedMeansOn;
-};
+// The field each toggle switches, by OptionToggle.
+constexpr std::size_t kToggleCount = static_cast<std::size_t>(OptionToggle::kPowerSave) + 1;
+constexpr std::array<std::int32_t CKM42Doc::*, kToggleCount> kToggleFields = {
+    &CKM42Doc::m_bTxTimeOut,  &CKM42Doc::m_bTxDelay,        &CKM42Doc::m_bBusyLockout,
+    &CKM42Doc::m_bMarkedIdle, &CKM42Doc::m_bMonitor,        &CKM42Doc::m_bScanIndicatorOff,
+    &CKM42Doc::m_bBeepOff,    &CKM42Doc::m_bCarrierToneOff, &CKM42Doc::m_nScanTx,
+    &CKM42Doc::m_bPowerSave};
 
-// Indexed by OptionToggle. The scan transmit captions depend on the priority channel and
-// come from ScanTxText instead.
-const std::array<ToggleInfo, 10> kToggles = {{
-    {&CKM42Doc::m_bTxTimeOut, "Tx Time Out On", "Tx Time Out Off", true},
-    {&CKM42Doc::m_bTxDelay, "Tx Delay On", "Tx Delay Off", true},
-    {&CKM42Doc::m_bBusyLockout, "Busy Ch Lockout On", "Busy Ch Lockout Off", true},
-    {&CKM42Doc::m_bMarkedIdle, "Marked Idle On", "Marked Idle Off", true},
-    {&CKM42Doc::m_bMonitor, "Monitor On", "Monitor Off", true},
-    {&CKM42Doc::m_bScanIndicatorOff, "Scan Indicator Off", "Scan Indicator On", false},
-    {&CKM42Doc::m_bBeepOff, "Beep Off", "Beep On", false},
-    {&CKM42Doc::m_bCarrierToneOff, "Carrier + Tone Off", "Carrier + Tone On", false},
-    {&CKM42Doc::m_nScanTx, nullptr, nullptr, true},
-    {&CKM42Doc::m_bPowerSave, "Power Save On", "Power Save Off", true},
-}};
+const fields::RadioField& ToggleField(OptionToggle toggle) {
+    return fields::Radio(kToggleFields.at(static_cast<std::size_t>(toggle)));
+}
 
-const ToggleInfo& Info(OptionToggle toggle) {
-    return kToggles.at(static_cast<std::size_t>(toggle));
+std::int32_t& IntField(CKM42Doc& doc, const fields::RadioField& field) {
+    return doc.*std::get<std::int32_t CKM42Doc::*>(field.member);
 }
 
 OptionOutcome Refused(const char* message) {
     return {false, message};
 }
 
-OptionOutcome SetListValue(std::int32_t& field, int seconds, int first, int last, int offset,
-                           const char* message) {
-    if (seconds < first || seconds > last) return Refused(message);
-    field = seconds - offset;
-    return {};
+template <class Value>
+bool Is(const fields::RadioField& field, Value CKM42Doc::*member) {
+    const auto* own = std::get_if<Value CKM42Doc::*>(&field.member);
+    return own != nullptr && *own == member;
 }
 
 }  // namespace
 
 SecondsCheck CheckTxTimeOut(std::string_view typed) {
-    return CheckSeconds(typed, kTimeOutRule);
+    return CheckSeconds(typed, fields::Radio(&CKM42Doc::m_nTxTimeOut).range);
 }
 SecondsCheck CheckTxInhibit(std::string_view typed) {
-    return CheckSeconds(typed, kInhibitRule);
+    return CheckSeconds(typed, fields::Radio(&CKM42Doc::m_nTxInhibit).range);
 }
 TimeCheck CheckScanSpeed(std::string_view typed) {
-    return CheckTime(typed, kScanSpeedRule);
+    return CheckTime(typed, fields::Radio(&CKM42Doc::m_dScanSpeed).range, true);
 }
 TimeCheck CheckRxOnTime(std::string_view typed) {
-    return CheckTime(typed, kRxOnRule);
+    return CheckTime(typed, fields::Radio(&CKM42Doc::m_dRxOnTime).range, false);
 }
 TimeCheck CheckRxOffTime(std::string_view typed) {
-    return CheckTime(typed, kRxOffRule);
+    return CheckTime(typed, fields::Radio(&CKM42Doc::m_dRxOffTime).range, false);
 }
 
-SecondsCheck EnterTxTimeOut(CKM42Doc& doc, std::string_view typed) {
-    const SecondsCheck check = CheckTxTimeOut(typed);
-    doc.m_nTxTimeOut = check.seconds;
+SecondsCheck EnterSeconds(CKM42Doc& doc, const fields::RadioField& field, std::string_view typed) {
+    const SecondsCheck check = CheckSeconds(typed, field.range);
+    IntField(doc, field) = check.seconds;
     // A refused time-out takes the inhibit time with it: the inhibit box is reached only
     // through a valid time-out.
-    if (!check.accepted) doc.m_nTxInhibit = 0;
+    if (!check.accepted && Is(field, &CKM42Doc::m_nTxTimeOut)) doc.m_nTxInhibit = 0;
     return check;
 }
 
-SecondsCheck EnterTxInhibit(CKM42Doc& doc, std::string_view typed) {
-    const SecondsCheck check = CheckTxInhibit(typed);
-    doc.m_nTxInhibit = check.seconds;
+TimeCheck EnterTime(CKM42Doc& doc, const fields::RadioField& field, std::string_view typed) {
+    const TimeCheck check = CheckTime(typed, field.range, Is(field, &CKM42Doc::m_dScanSpeed));
+    doc.*std::get<double CKM42Doc::*>(field.member) = check.seconds;
     return check;
 }
 
-TimeCheck EnterScanSpeed(CKM42Doc& doc, std::string_view typed) {
-    const TimeCheck check = CheckScanSpeed(typed);
-    doc.m_dScanSpeed = check.seconds;
-    return check;
-}
-
-TimeCheck EnterRxOnTime(CKM42Doc& doc, std::string_view typed) {
-    const TimeCheck check = CheckRxOnTime(typed);
-    doc.m_dRxOnTime = check.seconds;
-    return check;
-}
-
-TimeCheck EnterRxOffTime(CKM42Doc& doc, std::string_view typed) {
-    const TimeCheck check = CheckRxOffTime(typed);
-    doc.m_dRxOffTime = check.seconds;
-    return check;
-}
-
-bool IsPressed(const CKM42Doc& doc, OptionToggle toggle) {
-    return doc.*Info(toggle).field != 0;
-}
-
-bool PressedMeansOn(OptionToggle toggle) {
-    return Info(toggle).pressedMeansOn;
-}
-
-OptionOutcome SetPressed(CKM42Doc& doc, OptionToggle toggle, bool pressed) {
-    if (toggle == OptionToggle::kMarkedIdle && pressed && doc.m_bBusyLockout == 0)
-        return Refused(msg::kMarkedIdleNeedsBusyLockout);
-    doc.*Info(toggle).field = pressed ? 1 : 0;
-    // Marked idle only works with busy-channel lockout: it goes off with it.
-    if (toggle == OptionToggle::kBusyLockout && !pressed) doc.m_bMarkedIdle = 0;
+OptionOutcome SetListSeconds(CKM42Doc& doc, const fields::RadioField& field, int seconds) {
+    // A list may show other numbers than the plan keeps: the power save delay's index.
+    const fields::Range& range = field.range;
+    if (seconds < range.low || seconds > range.high) return Refused(range.refusal);
+    IntField(doc, field) = seconds - range.offset;
     return {};
 }
 
+OptionOutcome SetOn(CKM42Doc& doc, const fields::RadioField& field, bool on) {
+    if (Is(field, &CKM42Doc::m_bMarkedIdle) && on && doc.m_bBusyLockout == 0)
+        return Refused(msg::kMarkedIdleNeedsBusyLockout);
+    IntField(doc, field) = on == (field.kind != fields::kOffFlag) ? 1 : 0;
+    // Marked idle only works with busy-channel lockout: it goes off with it.
+    if (Is(field, &CKM42Doc::m_bBusyLockout) && !on) doc.m_bMarkedIdle = 0;
+    return {};
+}
+
+SecondsCheck EnterTxTimeOut(CKM42Doc& doc, std::string_view typed) {
+    return EnterSeconds(doc, fields::Radio(&CKM42Doc::m_nTxTimeOut), typed);
+}
+SecondsCheck EnterTxInhibit(CKM42Doc& doc, std::string_view typed) {
+    return EnterSeconds(doc, fields::Radio(&CKM42Doc::m_nTxInhibit), typed);
+}
+TimeCheck EnterScanSpeed(CKM42Doc& doc, std::string_view typed) {
+    return EnterTime(doc, fields::Radio(&CKM42Doc::m_dScanSpeed), typed);
+}
+TimeCheck EnterRxOnTime(CKM42Doc& doc, std::string_view typed) {
+    return EnterTime(doc, fields::Radio(&CKM42Doc::m_dRxOnTime), typed);
+}
+TimeCheck EnterRxOffTime(CKM42Doc& doc, std::string_view typed) {
+    return EnterTime(doc, fields::Radio(&CKM42Doc::m_dRxOffTime), typed);
+}
+
+bool IsPressed(const CKM42Doc& doc, OptionToggle toggle) {
+    return doc.*kToggleFields.at(static_cast<std::size_t>(toggle)) != 0;
+}
+
+bool PressedMeansOn(OptionToggle toggle) {
+    return ToggleField(toggle).kind != fields::kOffFlag;
+}
+
+OptionOutcome SetPressed(CKM42Doc& doc, OptionToggle toggle, bool pressed) {
+    return SetOn(doc, ToggleField(toggle), pressed == PressedMeansOn(toggle));
+}
+
 const char* ToggleCaption(const CKM42Doc& doc, OptionToggle toggle) {
+    // The scan transmit captions depend on the priority channel.
     if (toggle == OptionToggle::kScanTx) return ScanTxText(doc.m_bPriorityUsed, doc.m_nScanTx);
-    const ToggleInfo& info = Info(toggle);
-    return IsPressed(doc, toggle) ? info.pressedCaption : info.releasedCaption;
+    // "Beep Off": the field's word and the state it is in, made once for every toggle.
+    static const auto captions = [] {
+        std::array<std::array<std::string, 2>, kToggleFields.size()> texts;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const std::string label = fields::LabelOf(fields::Radio(kToggleFields[i]));
+            texts[i] = {label + " Off", label + " On"};
+        }
+        return texts;
+    }();
+    const bool on = IsPressed(doc, toggle) == PressedMeansOn(toggle);
+    return captions.at(static_cast<std::size_t>(toggle))[on ? 1 : 0].c_str();
 }
 
 OptionOutcome SetLookbackTime(CKM42Doc& doc, int seconds) {
-    return SetListValue(doc.m_nLookbackTime, seconds, 0, 7, 0, msg::kLookbackRange);
+    return SetListSeconds(doc, fields::Radio(&CKM42Doc::m_nLookbackTime), seconds);
 }
 
 OptionOutcome SetScanDelay(CKM42Doc& doc, int seconds) {
-    return SetListValue(doc.m_nScanDelay, seconds, 0, 15, 0, msg::kScanDelayRange);
+    return SetListSeconds(doc, fields::Radio(&CKM42Doc::m_nScanDelay), seconds);
 }
 
 OptionOutcome SetPowerSaveDelay(CKM42Doc& doc, int seconds) {
-    // The list shows 1..8 s; the field holds the item index.
-    return SetListValue(doc.m_nPowerSaveDelay, seconds, 1, 8, 1, msg::kPowerSaveDelayRange);
+    return SetListSeconds(doc, fields::Radio(&CKM42Doc::m_nPowerSaveDelay), seconds);
 }
 
 void SetCompander(CKM42Doc& doc, bool enable) {
-    doc.m_nCompander = enable ? 0 : 1;
+    SetOn(doc, fields::Radio(&CKM42Doc::m_nCompander), enable);
 }

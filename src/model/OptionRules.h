@@ -4,14 +4,12 @@
 #include <string_view>
 
 #include "model/KM42Doc.h"
+#include "model/PlanFields.h"
 
 // The option features editor's rules, in one place for the options dialog and
 // `prg715-cli set`: the time boxes with their truncation, ranges and defaults, the toggles
-// with their captions, marked idle tied to busy-channel lockout, and the three lists.
-
-inline constexpr double kDefaultScanSpeed = 0.1;
-inline constexpr double kDefaultRxOnTime = 0.15;
-inline constexpr double kDefaultRxOffTime = 0.4;
+// with their captions, marked idle tied to busy-channel lockout, and the three lists. The
+// ranges, refusals and defaults are the field table's.
 
 // Outcome of a whole-second box (time-out, inhibit). Refused: value 0, box emptied.
 struct SecondsCheck {
@@ -85,3 +83,10 @@ OptionOutcome SetPowerSaveDelay(CKM42Doc& doc, int seconds);  // 1..8
 
 // The hidden compander choice keeps its value in the dialog; the CLI may set it.
 void SetCompander(CKM42Doc& doc, bool enable);
+
+// The same rules by the field table's entry, by the field's kind: whole seconds, decimal
+// times, list seconds and flags switched on or off (for `prg715-cli set`).
+SecondsCheck EnterSeconds(CKM42Doc& doc, const fields::RadioField& field, std::string_view typed);
+TimeCheck EnterTime(CKM42Doc& doc, const fields::RadioField& field, std::string_view typed);
+OptionOutcome SetListSeconds(CKM42Doc& doc, const fields::RadioField& field, int seconds);
+OptionOutcome SetOn(CKM42Doc& doc, const fields::RadioField& field, bool on);

@@ -1,12 +1,15 @@
 #include "model/PlanCheck.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 
 #include "model/BandTable.h"
 #include "model/ChannelRules.h"
 #include "model/Messages.h"
+#include "model/PlanFields.h"
 #include "model/PlanText.h"
 #include "model/SignalLists.h"
 
@@ -14,92 +17,36 @@ namespace {
 
 using Findings = std::vector<std::string>;
 
-template <class Owner>
-struct FlagField {
-    const char* name;
-    std::int32_t Owner::*field;
-};
+// A table's fields in the order the record declares them, which the findings follow.
+template <class Record, class Field, std::size_t N>
+std::vector<const Field*> InRecordOrder(const std::array<Field, N>& table) {
+    const Record probe{};
+    const auto at = [&probe](const Field* field) {
+        return std::visit([&probe](auto member) -> const void* { return &(probe.*member); },
+                          field->member);
+    };
+    std::vector<const Field*> sorted;
+    for (const Field& field : table) sorted.push_back(&field);
+    std::sort(sorted.begin(), sorted.end(), [&](const Field* a, const Field* b) {
+        return std::less<const void*>{}(at(a), at(b));
+    });
+    return sorted;
+}
 
-const FlagField<CKM42Doc> kPlanFlags[] = {
-    {"16-channel flag", &CKM42Doc::m_b16Channel},
-    {"Priority channel flag", &CKM42Doc::m_bPriorityUsed},
-    {"Power-on channel flag", &CKM42Doc::m_bPowerOnUsed},
-    {"Power Save", &CKM42Doc::m_bPowerSave},
-    {"Tx Time Out", &CKM42Doc::m_bTxTimeOut},
-    {"Tx Delay", &CKM42Doc::m_bTxDelay},
-    {"Scan Indicator Off", &CKM42Doc::m_bScanIndicatorOff},
-    {"Scan Tx", &CKM42Doc::m_nScanTx},
-    {"Monitor", &CKM42Doc::m_bMonitor},
-    {"Marked Idle", &CKM42Doc::m_bMarkedIdle},
-    {"Carrier + Tone Off", &CKM42Doc::m_bCarrierToneOff},
-    {"Busy Ch Lockout", &CKM42Doc::m_bBusyLockout},
-    {"Beep Off", &CKM42Doc::m_bBeepOff},
-    {"Audio Compander", &CKM42Doc::m_nCompander},
-};
+const std::vector<const fields::RadioField*>& RadioFields() {
+    static const auto sorted = InRecordOrder<CKM42Doc>(fields::kRadio);
+    return sorted;
+}
 
-// Where a channel flag reaches the radio: the scan, priority and power-on marks go into the
-// channel masks and numbers for every channel of the plan, the rest only into blocks in use.
-enum class Reach { kEveryChannel, kInUse };
-
-struct ChannelFlag {
-    FlagField<ChannelRecord> flag;
-    Reach reach;
-};
-
-const ChannelFlag kChannelFlags[] = {
-    {{"RX DCS inverted", &ChannelRecord::m_bRxDcsInvert}, Reach::kInUse},
-    {{"TX DCS inverted", &ChannelRecord::m_bTxDcsInvert}, Reach::kInUse},
-    {{"scan", &ChannelRecord::m_bScan}, Reach::kEveryChannel},
-    {{"spacing", &ChannelRecord::m_bStdSpacing}, Reach::kInUse},
-    {{"priority", &ChannelRecord::m_bPriority}, Reach::kEveryChannel},
-    {{"power", &ChannelRecord::m_bHighPower}, Reach::kInUse},
-    {{"power-on", &ChannelRecord::m_bPowerOn}, Reach::kEveryChannel},
-};
-
-// The marks the radio keeps one channel number for.
-struct SingleMark {
-    const char* name;
-    std::int32_t ChannelRecord::*field;
-};
-const SingleMark kSingleMarks[] = {
-    {"priority", &ChannelRecord::m_bPriority},
-    {"power-on", &ChannelRecord::m_bPowerOn},
-};
-
-// The ranges of the option features editor (times below their first step mean "not set").
-struct CountRange {
-    const char* name;
-    std::int32_t CKM42Doc::*field;
-    std::int32_t low;
-    std::int32_t high;
-};
-const CountRange kCounts[] = {
-    {"Tx Time Out time", &CKM42Doc::m_nTxTimeOut, 0, 990},
-    {"Tx Inhibit time", &CKM42Doc::m_nTxInhibit, 0, 75},
-    {"Scan Delay", &CKM42Doc::m_nScanDelay, 0, 15},
-    {"Pr Lookback Time", &CKM42Doc::m_nLookbackTime, 0, 7},
-    {"Power Save Delay list index", &CKM42Doc::m_nPowerSaveDelay, 0, 7},
-};
-
-struct TimeRange {
-    const char* name;
-    double CKM42Doc::*field;
-    int decimals;
-    std::int64_t low;  // in units of 10^-decimals s
-    std::int64_t high;
-    const char* shown;
-};
-const TimeRange kTimes[] = {
-    {"Scan Speed", &CKM42Doc::m_dScanSpeed, 2, 5, 200, "0.05 to 2.0 s"},
-    {"Rx On", &CKM42Doc::m_dRxOnTime, 2, 5, 20, "0.05 to 0.2 s"},
-    {"Rx Off", &CKM42Doc::m_dRxOffTime, 1, 1, 40, "0.1 to 4.0 s"},
-};
+std::int32_t IntOf(const CKM42Doc& doc, const fields::RadioField& field) {
+    return doc.*std::get<std::int32_t CKM42Doc::*>(field.member);
+}
 
 bool IsFlag(std::int32_t value) {
     return value == 0 || value == 1;
 }
 
-bool InTimeRange(double seconds, const TimeRange& range) {
+bool InTimeRange(double seconds, const fields::Range& range) {
     // Far beyond any option; keeps the scaled value inside 64 bits.
     constexpr double kLargest = 1e6;
     if (!std::isfinite(seconds) || std::fabs(seconds) > kLargest) return false;
@@ -108,21 +55,39 @@ bool InTimeRange(double seconds, const TimeRange& range) {
 }
 
 void CheckPlanFlags(const CKM42Doc& doc, Findings& out) {
-    for (const FlagField<CKM42Doc>& flag : kPlanFlags)
-        if (!IsFlag(doc.*flag.field))
-            out.push_back(FormatText(msg::kPlanFlag, flag.name, doc.*flag.field));
+    for (const fields::RadioField* flag : RadioFields()) {
+        if (!fields::IsFlag(flag->kind)) continue;
+        if (const std::int32_t value = IntOf(doc, *flag); !IsFlag(value))
+            out.push_back(FormatText(msg::kPlanFlag, fields::CheckNameOf(*flag), value));
+    }
+}
+
+// The option editor's ranges; a refused time-out or inhibit leaves 0, "not set".
+void CheckCount(const CKM42Doc& doc, const fields::RadioField& count, Findings& out) {
+    const fields::Range& range = count.range;
+    const std::int32_t low = count.kind == fields::kSeconds ? 0 : range.low - range.offset;
+    const std::int32_t high = range.high - range.offset;
+    if (const std::int32_t value = IntOf(doc, count); value < low || value > high)
+        out.push_back(FormatText(msg::kPlanCount, fields::CheckNameOf(count), value, low, high));
+}
+
+void CheckTime(const CKM42Doc& doc, const fields::RadioField& time, Findings& out) {
+    const double seconds = doc.*std::get<double CKM42Doc::*>(time.member);
+    if (InTimeRange(seconds, time.range)) return;
+    const std::string shown = fields::DecimalText(time.range.low, time.range) + " to " +
+                              fields::DecimalText(time.range.high, time.range) + " s";
+    out.push_back(FormatText(msg::kPlanTime, fields::CheckNameOf(time), seconds, shown.c_str()));
 }
 
 void CheckOptionRanges(const CKM42Doc& doc, Findings& out) {
-    for (const CountRange& count : kCounts) {
-        const std::int32_t value = doc.*count.field;
-        if (value < count.low || value > count.high)
-            out.push_back(FormatText(msg::kPlanCount, count.name, value, count.low, count.high));
-    }
-    for (const TimeRange& time : kTimes) {
-        if (!InTimeRange(doc.*time.field, time))
-            out.push_back(FormatText(msg::kPlanTime, time.name, doc.*time.field, time.shown));
-    }
+    // The list indexes come last, where the check has always listed them.
+    for (const bool index : {false, true})
+        for (const fields::RadioField* count : RadioFields())
+            if ((count->kind == fields::kSeconds || count->kind == fields::kList) &&
+                (count->range.offset != 0) == index)
+                CheckCount(doc, *count, out);
+    for (const fields::RadioField* time : RadioFields())
+        if (time->kind == fields::kTime) CheckTime(doc, *time, out);
 }
 
 const char* Side(bool rx) {
@@ -187,11 +152,12 @@ void CheckFrequency(int n, bool rx, double mhz, std::int32_t band, Findings& out
 
 // `everyFlag`: also the flags an empty channel keeps but never sends.
 void CheckChannelFlags(int n, const ChannelRecord& ch, bool everyFlag, Findings& out) {
-    for (const ChannelFlag& flag : kChannelFlags) {
-        const std::int32_t value = ch.*flag.flag.field;
-        if (IsFlag(value) || !(everyFlag || ch.InUse() || flag.reach == Reach::kEveryChannel))
-            continue;
-        out.push_back(FormatText(msg::kPlanChannelFlag, n, flag.flag.name, value));
+    static const auto sorted = InRecordOrder<ChannelRecord>(fields::kChannel);
+    for (const fields::ChannelField* flag : sorted) {
+        if (!fields::IsFlag(flag->kind)) continue;
+        const std::int32_t value = ch.*std::get<std::int32_t ChannelRecord::*>(flag->member);
+        if (IsFlag(value) || !(everyFlag || fields::ReachesRadio(*flag, ch, n))) continue;
+        out.push_back(FormatText(msg::kPlanChannelFlag, n, fields::CheckNameOf(*flag), value));
     }
 }
 
@@ -199,14 +165,17 @@ void CheckChannelFlags(int n, const ChannelRecord& ch, bool everyFlag, Findings&
 // priority switched on without its channel reads back as off.
 void CheckSingleMarks(const CKM42Doc& doc, Findings& out) {
     bool priority = false;
-    for (const SingleMark& mark : kSingleMarks) {
+    for (const fields::ChannelField& mark : fields::kChannel) {
+        if (mark.kind != fields::kMark) continue;
+        const auto member = std::get<std::int32_t ChannelRecord::*>(mark.member);
         int first = 0;
         for (int n = 1; n <= doc.ChannelCount(); ++n) {
-            if (doc.Channel(n).*mark.field != 1) continue;
-            if (first != 0) out.push_back(FormatText(msg::kPlanTwoMarks, first, n, mark.name));
+            if (doc.Channel(n).*member != 1) continue;
+            if (first != 0)
+                out.push_back(FormatText(msg::kPlanTwoMarks, first, n, fields::CheckNameOf(mark)));
             if (first == 0) first = n;
         }
-        if (mark.field == &ChannelRecord::m_bPriority) priority = first != 0;
+        if (member == &ChannelRecord::m_bPriority) priority = first != 0;
     }
     if (doc.m_bPriorityUsed == 1 && !priority) out.push_back(msg::kPlanPriorityWithoutChannel);
 }

@@ -9,9 +9,9 @@
 #include "codec/RadioImage.h"
 #include "link/CommPort.h"
 #include "model/KM42Doc.h"
+#include "model/PlanEdits.h"
 #include "model/RadioModel.h"
 #include "safety/Backups.h"
-#include "ui/PlanEdits.h"
 #include "ui/ReadDlg.h"
 #include "ui/SerialDevices.h"
 

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "model/PlanFields.h"
 #include "model/PlanText.h"
 #include "ui/FocusOutChecks.h"
 #include "ui/KM42View.h"
@@ -48,13 +49,18 @@ constexpr int kInhibitChars = 2;
 constexpr int kDecimalChars = 4;
 
 // The lists' items are the seconds they stand for.
-constexpr int kLookbackFirst = 0, kLookbackLast = 7;
-constexpr int kScanDelayFirst = 0, kScanDelayLast = 15;
-constexpr int kPowerSaveDelayFirst = 1, kPowerSaveDelayLast = 8;
+constexpr fields::Range kLookback = fields::Radio(&CKM42Doc::m_nLookbackTime).range;
+constexpr fields::Range kScanDelay = fields::Radio(&CKM42Doc::m_nScanDelay).range;
+constexpr fields::Range kPowerSaveDelay = fields::Radio(&CKM42Doc::m_nPowerSaveDelay).range;
+constexpr int kLookbackFirst = kLookback.low, kLookbackLast = kLookback.high;
+constexpr int kScanDelayFirst = kScanDelay.low, kScanDelayLast = kScanDelay.high;
+constexpr int kPowerSaveDelayFirst = kPowerSaveDelay.low,
+              kPowerSaveDelayLast = kPowerSaveDelay.high;
 
-constexpr int kTimeOutMinShown = 10;  // below: the box stays empty
-constexpr int kInhibitMinShown = 5;
-constexpr int kInhibitEnabledAbove = 5;
+// Below their first step the boxes stay empty.
+constexpr int kTimeOutMinShown = fields::Radio(&CKM42Doc::m_nTxTimeOut).range.low;
+constexpr int kInhibitMinShown = fields::Radio(&CKM42Doc::m_nTxInhibit).range.low;
+constexpr int kInhibitEnabledAbove = kInhibitMinShown;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QUndoStack>
 
-#include "ui/PlanEdits.h"
+#include "model/PlanEdits.h"
 
 struct CKM42Doc;
 

@@ -3,6 +3,7 @@
 #include "../support/RunProgram.h"
 #include "../support/TempDir.h"
 #include "model/DataFile.h"
+#include "model/PlanFields.h"
 
 namespace {
 
@@ -192,6 +193,29 @@ TEST_F(CliSet, ClearingChannelOneKeepsTheRadiosNonStandardTones) {
         EXPECT_EQ(back.Channel(n).m_dTxNsc2, 88.8) << n;
     }
     EXPECT_EQ(back.Channel(2).m_nTxSquelch, kSquelchNsc2);
+}
+
+// Each range of the field table ends where `set` starts refusing, in the editor's words.
+TEST_F(CliSet, OptionsAreRefusedJustBeyondTheFieldTablesRanges) {
+    for (const fields::RadioField& field : fields::kRadio) {
+        const fields::Range& range = field.range;
+        if (field.key == nullptr || range.refusal == nullptr) continue;
+        const auto setting = [&](std::int32_t units) {
+            return std::string(field.key) + "=" +
+                   (field.kind == fields::kTime ? fields::DecimalText(units, range)
+                                                : std::to_string(units));
+        };
+        for (const std::int32_t inside : {range.low, range.high})
+            EXPECT_EQ(Set({"--option", setting(inside)}).exitCode, 0) << setting(inside);
+        // Typed seconds are truncated: the next refused value is a whole step on.
+        const std::int32_t step = field.kind == fields::kSeconds ? range.multiple : 1;
+        for (const std::int32_t beyond : {range.low - 1, range.high + step}) {
+            if (beyond < 0) continue;  // not a count `set` reads at all
+            const ProgramResult r = Set({"--option", setting(beyond)});
+            EXPECT_EQ(r.exitCode, 1) << setting(beyond);
+            EXPECT_TRUE(Has(r.err, setting(beyond) + ": " + range.refusal)) << r.err;
+        }
+    }
 }
 
 TEST_F(CliSet, HelpListsEveryOptionName) {

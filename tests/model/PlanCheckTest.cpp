@@ -75,7 +75,7 @@ TEST(PlanCheck, EachValueOutsideItsRangeIsNamedOnce) {
          "Channel 1: RX 150.0000 MHz is outside the band (Valid Settings 440Mhz to 470Mhz)"},
         {[](CKM42Doc& d) { d.Channel(2).m_dTxFreq = 470.0125; },
          "Channel 2: TX 470.0125 MHz is outside the band (Valid Settings 440Mhz to 470Mhz)"},
-        {[](CKM42Doc& d) { d.m_nTxTimeOut = 1000; }, "Tx Time Out time is 1000, outside 0 to 990"},
+        {[](CKM42Doc& d) { d.m_nTxTimeOut = 1000; }, "Tx Time Out Time is 1000, outside 0 to 990"},
         {[](CKM42Doc& d) { d.m_nPowerSaveDelay = 8; },
          "Power Save Delay list index is 8, outside 0 to 7"},
         {[](CKM42Doc& d) { d.m_dScanSpeed = 0.04; }, "Scan Speed is 0.04 s, outside 0.05 to 2.0 s"},

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "model/OptionRules.h"
+#include "model/PlanFields.h"
 #include "model/PlanText.h"
 #include "model/TypedNumber.h"
 
@@ -17,100 +18,93 @@ std::string Lower(std::string text) {
     return text;
 }
 
-using ApplyFn = void (*)(CKM42Doc& doc, const std::string& what, const std::string& value,
-                         std::vector<std::string>& notes);
-
-// How a value is written; checked for every setting before any is applied, so a malformed
-// one is always a usage error.
-enum class ValueKind { kOnOff, kNumber, kCount, kEnableDisable };
-
-struct RadioOption {
-    const char* name;
-    const char* values;  // for --help
-    ValueKind kind;
-    ApplyFn apply;
-};
-
 void Refuse(const std::string& what, const std::string& message) {
     throw Failure(what + ": " + message);
 }
 
-template <OptionToggle toggle>
-void ApplyToggle(CKM42Doc& doc, const std::string& what, const std::string& value,
-                 std::vector<std::string>&) {
-    const bool on = RequireOnOff(what, value);
-    // The inverted fields (beep, scan indicator, carrier + tone) are pressed when off.
-    const OptionOutcome outcome = SetPressed(doc, toggle, on == PressedMeansOn(toggle));
-    if (!outcome.accepted) Refuse(what, outcome.message);
+// One of the flag's two words (any case); whether it is the word for on.
+bool RequireWord(const std::string& what, const std::string& text, const char* on,
+                 const char* off) {
+    const std::string v = Lower(text);
+    if (v != on && v != off) throw UsageError(what + ": expected " + on + " or " + off);
+    return v == on;
+}
+
+// The radio-wide fields `set` offers, in the order they are applied: busy-lockout comes
+// before marked-idle whatever the command line's order.
+bool Offered(const fields::RadioField& field) {
+    return field.key != nullptr;
 }
 
 // The time boxes truncate what is typed; a note says what was stored then.
-template <SecondsCheck (*enter)(CKM42Doc&, std::string_view)>
-void ApplySeconds(CKM42Doc& doc, const std::string& what, const std::string& value,
-                  std::vector<std::string>& notes) {
-    const SecondsCheck check = enter(doc, RequireNumber(what, value));
+void ApplySeconds(CKM42Doc& doc, const fields::RadioField& field, const std::string& what,
+                  const std::string& value, std::vector<std::string>& notes) {
+    const SecondsCheck check = EnterSeconds(doc, field, RequireNumber(what, value));
     if (!check.accepted) Refuse(what, check.message);
     if (ParseTypedNumber(value) != static_cast<double>(check.seconds))
         notes.push_back(what + ": " + check.shownText + " stored");
 }
 
-template <TimeCheck (*enter)(CKM42Doc&, std::string_view)>
-void ApplyTime(CKM42Doc& doc, const std::string& what, const std::string& value,
-               std::vector<std::string>& notes) {
-    const TimeCheck check = enter(doc, RequireNumber(what, value));
+void ApplyTime(CKM42Doc& doc, const fields::RadioField& field, const std::string& what,
+               const std::string& value, std::vector<std::string>& notes) {
+    const TimeCheck check = EnterTime(doc, field, RequireNumber(what, value));
     if (!check.accepted) Refuse(what, check.message);
     if (ParseTypedNumber(value) != check.seconds)
         notes.push_back(what + ": " + FormatText("%4.2f", check.seconds) + " stored");
 }
 
-template <OptionOutcome (*set)(CKM42Doc&, int)>
-void ApplyList(CKM42Doc& doc, const std::string& what, const std::string& value,
-               std::vector<std::string>&) {
-    const OptionOutcome outcome = set(doc, RequireCount(what, value));
+void Apply(CKM42Doc& doc, const fields::RadioField& field, const std::string& what,
+           const std::string& value, std::vector<std::string>& notes) {
+    OptionOutcome outcome;
+    switch (field.kind) {
+        case fields::kSeconds:
+            return ApplySeconds(doc, field, what, value, notes);
+        case fields::kTime:
+            return ApplyTime(doc, field, what, value, notes);
+        case fields::kList:
+            outcome = SetListSeconds(doc, field, RequireCount(what, value));
+            break;
+        default:
+            outcome = SetOn(doc, field, RequireWord(what, value, field.on, field.off));
+            break;
+    }
     if (!outcome.accepted) Refuse(what, outcome.message);
 }
 
-bool RequireEnableDisable(const std::string& what, const std::string& text) {
-    const std::string v = Lower(text);
-    if (v != "enable" && v != "disable") throw UsageError(what + ": expected enable or disable");
-    return v == "enable";
+// How a value is written; checked for every setting before any is applied, so a malformed
+// one is always a usage error.
+void CheckSyntax(const fields::RadioField& field, const std::string& what,
+                 const std::string& value) {
+    if (field.kind == fields::kSeconds || field.kind == fields::kTime)
+        RequireNumber(what, value);
+    else if (field.kind == fields::kList)
+        RequireCount(what, value);
+    else
+        RequireWord(what, value, field.on, field.off);
 }
 
-void ApplyCompander(CKM42Doc& doc, const std::string& what, const std::string& value,
-                    std::vector<std::string>&) {
-    SetCompander(doc, RequireEnableDisable(what, value));
+std::string MultiplesText(std::int32_t multiple) {
+    if (multiple == 5) return "fives";
+    if (multiple == 10) return "tens";
+    return FormatText("multiples of %d", multiple);
 }
 
-// In the order they are applied; see ApplyRadioOptions.
-const std::vector<RadioOption>& RadioOptions() {
-    static const std::vector<RadioOption> options = {
-        {"tx-timeout", "on|off", ValueKind::kOnOff, ApplyToggle<OptionToggle::kTxTimeOut>},
-        {"tx-timeout-time", "10..990 s, truncated to tens", ValueKind::kNumber,
-         ApplySeconds<EnterTxTimeOut>},
-        {"tx-inhibit", "5..75 s, truncated to fives", ValueKind::kNumber,
-         ApplySeconds<EnterTxInhibit>},
-        {"tx-delay", "on|off", ValueKind::kOnOff, ApplyToggle<OptionToggle::kTxDelay>},
-        {"busy-lockout", "on|off (off also turns marked-idle off)", ValueKind::kOnOff,
-         ApplyToggle<OptionToggle::kBusyLockout>},
-        {"marked-idle", "on|off (on needs busy-lockout on)", ValueKind::kOnOff,
-         ApplyToggle<OptionToggle::kMarkedIdle>},
-        {"monitor", "on|off", ValueKind::kOnOff, ApplyToggle<OptionToggle::kMonitor>},
-        {"scan-indicator", "on|off", ValueKind::kOnOff, ApplyToggle<OptionToggle::kScanIndicator>},
-        {"beep", "on|off", ValueKind::kOnOff, ApplyToggle<OptionToggle::kBeep>},
-        {"lookback", "0..7 s (priority look-back)", ValueKind::kCount, ApplyList<SetLookbackTime>},
-        {"scan-delay", "0..15 s", ValueKind::kCount, ApplyList<SetScanDelay>},
-        {"scan-speed", "0.05..2.0 s, truncated to 0.01", ValueKind::kNumber,
-         ApplyTime<EnterScanSpeed>},
-        {"carrier-tone", "on|off", ValueKind::kOnOff, ApplyToggle<OptionToggle::kCarrierTone>},
-        {"scan-tx", "on|off (on: Rx Only - No Tx, or Priority Only Tx with a priority channel)",
-         ValueKind::kOnOff, ApplyToggle<OptionToggle::kScanTx>},
-        {"power-save", "on|off", ValueKind::kOnOff, ApplyToggle<OptionToggle::kPowerSave>},
-        {"rx-on", "0.05..0.2 s, truncated to 0.01", ValueKind::kNumber, ApplyTime<EnterRxOnTime>},
-        {"rx-off", "0.1..4.0 s, truncated to 0.1", ValueKind::kNumber, ApplyTime<EnterRxOffTime>},
-        {"power-save-delay", "1..8 s", ValueKind::kCount, ApplyList<SetPowerSaveDelay>},
-        {"compander", "enable|disable", ValueKind::kEnableDisable, ApplyCompander},
-    };
-    return options;
+// "10..990 s, truncated to tens", "on|off (on needs busy-lockout on)".
+std::string ValuesText(const fields::RadioField& field) {
+    const fields::Range& range = field.range;
+    std::string text;
+    if (field.kind == fields::kSeconds)
+        text = FormatText("%d..%d s, truncated to %s", range.low, range.high,
+                          MultiplesText(range.multiple).c_str());
+    else if (field.kind == fields::kTime)
+        text = fields::DecimalText(range.low, range) + ".." +
+               fields::DecimalText(range.high, range) + " s, truncated to " +
+               fields::DecimalText(1, range);
+    else if (field.kind == fields::kList)
+        text = FormatText("%d..%d s", range.low, range.high);
+    else
+        text = std::string(field.on) + "|" + field.off;
+    return field.note != nullptr ? text + " " + field.note : text;
 }
 
 }  // namespace
@@ -126,12 +120,6 @@ const std::string& RequireNumber(const std::string& what, const std::string& tex
     return text;
 }
 
-bool RequireOnOff(const std::string& what, const std::string& text) {
-    const std::string v = Lower(text);
-    if (v != "on" && v != "off") throw UsageError(what + ": expected on or off");
-    return v == "on";
-}
-
 int RequireCount(const std::string& what, const std::string& text) {
     const bool digits =
         !text.empty() && text.size() <= TypedNumber::kReadChars &&
@@ -141,23 +129,6 @@ int RequireCount(const std::string& what, const std::string& text) {
 }
 
 namespace {
-
-void CheckSyntax(const RadioOption& option, const std::string& what, const std::string& value) {
-    switch (option.kind) {
-        case ValueKind::kOnOff:
-            RequireOnOff(what, value);
-            break;
-        case ValueKind::kNumber:
-            RequireNumber(what, value);
-            break;
-        case ValueKind::kCount:
-            RequireCount(what, value);
-            break;
-        case ValueKind::kEnableDisable:
-            RequireEnableDisable(what, value);
-            break;
-    }
-}
 
 std::string Context(const std::string& name, const std::string& value) {
     return "--option " + name + "=" + value;
@@ -170,9 +141,10 @@ std::map<std::string, std::string> ParseSettings(const std::vector<std::string>&
         const std::size_t eq = setting.find('=');
         if (eq == std::string::npos) throw UsageError("--option needs NAME=VALUE: " + setting);
         const std::string name = setting.substr(0, eq);
-        const auto known = std::find_if(RadioOptions().begin(), RadioOptions().end(),
-                                        [&](const RadioOption& o) { return name == o.name; });
-        if (known == RadioOptions().end()) throw UsageError("unknown option name '" + name + "'");
+        const auto known =
+            std::find_if(fields::kRadio.begin(), fields::kRadio.end(),
+                         [&](const fields::RadioField& f) { return Offered(f) && name == f.key; });
+        if (known == fields::kRadio.end()) throw UsageError("unknown option name '" + name + "'");
         if (!byName.emplace(name, setting.substr(eq + 1)).second)
             throw UsageError("option " + name + " given more than once");
         CheckSyntax(*known, Context(name, setting.substr(eq + 1)), setting.substr(eq + 1));
@@ -189,17 +161,18 @@ void CheckRadioOptions(const std::vector<std::string>& settings) {
 void ApplyRadioOptions(CKM42Doc& doc, const std::vector<std::string>& settings,
                        std::vector<std::string>& notes) {
     const std::map<std::string, std::string> byName = ParseSettings(settings);
-    for (const RadioOption& option : RadioOptions()) {
-        const auto it = byName.find(option.name);
+    for (const fields::RadioField& field : fields::kRadio) {
+        const auto it = Offered(field) ? byName.find(field.key) : byName.end();
         if (it == byName.end()) continue;
-        option.apply(doc, Context(it->first, it->second), it->second, notes);
+        Apply(doc, field, Context(it->first, it->second), it->second, notes);
     }
 }
 
 std::string RadioOptionsHelp() {
     std::string text;
-    for (const RadioOption& option : RadioOptions())
-        text += FormatText("  %-18s %s\n", option.name, option.values);
+    for (const fields::RadioField& field : fields::kRadio)
+        if (Offered(field))
+            text += FormatText("  %-18s %s\n", field.key, ValuesText(field).c_str());
     return text;
 }
 

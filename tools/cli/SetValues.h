@@ -6,15 +6,13 @@
 #include "model/KM42Doc.h"
 
 // Shared pieces of `prg715-cli set`: strict reading of command-line values and the
-// radio-wide options. The rules themselves live in src/model; this only maps the command
-// line onto them.
+// radio-wide options, those of the plan's field table with a key. The rules themselves live
+// in src/model; this only maps the command line onto them.
 namespace cli {
 
 // A command-line number: the whole text must be a plain decimal number, and no longer than
 // the editors read (nine characters) unless the rest changes nothing. Returns the text.
 const std::string& RequireNumber(const std::string& what, const std::string& text);
-// "on"/"off" (any case).
-bool RequireOnOff(const std::string& what, const std::string& text);
 // Whole number made of digits only.
 int RequireCount(const std::string& what, const std::string& text);
 

@@ -11,7 +11,7 @@
 #include "../support/RandomPlan.h"
 #include "model/ChannelRules.h"
 #include "model/DataFile.h"
-#include "ui/PlanEdits.h"
+#include "model/PlanEdits.h"
 
 namespace {
 

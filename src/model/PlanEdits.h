@@ -1,24 +1,24 @@
 #pragma once
 #include <cstdint>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "model/KM42Doc.h"
+#include "model/PlanFields.h"
 
 // A change to the plan as the undo history keeps it: only the fields that changed, each with
-// its value before and after. One table of the plan's fields serves the comparison, the
+// its value before and after. The table of the plan's fields serves the comparison, the
 // undo, the redo and the name the Edit menu shows for the step.
 
 // What the user did, for the step's name: a change of fields ("Channel 5 RX Frequency") or
 // an action on whole channels ("Clear Channels 3-5").
 enum class PlanEditKind { Edit, Clear, Paste, Import };
 
-using FieldValue = std::variant<std::int32_t, double>;
+using FieldValue = fields::Value;
 
 struct FieldChange {
     int channel = 0;        // 1 to 16; 0 for a radio-wide field
-    std::size_t field = 0;  // index into the radio-wide or the channel field table
+    std::size_t field = 0;  // index into fields::kRadio or fields::kChannel
     FieldValue before;
     FieldValue after;
 };
