@@ -12,7 +12,6 @@
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "model/RadioModel.h"
-#include "ui/KM42View.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -33,7 +32,8 @@ QStringList RowTexts(const backup::BackupEntry& entry) {
 
 }  // namespace
 
-CBackupsDlg::CBackupsDlg(CKM42View& view) : QDialog(&view), m_view(view) {
+CBackupsDlg::CBackupsDlg(UiPrompts& prompts, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts) {
     setObjectName(QStringLiteral("backupsDlg"));
     setWindowTitle(QString::fromUtf8(msg::kOpenBackupTitle));
 
@@ -72,7 +72,7 @@ std::optional<QString> CBackupsDlg::ChoosePlan() {
     m_strFolder = backup::BackupFolder();
     m_Backups = backup::ListBackups(m_strFolder);
     MembersToControls();
-    if (m_view.Prompts().ExecDialog(*this) != QDialog::Accepted) return std::nullopt;
+    if (m_prompts.ExecDialog(*this) != QDialog::Accepted) return std::nullopt;
     const int row = m_pList->indexOfTopLevelItem(m_pList->currentItem());
     if (row < 0 || row >= static_cast<int>(m_Backups.entries.size())) return std::nullopt;
     return QFile::decodeName(m_Backups.entries[static_cast<std::size_t>(row)].planPath.c_str());

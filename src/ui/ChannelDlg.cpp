@@ -12,11 +12,11 @@
 
 #include "model/BandTable.h"
 #include "model/ChannelRules.h"
+#include "model/KM42Doc.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "model/TypedNumber.h"
 #include "ui/FocusOutChecks.h"
-#include "ui/KM42View.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -37,7 +37,8 @@ bool RxRefusalIsAppBox(std::int32_t band) {
 
 }  // namespace
 
-CChannelDlg::CChannelDlg(CKM42View& view) : QDialog(&view), m_view(view) {
+CChannelDlg::CChannelDlg(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_prompts(prompts) {
     BuildForm();
     m_pChecks = new FocusOutChecks(*this);
     WatchBoxes();
@@ -81,10 +82,10 @@ void CChannelDlg::WatchBoxes() {
 }
 
 int CChannelDlg::DoModal() {
-    if (!IsPlanChannel(m_view.GetDocument(), m_nChannel)) return QDialog::Rejected;
+    if (!IsPlanChannel(m_doc, m_nChannel)) return QDialog::Rejected;
     OnInitDialog();
     m_pChecks->SetEnabled(true);
-    return m_view.Prompts().ExecDialog(*this);
+    return m_prompts.ExecDialog(*this);
 }
 
 void CChannelDlg::done(int result) {
@@ -113,9 +114,8 @@ void CChannelDlg::OnInitDialog() {
 }
 
 void CChannelDlg::LoadChannel() {
-    const CKM42Doc& doc = m_view.GetDocument();
-    const ChannelRecord& ch = doc.Channel(m_nChannel);
-    m_strBand = QString::fromUtf8(BandName(doc.m_nBand));
+    const ChannelRecord& ch = m_doc.Channel(m_nChannel);
+    m_strBand = QString::fromUtf8(BandName(m_doc.m_nBand));
     for (QComboBox* list : {m_rx.ctcssList, m_rx.dcsList, m_tx.ctcssList, m_tx.dcsList})
         list->setCurrentIndex(0);
     m_strRxNsc1 = Text(NscToneText(ch.m_dRxNsc1));
@@ -189,7 +189,7 @@ void CChannelDlg::ControlsToMembers() {
 
 bool CChannelDlg::RunRxCheck() {
     ControlsToMembers();
-    const std::int32_t band = m_view.GetDocument().m_nBand;
+    const std::int32_t band = m_doc.m_nBand;
     const FrequencyCheck check = CheckRxBox(StdText(m_strRxFreq), m_dRxMHz, band);
     if (!check.accepted) {
         Refuse(m_pRxFreq, m_strRxFreq, check.message, RxRefusalIsAppBox(band));
@@ -208,7 +208,7 @@ bool CChannelDlg::RunRxCheck() {
 
 bool CChannelDlg::RunTxCheck() {
     ControlsToMembers();
-    const std::int32_t band = m_view.GetDocument().m_nBand;
+    const std::int32_t band = m_doc.m_nBand;
     const FrequencyCheck check =
         CheckTxBox(StdText(m_strTxFreq), m_dTxMHz, m_nStep, m_dRxMHz, band);
     if (!check.accepted) {
@@ -247,11 +247,10 @@ bool CChannelDlg::RunToneCheck(QLineEdit* box, QString& member, int tone) {
 }
 
 void CChannelDlg::Refuse(QLineEdit* box, QString& member, const std::string& message, bool appBox) {
-    UiPrompts& prompts = m_view.Prompts();
     if (appBox)
-        AppMessageBox(prompts, this, message.c_str());
+        AppMessageBox(m_prompts, this, message.c_str());
     else
-        prompts.MessageBox(this, Text(message), MessageIcon::None, {});
+        m_prompts.MessageBox(this, Text(message), MessageIcon::None, {});
     member.clear();
     MembersToControls();
     box->setFocus(Qt::OtherFocusReason);
@@ -302,8 +301,7 @@ void CChannelDlg::accept() {
         const bool rxAccepted = RunRxCheck();
         const bool txAccepted = RunTxCheck();
 
-        CKM42Doc& doc = m_view.GetDocument();
-        ChannelEdit edit = LoadChannelEdit(doc, m_nChannel).value_or(ChannelEdit{});
+        ChannelEdit edit = LoadChannelEdit(m_doc, m_nChannel).value_or(ChannelEdit{});
         // A type the buttons cannot show (damaged file) stays as it was.
         if (m_nRxType >= 0) edit.rxType = m_nRxType;
         if (m_nTxType >= 0) edit.txType = m_nTxType;
@@ -322,8 +320,8 @@ void CChannelDlg::accept() {
 
         // An emptied RX box (a typo refused, say) would clear the whole channel: as Delete
         // does, that is asked first, and No leaves the dialog open to type the frequency.
-        if (edit.rxMHz == 0.0 && doc.Channel(m_nChannel).InUse() && !ConfirmClear()) return;
-        const StoreOutcome outcome = StoreChannel(doc, m_nChannel, edit);
+        if (edit.rxMHz == 0.0 && m_doc.Channel(m_nChannel).InUse() && !ConfirmClear()) return;
+        const StoreOutcome outcome = StoreChannel(m_doc, m_nChannel, edit);
         if (!outcome.stored) {
             // Frequencies kept from before a refusal that share no raster: the box to correct
             // is emptied, unless its own check has just done so with its message.
@@ -332,7 +330,7 @@ void CChannelDlg::accept() {
             else if (outcome.field == ChannelField::kTxFrequency && txAccepted)
                 Refuse(m_pTxFreq, m_strTxFreq, outcome.message, false);
             else if (outcome.field == ChannelField::kNone)
-                m_view.Prompts().MessageBox(this, Text(outcome.message), MessageIcon::None, {});
+                m_prompts.MessageBox(this, Text(outcome.message), MessageIcon::None, {});
             return;
         }
     }
@@ -342,13 +340,12 @@ void CChannelDlg::accept() {
 bool CChannelDlg::ConfirmClear() {
     const std::string question =
         FormatText(msg::kClearChannelQuestion, std::to_string(m_nChannel).c_str());
-    return m_view.Prompts().AskQuestion(this, Text(question), QuestionKind::YesNo) ==
-           QuestionAnswer::Yes;
+    return m_prompts.AskQuestion(this, Text(question), QuestionKind::YesNo) == QuestionAnswer::Yes;
 }
 
 void CChannelDlg::OnClearClicked() {
     if (TakeLostClick(m_pClear)) return;
-    ClearChannel(m_view.GetDocument(), m_nChannel);
+    ClearChannel(m_doc, m_nChannel);
     QDialog::accept();
 }
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-class CKM42View;
+struct CKM42Doc;
 class FocusOutChecks;
 class QButtonGroup;
 class QCheckBox;
@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class UiPrompts;
 
 // "Channel": edits one channel of the plan - RX and TX frequency, the squelch signalling of
 // each direction and the radio-wide non-standard tones. Boxes are checked as they lose the
@@ -21,13 +22,13 @@ class QRadioButton;
 class CChannelDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CChannelDlg(CKM42View& view);
+    CChannelDlg(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent);
 
     // Loads channel m_nChannel and runs modally; Accepted after "OK" or "clear". A channel
     // outside the plan is not opened (Rejected).
     int DoModal();
 
-    std::int32_t m_nChannel = 0;  // 1-based; set by the view before each opening
+    std::int32_t m_nChannel = 0;  // 1-based; set before each opening
     QString m_strRxFreq;
     QString m_strTxFreq;
     std::int32_t m_bRxInvert = 0;
@@ -101,7 +102,8 @@ private:
     static void DisableSignalling(const SignalControls& side);
     static void CheckType(const SignalControls& side, std::int32_t type);
 
-    CKM42View& m_view;
+    CKM42Doc& m_doc;
+    UiPrompts& m_prompts;
     FocusOutChecks* m_pChecks = nullptr;
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QAction>
 
-#include "ui/AboutDlg.h"
 #include "ui/KM42View.h"
 #include "ui/MainFrame.h"
 #include "ui/UiPrompts.h"
@@ -13,7 +12,6 @@ CKM42App::~CKM42App() = default;
 
 void CKM42App::InitInstance(const QString& planFile) {
     m_pMainFrame = std::make_unique<CMainFrame>(m_doc, m_prompts);
-    m_pAboutDlg = new CAboutDlg(m_pMainFrame.get());
     connect(m_pMainFrame->Action(CommandId::AppAbout), &QAction::triggered, this,
             &CKM42App::OnAppAbout);
 
@@ -24,5 +22,5 @@ void CKM42App::InitInstance(const QString& planFile) {
 }
 
 void CKM42App::OnAppAbout() {
-    m_prompts.ExecDialog(*m_pAboutDlg);
+    m_pMainFrame->GetActiveView().OnAppAbout();
 }

@@ -5,12 +5,12 @@
 
 #include "model/KM42Doc.h"
 
-class CAboutDlg;
 class CMainFrame;
 class UiPrompts;
 
-// The application: one document, one main frame with its view, and the About box, all alive
-// for the whole run. Every message box and dialog goes through the prompts given here.
+// The application: one document and one main frame with its view, both alive for the whole
+// run; the view runs the About box. Every message box and dialog goes through the prompts given
+// here.
 class CKM42App : public QObject {
     Q_OBJECT
 public:
@@ -31,5 +31,4 @@ private:
     UiPrompts& m_prompts;
     CKM42Doc m_doc;
     std::unique_ptr<CMainFrame> m_pMainFrame;
-    CAboutDlg* m_pAboutDlg = nullptr;  // child of the main frame
 };

@@ -19,6 +19,7 @@
 #include "model/PortFile.h"
 #include "report/ReportLayout.h"
 #include "report/ReportPainter.h"
+#include "ui/AboutDlg.h"
 #include "ui/BackupsDlg.h"
 #include "ui/ChannelDlg.h"
 #include "ui/CorePaths.h"
@@ -32,6 +33,7 @@
 #include "ui/PlanChanges.h"
 #include "ui/ReadDlg.h"
 #include "ui/SerialDevices.h"
+#include "ui/SerialDevicesDlg.h"
 #include "ui/UiPrompts.h"
 #include "ui/WriteDlg.h"
 
@@ -65,12 +67,7 @@ QString FileNameOf(const QString& path) {
 CKM42View::CKM42View(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_prompts(prompts) {
     BuildForm();
-    m_pModelDlg = new CModelDlg(*this);  // owned by the view, reused for every New
-    m_pChannelDlg = new CChannelDlg(*this);
-    m_pOptionDlg = new COptionDlg(*this);
-    m_pReadDlg = new CReadDlg(*this);
-    m_pWriteDlg = new CWriteDlg(*this);
-    m_pBackupsDlg = new CBackupsDlg(*this);
+    BuildDialogs();
     m_pPlanChanges = new CPlanChanges(m_doc, this);
     connect(m_pPlanChanges, &CPlanChanges::PlanApplied, this, &CKM42View::FillShownGrid);
     // The watcher thread's messages ("m_QueueRead FULL!") reach the user from this thread.
@@ -82,6 +79,22 @@ CKM42View::~CKM42View() {
     m_pReadDlg->StopExchange();
     m_pWriteDlg->StopExchange();
     m_CommPort.ClosePort();
+}
+
+void CKM42View::BuildDialogs() {
+    // Owned by the view and reused for every opening.
+    m_pModelDlg = new CModelDlg(m_doc, m_prompts, this);
+    m_pChannelDlg = new CChannelDlg(m_doc, m_prompts, this);
+    m_pOptionDlg = new COptionDlg(m_doc, m_prompts, this);
+    m_pReadDlg = new CReadDlg(m_CommPort, m_ImageCopy, m_prompts, this);
+    m_pWriteDlg = new CWriteDlg(m_CommPort, m_ImageCopy, m_prompts, this);
+    m_pBackupsDlg = new CBackupsDlg(m_prompts, this);
+    m_pSerialDevicesDlg = new CSerialDevicesDlg(m_CommPort, m_prompts, this);
+    m_pAboutDlg = new CAboutDlg(this);
+    connect(m_pReadDlg, &CReadDlg::ReadComplete, this, &CKM42View::ShowReadPlan);
+    for (CRadioExchangeDlg* exchange : {static_cast<CRadioExchangeDlg*>(m_pReadDlg),
+                                        static_cast<CRadioExchangeDlg*>(m_pWriteDlg)})
+        connect(exchange, &CRadioExchangeDlg::BackupKept, this, &CKM42View::SayBackupKept);
 }
 
 void CKM42View::PostMessageBox(const std::string& text) {
@@ -210,6 +223,7 @@ void CKM42View::ShowPlan(GridFill fill) {
 void CKM42View::OnFileNew() {
     if (!AskToSaveChanges()) return;
     if (m_pModelDlg->DoModal() == QDialog::Accepted) {
+        m_strBandCaption = QString::fromUtf8(BandName(m_doc.m_nBand));
         m_doc.SetDefaults();
         ShowPlan(GridFill::SetUpOnly);
         m_strPlanPath.clear();
@@ -351,8 +365,17 @@ int CKM42View::OpenRadioPort() {
 void CKM42View::OnMemoryMap() {
     // Made at first use and kept: its 2958 cells would cost every start-up time and memory
     // for a dialog that only the hidden button opens.
-    if (m_pMemoryMapDlg == nullptr) m_pMemoryMapDlg = new CMemoryMapDlg(*this);
+    if (m_pMemoryMapDlg == nullptr)
+        m_pMemoryMapDlg = new CMemoryMapDlg(m_ImageCopy, m_prompts, this);
     m_pMemoryMapDlg->DoModal();
+}
+
+void CKM42View::OnSerialDevices() {
+    m_pSerialDevicesDlg->DoModal();
+}
+
+void CKM42View::OnAppAbout() {
+    m_prompts.ExecDialog(*m_pAboutDlg);
 }
 
 void CKM42View::OnGridDblClick16() {

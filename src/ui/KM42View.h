@@ -12,9 +12,10 @@
 #include "model/PlanEdits.h"
 #include "model/RadioModel.h"
 #include "safety/Backups.h"
-#include "ui/ReadDlg.h"
+#include "ui/ImageCopy.h"
 #include "ui/SerialDevices.h"
 
+class CAboutDlg;
 class CBackupsDlg;
 class CChannelDlg;
 class CMSFlexGrid;
@@ -22,6 +23,8 @@ class CMemoryMapDlg;
 class CModelDlg;
 class COptionDlg;
 class CPlanChanges;
+class CReadDlg;
+class CSerialDevicesDlg;
 class CWriteDlg;
 struct FlagOutcome;
 class QKeyEvent;
@@ -30,13 +33,12 @@ class QPushButton;
 class UiPrompts;
 struct FileDialogRequest;
 
-// Size of the view's copy of the radio's memory image (read and write buffers included).
-inline constexpr std::size_t kImageCopySize = 2760;
-
 // The form in the main window: band caption, the 16- and 4-channel grids and the hidden
 // "MEMORY MAP" button. It carries out the File, Options, Read, Write and Memory map commands.
-// The dialogs it runs are children of the view, created once and reused for the whole run;
-// they reach the plan through GetDocument() and the grids through the members below.
+// The dialogs it runs are children of the view, created here only and reused for the whole
+// run. Each is given what it edits (the document, the image copy, the port) and the prompts;
+// what follows for the view (the band caption, the plan read, the change recorded) is done
+// here, from their results and signals.
 class CKM42View : public QWidget {
     Q_OBJECT
 public:
@@ -97,8 +99,6 @@ public:
     // open, 1 when not (the message, with the system's reason, has been shown).
     int OpenRadioPort();
 
-    // The question before a plan goes into a radio of another model or band, over `parent`.
-    bool AskWriteAnyway(const RadioMismatch& mismatch, QWidget* parent);
     // The status bar's note of a backup kept after an exchange, or why none was.
     void SayBackupKept(const backup::KeepOutcome& kept);
 
@@ -119,7 +119,7 @@ public:
     QString m_strBandCaption;
     CMSFlexGrid* m_Grid4;
     std::int32_t m_nOpenFilter = 1;  // 1 until the first New or Open: Open offers every file
-    std::array<std::uint8_t, kImageCopySize> m_ImageCopy{};
+    ImageCopy m_ImageCopy{};
     std::int32_t m_bCom1 = 1;       // mirror of the port choice: 1 COM1, 0 COM2
     std::int32_t m_bDataReady = 0;  // 1 once a plan is laid out in a grid
     CCommPort m_CommPort;           // the line to the radio; open only during a read or write
@@ -148,6 +148,9 @@ public slots:
     void OnReadRadio();
     void OnWriteRadio();
     void OnMemoryMap();
+    // Port > Serial Devices... and Help > About, run for the frame and the application.
+    void OnSerialDevices();
+    void OnAppAbout();
     void OnGridDblClick16();
     void OnGridDblClick4();
     void OnEditUndo();
@@ -166,6 +169,7 @@ private:
     void BuildForm();
     CMSFlexGrid& ShownGrid() const;
     void FillShownGrid();
+    void BuildDialogs();
     void LoadPortChoice();
     void PostMessageBox(const std::string& text);
     bool OpenDocument(const QString& path);
@@ -175,6 +179,8 @@ private:
     std::optional<QString> AskSavePath(const FileDialogRequest& request, const QString& ownFile);
     // Write with the Port menu's checks: the job in the write dialog, then its one message.
     void RunWriteJob();
+    // A complete read, while its dialog is still up: the plan takes the radio's and shows.
+    void ShowReadPlan(const RadioImage& image);
     // A file opens as stored; what in it lies outside the radio's ranges is said once.
     void SayWhatIsOutOfRange();
     void InitGrid(CMSFlexGrid& grid, int channels);
@@ -209,6 +215,8 @@ private:
     CReadDlg* m_pReadDlg = nullptr;
     CWriteDlg* m_pWriteDlg = nullptr;
     CBackupsDlg* m_pBackupsDlg = nullptr;
+    CSerialDevicesDlg* m_pSerialDevicesDlg = nullptr;
+    CAboutDlg* m_pAboutDlg = nullptr;
     CPlanChanges* m_pPlanChanges = nullptr;
     QSize m_formSize;
     // The plan's own file (opened or saved), which Save offers; empty after New, Read and

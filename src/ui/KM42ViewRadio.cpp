@@ -1,6 +1,7 @@
 // Read from Radio and Write to Radio in the view: the radio session runs in the read and write
-// dialogs (the exchanges, their backups); the view checks the plan first, asks about the radio
-// read last, and says once how a write with the Port menu's checks ended.
+// dialogs (the exchanges, their backups); the view takes a complete read into the plan, checks
+// the plan before a write, asks about the radio read last, and says once how a write with the
+// Port menu's checks ended.
 #include <QString>
 #include <algorithm>
 #include <filesystem>
@@ -21,8 +22,9 @@
 void CKM42View::OnReadRadio() {
     if (!AskToSaveChanges()) return;
     if (OpenRadioPort() == 1) return;
-    // A complete read lays out and fills the grid itself; the session keeps its backup.
-    m_pReadDlg->DoModal();
+    // A complete read has laid out and filled the grid (ShowReadPlan); the session keeps its
+    // backup.
+    m_pReadDlg->DoModal(m_doc.m_nComPort);
     if (!m_pReadDlg->Completed()) return;
     m_RadioReadLast = m_pReadDlg->RadioPlan();
     m_strPlanPath.clear();
@@ -38,7 +40,7 @@ void CKM42View::OnWriteRadio() {
     // Without a read first, the radio read last in this run is the one asked about.
     if (!m_WriteChecks.readFirst && m_RadioReadLast) {
         if (const std::optional<RadioMismatch> mismatch = CompareRadio(*m_RadioReadLast, m_doc);
-            mismatch && !AskWriteAnyway(*mismatch, this))
+            mismatch && !AskWriteAnyway(m_prompts, *mismatch, this))
             return;
     }
     if (m_WriteChecks.readFirst || m_WriteChecks.verify) {
@@ -46,12 +48,12 @@ void CKM42View::OnWriteRadio() {
         return;
     }
     if (OpenRadioPort() == 1) return;
-    m_pWriteDlg->DoModal();
+    m_pWriteDlg->DoModal(m_doc);
     if (m_pWriteDlg->Completed()) m_pPlanChanges->MarkWritten();
 }
 
 void CKM42View::RunWriteJob() {
-    const session::Result outcome = m_pWriteDlg->RunJob(m_WriteChecks);
+    const session::Result outcome = m_pWriteDlg->RunJob(m_doc, m_WriteChecks);
     if (outcome.radio) m_RadioReadLast = outcome.radio;
     // The memory map shows the bytes that crossed the cable last (the write dialog has shown
     // those it sends).
@@ -66,11 +68,10 @@ void CKM42View::RunWriteJob() {
         m_pPlanChanges->MarkWritten();
 }
 
-bool CKM42View::AskWriteAnyway(const RadioMismatch& mismatch, QWidget* parent) {
-    const std::string question =
-        FormatText(msg::kWrongRadioQuestion, mismatch.radio.c_str(), mismatch.plan.c_str());
-    return m_prompts.AskQuestion(parent, QString::fromStdString(question), QuestionKind::YesNo) ==
-           QuestionAnswer::Yes;
+void CKM42View::ShowReadPlan(const RadioImage& image) {
+    // Onto the plan as it is: what the image does not carry (the port choice) stays.
+    ::DecodeImage(image, m_doc);
+    ShowPlan(GridFill::SetUpAndFill);
 }
 
 void CKM42View::SayBackupKept(const backup::KeepOutcome& kept) {

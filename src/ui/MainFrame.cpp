@@ -18,7 +18,6 @@
 #include "model/PortFile.h"
 #include "ui/KM42View.h"
 #include "ui/PlanChanges.h"
-#include "ui/SerialDevicesDlg.h"
 #include "ui/StatusIndicators.h"
 #include "ui/ToolbarIcons.h"
 #include "ui/UiPrompts.h"
@@ -49,7 +48,6 @@ CMainFrame::CMainFrame(CKM42Doc& doc, UiPrompts& prompts) : m_doc(doc), m_prompt
         m_pExchangeNote->setText(text);
         m_pExchangeNote->setToolTip(text);  // whole, where a narrow window cuts the field
     });
-    m_pSerialDevicesDlg = new CSerialDevicesDlg(*m_pView, this);
 }
 
 QAction* CMainFrame::Action(CommandId id) const {
@@ -243,7 +241,7 @@ void CMainFrame::ChoosePort(bool com1) {
 }
 
 void CMainFrame::OnSerialDevices() {
-    m_pSerialDevicesDlg->DoModal();
+    m_pView->OnSerialDevices();
     RefreshLinkNote();
 }
 

@@ -7,7 +7,6 @@
 #include "ui/SerialDevices.h"
 
 class CKM42View;
-class CSerialDevicesDlg;
 class CStatusIndicators;
 class QAction;
 class QLabel;
@@ -76,6 +75,5 @@ private:
     QLabel* m_pExchangeNote = nullptr;  // the last exchange's outcome (backup kept...)
     std::string m_strVirtualRadio;
     QMenu* m_pGridMenu = nullptr;
-    CSerialDevicesDlg* m_pSerialDevicesDlg = nullptr;
     std::map<CommandId, QAction*> m_actions;
 };

@@ -8,7 +8,6 @@
 #include <algorithm>
 
 #include "ui/DialogUnits.h"
-#include "ui/KM42View.h"
 #include "ui/MSFlexGrid.h"
 #include "ui/UiPrompts.h"
 
@@ -33,7 +32,8 @@ constexpr int kGridHeight = 150;
 
 }  // namespace
 
-CMemoryMapDlg::CMemoryMapDlg(CKM42View& view) : QDialog(&view), m_view(view) {
+CMemoryMapDlg::CMemoryMapDlg(const ImageCopy& image, UiPrompts& prompts, QWidget* parent)
+    : QDialog(parent), m_image(image), m_prompts(prompts) {
     setWindowTitle(QString::fromUtf8(kCaption));
     setObjectName(QStringLiteral("memoryMapDlg"));
 
@@ -75,7 +75,7 @@ CMemoryMapDlg::CMemoryMapDlg(CKM42View& view) : QDialog(&view), m_view(view) {
 
 int CMemoryMapDlg::DoModal() {
     OnInitDialog();
-    return m_view.Prompts().ExecDialog(*this);
+    return m_prompts.ExecDialog(*this);
 }
 
 void CMemoryMapDlg::SetCell(long row, long col, const QString& text) {
@@ -94,11 +94,10 @@ void CMemoryMapDlg::OnInitDialog() {
         m_Grid->SetColWidth(column + 1, kByteWidthTwips);
         SetCell(0, column + 1, QString::asprintf("%lX", static_cast<unsigned long>(column)));
     }
-    const auto& image = m_view.m_ImageCopy;
-    for (std::size_t k = 0; k < image.size(); ++k) {
+    for (std::size_t k = 0; k < m_image.size(); ++k) {
         const long at = static_cast<long>(k);
         SetCell(at / kBytesPerLine + 1, at % kBytesPerLine + 1,
-                QString::asprintf("%02X", static_cast<unsigned>(image[k])));
+                QString::asprintf("%02X", static_cast<unsigned>(m_image[k])));
     }
     m_Grid->scrollToTop();
 }

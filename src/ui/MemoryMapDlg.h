@@ -1,18 +1,20 @@
 #pragma once
 #include <QDialog>
 
-class CKM42View;
-class CMSFlexGrid;
+#include "ui/ImageCopy.h"
 
-// "Memory Map": the view's image copy as a hexadecimal dump, sixteen bytes per grid row,
+class CMSFlexGrid;
+class UiPrompts;
+
+// "Memory Map": the image copy as a hexadecimal dump, sixteen bytes per grid row,
 // lines "00" to "AC". A viewer only: OK and Cancel just close it. One object for the whole
 // run; the grid is filled afresh at every opening.
 class CMemoryMapDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CMemoryMapDlg(CKM42View& view);
+    CMemoryMapDlg(const ImageCopy& image, UiPrompts& prompts, QWidget* parent);
 
-    // Fills the grid from the view's image copy, then runs modally.
+    // Fills the grid from the image copy as it is now, then runs modally.
     int DoModal();
 
     CMSFlexGrid* m_Grid;
@@ -21,5 +23,6 @@ private:
     void OnInitDialog();
     void SetCell(long row, long col, const QString& text);
 
-    CKM42View& m_view;
+    const ImageCopy& m_image;
+    UiPrompts& m_prompts;
 };

@@ -6,8 +6,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "model/KM42Doc.h"
 #include "model/Messages.h"
-#include "ui/KM42View.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -18,7 +18,8 @@ constexpr const char* kFourChannels = "4 Channels";
 constexpr const char* kSixteenChannels = "16 Channels";
 }  // namespace
 
-CModelDlg::CModelDlg(CKM42View& view) : QDialog(&view), m_view(view) {
+CModelDlg::CModelDlg(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_prompts(prompts) {
     setWindowTitle(QString::fromUtf8(kCaption));
     setObjectName(QStringLiteral("modelDlg"));
 
@@ -56,16 +57,16 @@ CModelDlg::CModelDlg(CKM42View& view) : QDialog(&view), m_view(view) {
 
 int CModelDlg::DoModal() {
     OnInitDialog();
-    return m_view.Prompts().ExecDialog(*this);
+    return m_prompts.ExecDialog(*this);
 }
 
 void CModelDlg::OnInitDialog() {
-    m_b16ChannelAtOpen = m_view.GetDocument().m_b16Channel;
+    m_b16ChannelAtOpen = m_doc.m_b16Channel;
     MembersToControls();
     for (int band = 0; band < kBandCount; ++band)
         m_pBandButtons[static_cast<std::size_t>(band)]->setEnabled(BandTable[band].selectable);
     ControlsToMembers();
-    m_bSixteenChoice = m_view.GetDocument().m_b16Channel != 0 ? 1 : 0;
+    m_bSixteenChoice = m_doc.m_b16Channel != 0 ? 1 : 0;
     ShowChannelCaption();
     MembersToControls();
 }
@@ -93,7 +94,7 @@ void CModelDlg::OnBandClicked(int band) {
 
 void CModelDlg::OnChannelToggle() {
     ControlsToMembers();
-    m_view.GetDocument().m_b16Channel = m_bSixteenChoice;
+    m_doc.m_b16Channel = m_bSixteenChoice;
     ShowChannelCaption();
     MembersToControls();
 }
@@ -110,17 +111,16 @@ void CModelDlg::accept() {
     const bool checked =
         m_nBandChoice >= 0 && m_nBandChoice < kBandCount && BandTable[m_nBandChoice].selectable;
     if (!picked || !checked) {
-        AppMessageBox(m_view.Prompts(), this, msg::kSelectRadioModel);
+        AppMessageBox(m_prompts, this, msg::kSelectRadioModel);
         return;
     }
-    m_view.GetDocument().m_nBand = m_nBandChoice;
-    m_view.m_strBandCaption = QString::fromUtf8(BandName(m_nBandChoice));
+    m_doc.m_nBand = m_nBandChoice;
     QDialog::accept();
 }
 
 void CModelDlg::reject() {
     // The toggle wrote the count into the document at once; leaving without OK must not
     // leave a plan whose channels were set up for the other count.
-    m_view.GetDocument().m_b16Channel = m_b16ChannelAtOpen;
+    m_doc.m_b16Channel = m_b16ChannelAtOpen;
     QDialog::reject();
 }

@@ -5,17 +5,19 @@
 
 #include "model/BandTable.h"
 
-class CKM42View;
+struct CKM42Doc;
 class QButtonGroup;
 class QPushButton;
 class QRadioButton;
+class UiPrompts;
 
 // "Select Radio Model": the band (only VHF 2 and UHF 2 can be picked) and the channel count
-// of a new plan. One object for the whole run: the last band chosen stays selected.
+// of a new plan, written into the document on OK (the count as it is toggled, taken back on
+// Escape). One object for the whole run: the last band chosen stays selected.
 class CModelDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CModelDlg(CKM42View& view);
+    CModelDlg(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent);
 
     // Initialises the controls from the members and the document, then runs modally.
     int DoModal();
@@ -36,7 +38,8 @@ private:
     void OnChannelToggle();
     void ShowChannelCaption();
 
-    CKM42View& m_view;
+    CKM42Doc& m_doc;
+    UiPrompts& m_prompts;
     QButtonGroup* m_pBandGroup = nullptr;
     std::array<QRadioButton*, kBandCount> m_pBandButtons{};
     QPushButton* m_pChannelButton = nullptr;

@@ -16,7 +16,6 @@
 #include "model/PlanFields.h"
 #include "model/PlanText.h"
 #include "ui/FocusOutChecks.h"
-#include "ui/KM42View.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -114,7 +113,8 @@ void SelectItem(QComboBox* list, std::int32_t index) {
 
 }  // namespace
 
-COptionDlg::COptionDlg(CKM42View& view) : QDialog(&view), m_view(view) {
+COptionDlg::COptionDlg(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_prompts(prompts) {
     BuildForm();
     m_pChecks = new FocusOutChecks(*this);
     m_pChecks->Watch(m_pTxTimeOut, [this](Qt::FocusReason) { RunTimeOutCheck(); });
@@ -237,21 +237,20 @@ void COptionDlg::ConnectControls() {
     connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_pCompander, &QButtonGroup::idClicked, this, [this](int index) {
         ControlsToMembers();
-        SetCompander(m_view.GetDocument(), index == 0);
+        SetCompander(m_doc, index == 0);
     });
     connect(m_pScanDelay, &QComboBox::activated, this,
-            [this](int index) { SetScanDelay(m_view.GetDocument(), kScanDelayFirst + index); });
+            [this](int index) { SetScanDelay(m_doc, kScanDelayFirst + index); });
     connect(m_pLookback, &QComboBox::activated, this,
-            [this](int index) { SetLookbackTime(m_view.GetDocument(), kLookbackFirst + index); });
-    connect(m_pPowerSaveDelay, &QComboBox::activated, this, [this](int index) {
-        SetPowerSaveDelay(m_view.GetDocument(), kPowerSaveDelayFirst + index);
-    });
+            [this](int index) { SetLookbackTime(m_doc, kLookbackFirst + index); });
+    connect(m_pPowerSaveDelay, &QComboBox::activated, this,
+            [this](int index) { SetPowerSaveDelay(m_doc, kPowerSaveDelayFirst + index); });
 }
 
 int COptionDlg::DoModal() {
     OnInitDialog();
     m_pChecks->SetEnabled(true);
-    return m_view.Prompts().ExecDialog(*this);
+    return m_prompts.ExecDialog(*this);
 }
 
 void COptionDlg::done(int result) {
@@ -268,7 +267,7 @@ void COptionDlg::closeEvent(QCloseEvent* event) {
 }
 
 void COptionDlg::OnInitDialog() {
-    const CKM42Doc& doc = m_view.GetDocument();
+    const CKM42Doc& doc = m_doc;
     for (std::size_t i = 0; i < kToggleCount; ++i)
         m_bPressed[i] = IsPressed(doc, static_cast<OptionToggle>(i)) ? 1 : 0;
     m_pToggles[static_cast<std::size_t>(OptionToggle::kMarkedIdle)]->setEnabled(
@@ -334,7 +333,7 @@ void COptionDlg::ControlsToMembers() {
 }
 
 void COptionDlg::ShowCaptions() {
-    const CKM42Doc& doc = m_view.GetDocument();
+    const CKM42Doc& doc = m_doc;
     for (std::size_t i = 0; i < kToggleCount; ++i)
         m_pToggles[i]->setText(
             WithKey(ToggleCaption(doc, static_cast<OptionToggle>(i)), kToggleKeys[i]));
@@ -350,7 +349,7 @@ std::int32_t& COptionDlg::Pressed(OptionToggle toggle) {
 
 void COptionDlg::OnToggleClicked(OptionToggle toggle) {
     ControlsToMembers();
-    CKM42Doc& doc = m_view.GetDocument();
+    CKM42Doc& doc = m_doc;
     const bool pressed = Pressed(toggle) != 0;
     const OptionOutcome outcome = SetPressed(doc, toggle, pressed);
     if (!outcome.accepted) {
@@ -385,7 +384,7 @@ void COptionDlg::OnToggleClicked(OptionToggle toggle) {
 
 void COptionDlg::RunTimeOutCheck() {
     ControlsToMembers();
-    const SecondsCheck check = EnterTxTimeOut(m_view.GetDocument(), m_strTxTimeOut.toStdString());
+    const SecondsCheck check = EnterTxTimeOut(m_doc, m_strTxTimeOut.toStdString());
     if (!check.accepted) {
         // The inhibit time went with the time-out.
         Refuse(check.message);
@@ -403,7 +402,7 @@ void COptionDlg::RunTimeOutCheck() {
 
 void COptionDlg::RunInhibitCheck() {
     ControlsToMembers();
-    const SecondsCheck check = EnterTxInhibit(m_view.GetDocument(), m_strTxInhibit.toStdString());
+    const SecondsCheck check = EnterTxInhibit(m_doc, m_strTxInhibit.toStdString());
     if (!check.accepted) {
         Refuse(check.message);
         m_strTxInhibit.clear();
@@ -416,7 +415,7 @@ void COptionDlg::RunInhibitCheck() {
 
 void COptionDlg::RunTimeCheck(QString& member, EnterTime enter) {
     ControlsToMembers();
-    const TimeCheck check = enter(m_view.GetDocument(), member.toStdString());
+    const TimeCheck check = enter(m_doc, member.toStdString());
     // A refused value falls back to its default at once; the focus moves on.
     if (!check.accepted) Refuse(check.message);
     member = Text(check.shownText);
@@ -424,5 +423,5 @@ void COptionDlg::RunTimeCheck(QString& member, EnterTime enter) {
 }
 
 void COptionDlg::Refuse(const std::string& message) {
-    m_view.Prompts().MessageBox(this, Text(message), MessageIcon::None, {});
+    m_prompts.MessageBox(this, Text(message), MessageIcon::None, {});
 }

@@ -7,7 +7,6 @@
 
 #include "model/OptionRules.h"
 
-class CKM42View;
 class FocusOutChecks;
 class QAbstractButton;
 class QButtonGroup;
@@ -15,6 +14,7 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class UiPrompts;
 
 // "Radio Option Features": the radio-wide options. Every control writes its document field
 // at once (click, list choice, or leaving a box), so "OK" and Escape only close and both keep
@@ -23,7 +23,7 @@ class QPushButton;
 class COptionDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit COptionDlg(CKM42View& view);
+    COptionDlg(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent);
 
     int DoModal();
 
@@ -70,7 +70,8 @@ private:
     QAbstractButton* Toggle(OptionToggle toggle) const;
     std::int32_t& Pressed(OptionToggle toggle);
 
-    CKM42View& m_view;
+    CKM42Doc& m_doc;
+    UiPrompts& m_prompts;
     FocusOutChecks* m_pChecks = nullptr;
     std::array<QAbstractButton*, kToggleCount> m_pToggles{};
     QLineEdit* m_pTxTimeOut = nullptr;

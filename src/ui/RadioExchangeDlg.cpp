@@ -12,7 +12,6 @@
 #include "model/PlanText.h"
 #include "model/RadioModel.h"
 #include "ui/DialogUnits.h"
-#include "ui/KM42View.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -26,9 +25,19 @@ constexpr int kNoteHeight = 20;
 constexpr int kStepHeight = 11;
 }  // namespace
 
-CRadioExchangeDlg::CRadioExchangeDlg(CKM42View& view, const Layout& layout)
-    : QDialog(&view, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_view(view),
+bool AskWriteAnyway(UiPrompts& prompts, const RadioMismatch& mismatch, QWidget* parent) {
+    const std::string question =
+        FormatText(msg::kWrongRadioQuestion, mismatch.radio.c_str(), mismatch.plan.c_str());
+    return prompts.AskQuestion(parent, QString::fromStdString(question), QuestionKind::YesNo) ==
+           QuestionAnswer::Yes;
+}
+
+CRadioExchangeDlg::CRadioExchangeDlg(CCommPort& port, ImageCopy& imageCopy, UiPrompts& prompts,
+                                     const Layout& layout, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_ImageCopy(imageCopy),
+      m_port(port),
+      m_prompts(prompts),
       m_Layout(layout) {
     setWindowTitle(QString::fromUtf8(layout.caption));
     setObjectName(QString::fromUtf8(layout.objectName));
@@ -120,8 +129,7 @@ public:
     std::optional<Outcome> OpenLine() override {
         if (Port().IsOpen()) return std::nullopt;
         Outcome failure;
-        if (::OpenRadioPort(Port(), m_dialog.m_view.GetDocument().m_nComPort, &failure) == 2)
-            return std::nullopt;
+        if (::OpenRadioPort(Port(), m_dialog.m_nComPort, &failure) == 2) return std::nullopt;
         return failure;
     }
     radiolink::RadioLine& Line() override { return Port(); }
@@ -133,21 +141,21 @@ public:
     void StepEnded(session::Step, const radiolink::ExchangeResult&) override {}
     void BackupKept(backup::Direction, const backup::KeepOutcome& kept) override {
         CRadioExchangeDlg* dialog = &m_dialog;
-        Post([dialog, kept] { dialog->m_view.SayBackupKept(kept); });
+        Post([dialog, kept] { emit dialog->BackupKept(kept); });
     }
     bool WriteAnyway(const RadioMismatch& mismatch) override {
         bool anyway = false;
         QMetaObject::invokeMethod(
             &m_dialog,
             [this, &mismatch, &anyway] {
-                anyway = m_dialog.m_view.AskWriteAnyway(mismatch, &m_dialog);
+                anyway = AskWriteAnyway(m_dialog.m_prompts, mismatch, &m_dialog);
             },
             Qt::BlockingQueuedConnection);
         return anyway;
     }
 
 private:
-    CCommPort& Port() { return m_dialog.m_view.m_CommPort; }
+    CCommPort& Port() { return m_dialog.m_port; }
     template <class Fn>
     void Post(Fn&& fn) {
         QMetaObject::invokeMethod(&m_dialog, std::forward<Fn>(fn), Qt::QueuedConnection);
@@ -161,9 +169,10 @@ CRadioExchangeDlg::~CRadioExchangeDlg() {
     StopExchange();
 }
 
-int CRadioExchangeDlg::DoModal() {
+int CRadioExchangeDlg::RunDialog(std::int32_t comPort) {
+    m_nComPort = comPort;
     OnInitDialog();
-    return m_view.Prompts().ExecDialog(*this);
+    return m_prompts.ExecDialog(*this);
 }
 
 void CRadioExchangeDlg::OnInitDialog() {
@@ -201,7 +210,7 @@ void CRadioExchangeDlg::timerEvent(QTimerEvent* event) {
 // end; after a while the dialog says what to check, and goes on waiting.
 void CRadioExchangeDlg::ShowSilenceHint() {
     if (m_bTransferRunning || !m_Worker.joinable()) return;
-    const char* port = m_view.GetDocument().m_nComPort != 0 ? CPortMap::kCom1 : CPortMap::kCom2;
+    const char* port = m_nComPort != 0 ? CPortMap::kCom1 : CPortMap::kCom2;
     ShowNote(QString::fromStdString(FormatText(msg::kNoAnswerYet, port)));
 }
 
@@ -279,8 +288,8 @@ void CRadioExchangeDlg::EndWith(const radiolink::ExchangeResult& result) {
 
 void CRadioExchangeDlg::ShowOutcome(const Outcome& outcome) {
     if (outcome.text.empty()) return;
-    QWidget* parent = isVisible() ? static_cast<QWidget*>(this) : &m_view;
-    ::ShowOutcome(m_view.Prompts(), parent, outcome);
+    QWidget* parent = isVisible() ? static_cast<QWidget*>(this) : parentWidget();
+    ::ShowOutcome(m_prompts, parent, outcome);
 }
 
 void CRadioExchangeDlg::EndDialog() {
@@ -297,7 +306,7 @@ void CRadioExchangeDlg::reject() {
     if (m_StartTimer.isActive()) {
         // Closed before the exchange started: nobody else closes the port now.
         m_StartTimer.stop();
-        m_view.m_CommPort.ClosePort();
+        m_port.ClosePort();
     }
     QDialog::reject();
 }

@@ -3,22 +3,30 @@
 #include <QDialog>
 #include <QString>
 #include <chrono>
+#include <cstdint>
 #include <thread>
 
 #include "link/Exchange.h"
+#include "model/PortFile.h"
 #include "session/RadioSession.h"
+#include "ui/ImageCopy.h"
 
-class CKM42View;
+class CCommPort;
 class QLabel;
 class QProgressBar;
+class UiPrompts;
+
+// The question before a plan goes into a radio of another model or band, over `parent`: asked
+// by Write to Radio about the radio read last, and by a write job about the one it read first.
+bool AskWriteAnyway(UiPrompts& prompts, const RadioMismatch& mismatch, QWidget* parent);
 
 // What "Read from Radio" and "Write to Radio" share: a status line and a progress bar, no
-// buttons, in front of a radio session (session/RadioSession.h). The command has opened the
-// port for the first exchange; 200 ms after the dialog opens the session starts on a worker
-// thread, so the window repaints, the bar moves with the bytes transferred and Escape or the
-// close box cancel while the radio has not answered yet (the status line says so). Once it
-// has answered, the transfer runs to its end; Escape then only shows a note that it cannot be
-// interrupted. A session of several steps names each above the status line.
+// buttons, in front of a radio session (session/RadioSession.h) on the port given. The command
+// has opened the port for the first exchange; 200 ms after the dialog opens the session starts
+// on a worker thread, so the window repaints, the bar moves with the bytes transferred and
+// Escape or the close box cancel while the radio has not answered yet (the status line says
+// so). Once it has answered, the transfer runs to its end; Escape then only shows a note that
+// it cannot be interrupted. A session of several steps names each above the status line.
 class CRadioExchangeDlg : public QDialog {
     Q_OBJECT
 public:
@@ -32,10 +40,6 @@ public:
     };
 
     ~CRadioExchangeDlg() override;
-
-    // Runs the dialog for the port the command has just opened; returns once it has closed.
-    // The port is closed on every way out.
-    int DoModal();
 
     // The last run ended with the radio shop's "complete" message.
     bool Completed() const { return m_LastOutcome == radiolink::ExchangeOutcome::Complete; }
@@ -53,6 +57,10 @@ public:
     // How long the radio may stay silent before the dialog says what to check (and waits on).
     std::chrono::milliseconds m_HintDelay{10000};
 
+signals:
+    // A backup was kept after an exchange, or could not be: the status bar says which.
+    void BackupKept(const backup::KeepOutcome& kept);
+
 public slots:
     // Escape and the close box: before the exchange starts the port is closed and the dialog
     // goes; while waiting for the radio's answer the exchange is cancelled and ends the dialog
@@ -60,9 +68,14 @@ public slots:
     void reject() override;
 
 protected:
-    CRadioExchangeDlg(CKM42View& view, const Layout& layout);
+    // The exchanges run on `port` and leave their bytes in `imageCopy`.
+    CRadioExchangeDlg(CCommPort& port, ImageCopy& imageCopy, UiPrompts& prompts,
+                      const Layout& layout, QWidget* parent);
 
-    CKM42View& View() { return m_view; }
+    // Runs the dialog for the port the command has just opened, COM1 or COM2 as `comPort`
+    // (the document's m_nComPort) says; returns once it has closed. The port is closed on
+    // every way out.
+    int RunDialog(std::int32_t comPort);
     void MembersToControls();
 
     // A session of several steps: the step line above the status shows (the dialog grows by
@@ -84,6 +97,7 @@ protected:
     virtual void AfterExchange() {}
 
     session::Result m_Outcome;  // the last session's, once it has returned
+    ImageCopy& m_ImageCopy;     // what the memory map shows
     // After the "complete" message: what a good exchange leads to.
     virtual void OnComplete() {}
 
@@ -100,7 +114,9 @@ private:
     void ShowSilenceHint();
     void ApplySize();
 
-    CKM42View& m_view;
+    CCommPort& m_port;
+    UiPrompts& m_prompts;
+    std::int32_t m_nComPort = portfile::kCom1;  // the run's, for the lines of later steps
     QLabel* m_pStatusText = nullptr;
     QLabel* m_pNoteText = nullptr;  // shown when Escape comes during a transfer
     QLabel* m_pStepText = nullptr;  // a job's "Step 1 of 3: ..."

@@ -16,7 +16,6 @@
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "ui/CorePaths.h"
-#include "ui/KM42View.h"
 #include "ui/UiPrompts.h"
 
 namespace {
@@ -47,8 +46,8 @@ QComboBox* MakeDeviceBox(QWidget* parent, const QString& name) {
 
 }  // namespace
 
-CSerialDevicesDlg::CSerialDevicesDlg(CKM42View& view, QWidget* parent)
-    : QDialog(parent), m_view(view), m_listDevices(&ListSerialDevices) {
+CSerialDevicesDlg::CSerialDevicesDlg(CCommPort& port, UiPrompts& prompts, QWidget* parent)
+    : QDialog(parent), m_port(port), m_prompts(prompts), m_listDevices(&ListSerialDevices) {
     setWindowTitle(QString::fromUtf8(kCaption));
     setObjectName(QStringLiteral("serialDevicesDlg"));
 
@@ -105,7 +104,7 @@ CSerialDevicesDlg::CSerialDevicesDlg(CKM42View& view, QWidget* parent)
 
 int CSerialDevicesDlg::DoModal() {
     OnInitDialog();
-    return m_view.Prompts().ExecDialog(*this);
+    return m_prompts.ExecDialog(*this);
 }
 
 void CSerialDevicesDlg::OnInitDialog() {
@@ -152,7 +151,7 @@ void CSerialDevicesDlg::UseSelectedDevice(QComboBox& box) {
 }
 
 void CSerialDevicesDlg::ShowRunNote() {
-    const PortDevices inEffect = DevicesOf(m_view.m_CommPort.PortMap());
+    const PortDevices inEffect = DevicesOf(m_port.PortMap());
     QStringList notes;
     if (inEffect.com1 != m_SavedAtOpen.com1)
         notes << QString::fromUtf8(kRunNote).arg(QStringLiteral("COM1"), inEffect.com1);
@@ -165,8 +164,7 @@ void CSerialDevicesDlg::ShowRunNote() {
 bool CSerialDevicesDlg::CheckPath(QComboBox& box, const char* comName) {
     box.setEditText(box.currentText().trimmed());
     if (IsDevicePath(box.currentText())) return true;
-    AppMessageBox(m_view.Prompts(), this,
-                  FormatText(CPortMap::DeviceNeededMessage(), comName).c_str());
+    AppMessageBox(m_prompts, this, FormatText(CPortMap::DeviceNeededMessage(), comName).c_str());
     box.setFocus();
     return false;
 }
@@ -176,11 +174,11 @@ void CSerialDevicesDlg::accept() {
         return;
     const PortDevices chosen{m_pCom1Box->currentText(), m_pCom2Box->currentText()};
     if (const auto failure = SavePortDevices(chosen))
-        AppMessageBox(m_view.Prompts(), this, failure->c_str());
+        AppMessageBox(m_prompts, this, failure->c_str());
     // A device set for this run only (command line, virtual radio) stays unless its box changed.
-    CPortMap map = m_view.m_CommPort.PortMap();
+    CPortMap map = m_port.PortMap();
     if (chosen.com1 != m_SavedAtOpen.com1) map.SetDevice(CPortMap::kCom1, CorePath(chosen.com1));
     if (chosen.com2 != m_SavedAtOpen.com2) map.SetDevice(CPortMap::kCom2, CorePath(chosen.com2));
-    m_view.m_CommPort.SetPortMap(map);
+    m_port.SetPortMap(map);
     QDialog::accept();
 }

@@ -5,10 +5,11 @@
 
 #include "ui/SerialDevices.h"
 
-class CKM42View;
+class CCommPort;
 class QComboBox;
 class QLabel;
 class QTableWidget;
+class UiPrompts;
 
 // "Serial Devices" (Port menu): lists the serial devices present and lets the user say which
 // one COM1 and COM2 stand for, or type a path. OK keeps the choice in the settings and uses it
@@ -17,7 +18,7 @@ class QTableWidget;
 class CSerialDevicesDlg : public QDialog {
     Q_OBJECT
 public:
-    CSerialDevicesDlg(CKM42View& view, QWidget* parent);
+    CSerialDevicesDlg(CCommPort& port, UiPrompts& prompts, QWidget* parent);
 
     int DoModal();
 
@@ -35,7 +36,8 @@ private:
     void ShowRunNote();
     bool CheckPath(QComboBox& box, const char* comName);
 
-    CKM42View& m_view;
+    CCommPort& m_port;
+    UiPrompts& m_prompts;
     DeviceLister m_listDevices;
     QTableWidget* m_pDeviceTable = nullptr;
     QComboBox* m_pCom1Box = nullptr;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "codec/ImageCodec.h"
-#include "ui/KM42View.h"
 
 namespace {
 constexpr CRadioExchangeDlg::Layout kWriteLayout{
@@ -11,31 +10,33 @@ constexpr CRadioExchangeDlg::Layout kWriteLayout{
 };
 }  // namespace
 
-CWriteDlg::CWriteDlg(CKM42View& view) : CRadioExchangeDlg(view, kWriteLayout) {}
+CWriteDlg::CWriteDlg(CCommPort& port, ImageCopy& imageCopy, UiPrompts& prompts, QWidget* parent)
+    : CRadioExchangeDlg(port, imageCopy, prompts, kWriteLayout, parent) {}
 
 void CWriteDlg::EncodeImage() {
-    ::EncodeImage(View().GetDocument(), m_WriteImage);
+    ::EncodeImage(m_Plan, m_WriteImage);
 }
 
 void CWriteDlg::PrepareImage() {
-    m_Plan = View().GetDocument();
     EncodeImage();
-    std::copy_n(m_WriteImage.begin(), image::kBufferSize, View().m_ImageCopy.begin());
+    std::copy_n(m_WriteImage.begin(), image::kBufferSize, m_ImageCopy.begin());
 }
 
-int CWriteDlg::DoModal() {
+int CWriteDlg::DoModal(const CKM42Doc& plan) {
+    m_Plan = plan;
     m_Checks = {};
     m_bJob = false;
-    return CRadioExchangeDlg::DoModal();
+    return RunDialog(plan.m_nComPort);
 }
 
-session::Result CWriteDlg::RunJob(const session::WriteChecks& checks) {
+session::Result CWriteDlg::RunJob(const CKM42Doc& plan, const session::WriteChecks& checks) {
+    m_Plan = plan;
     m_Checks = checks;
     m_bJob = true;
     SetStepsShown(true);
     StartStep(checks.readFirst ? session::Step::ReadFirst : session::Step::Write, 1,
               session::StepCount(checks));
-    CRadioExchangeDlg::DoModal();
+    RunDialog(plan.m_nComPort);
     SetStepsShown(false);
     m_bJob = false;
     return m_Outcome;

@@ -5,25 +5,25 @@
 #include "session/RadioSession.h"
 #include "ui/RadioExchangeDlg.h"
 
-// "Write to Radio": encodes the document into the write image as it opens, copies it to the
-// view's image copy, and runs a write session. The document is never changed. With the Port
-// menu's checks the same dialog runs the whole job, naming each step, and ends without a
-// message: the command says how the job ended.
+// "Write to Radio": encodes the plan it is given into the write image as it opens, copies it
+// to the image copy, and runs a write session. The plan is never changed. With the Port menu's
+// checks the same dialog runs the whole job, naming each step, and ends without a message:
+// the command says how the job ended.
 class CWriteDlg final : public CRadioExchangeDlg {
     Q_OBJECT
 public:
-    explicit CWriteDlg(CKM42View& view);
+    CWriteDlg(CCommPort& port, ImageCopy& imageCopy, UiPrompts& prompts, QWidget* parent);
     // The exchange uses this class's image: it must end before the image goes.
     ~CWriteDlg() override { StopExchange(); }
 
-    // Builds the write image from the document (checked by the command beforehand).
+    // Builds the write image from the plan (checked by the command beforehand).
     void EncodeImage();
 
-    // A plain write, for the port the command has just opened.
-    int DoModal();
-    // The write with its checks, each step opening the port itself; returns once the dialog
-    // has closed.
-    session::Result RunJob(const session::WriteChecks& checks);
+    // A plain write of `plan`, for the port the command has just opened (its m_nComPort).
+    int DoModal(const CKM42Doc& plan);
+    // The write of `plan` with its checks, each step opening the port itself; returns once the
+    // dialog has closed.
+    session::Result RunJob(const CKM42Doc& plan, const session::WriteChecks& checks);
 
     RadioImage m_WriteImage{};  // read by the exchange's thread while it runs
 
