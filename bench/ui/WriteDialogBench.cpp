@@ -23,12 +23,12 @@
 #include "link/DemoRadio.h"
 #include "model/Messages.h"
 #include "model/RadioModel.h"
-#include "ui/Commands.h"
-#include "ui/KM42App.h"
-#include "ui/KM42View.h"
-#include "ui/MainFrame.h"
-#include "ui/RunOptions.h"
-#include "ui/UiPrompts.h"
+#include "ui/app/Commands.h"
+#include "ui/app/KM42App.h"
+#include "ui/app/MainFrame.h"
+#include "ui/app/RunOptions.h"
+#include "ui/common/UiPrompts.h"
+#include "ui/view/KM42View.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "model/PlanText.h"
 #include "model/RadioModel.h"
 #include "settings/Settings.h"
-#include "ui/SerialDevices.h"
+#include "ui/common/SerialDevices.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QLabel>
 
 #include "UiFixture.h"
-#include "ui/ToolbarIcons.h"
+#include "ui/common/AppIcon.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "SamplePlan.h"
 #include "model/DataFile.h"
 #include "model/PlanText.h"
-#include "ui/ChannelDlg.h"
-#include "ui/PlanChanges.h"
+#include "ui/dialogs/ChannelDlg.h"
+#include "ui/view/PlanChanges.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "model/DataFile.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
-#include "ui/Commands.h"
+#include "ui/app/Commands.h"
 
 namespace {
 

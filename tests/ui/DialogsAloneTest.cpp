@@ -2,10 +2,10 @@
 // application is never started and no view exists. What each one edits reaches the document,
 // or shows from the image copy it was given.
 #include "EditorTestSupport.h"
-#include "ui/ChannelDlg.h"
-#include "ui/MemoryMapDlg.h"
-#include "ui/ModelDlg.h"
-#include "ui/OptionDlg.h"
+#include "ui/dialogs/ChannelDlg.h"
+#include "ui/dialogs/MemoryMapDlg.h"
+#include "ui/dialogs/ModelDlg.h"
+#include "ui/dialogs/OptionDlg.h"
 
 namespace {
 

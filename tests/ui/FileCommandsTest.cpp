@@ -8,8 +8,8 @@
 #include "UiFixture.h"
 #include "model/DataFile.h"
 #include "model/Messages.h"
-#include "ui/Commands.h"
-#include "ui/QtPrompts.h"
+#include "ui/app/Commands.h"
+#include "ui/common/QtPrompts.h"
 
 namespace {
 

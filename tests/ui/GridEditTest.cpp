@@ -2,7 +2,7 @@
 #include "SamplePlan.h"
 #include "model/DataFile.h"
 #include "model/PlanText.h"
-#include "ui/ChannelDlg.h"
+#include "ui/dialogs/ChannelDlg.h"
 
 namespace {
 

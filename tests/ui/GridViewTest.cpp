@@ -6,7 +6,7 @@
 #include "codec/ImageCodec.h"
 #include "model/DataFile.h"
 #include "model/PlanText.h"
-#include "ui/Commands.h"
+#include "ui/app/Commands.h"
 
 namespace {
 

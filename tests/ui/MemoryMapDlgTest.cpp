@@ -5,7 +5,7 @@
 #include "SamplePlan.h"
 #include "UiFixture.h"
 #include "codec/ImageCodec.h"
-#include "ui/MemoryMapDlg.h"
+#include "ui/dialogs/MemoryMapDlg.h"
 
 namespace {
 

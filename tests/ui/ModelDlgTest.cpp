@@ -2,8 +2,8 @@
 
 #include "UiFixture.h"
 #include "model/Messages.h"
-#include "ui/Commands.h"
-#include "ui/ModelDlg.h"
+#include "ui/app/Commands.h"
+#include "ui/dialogs/ModelDlg.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "SamplePlan.h"
 #include "model/DataFile.h"
 #include "model/PlanText.h"
-#include "ui/Commands.h"
-#include "ui/OptionDlg.h"
+#include "ui/app/Commands.h"
+#include "ui/dialogs/OptionDlg.h"
 
 namespace {
 

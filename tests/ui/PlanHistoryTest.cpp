@@ -7,8 +7,8 @@
 #include "SamplePlan.h"
 #include "model/DataFile.h"
 #include "model/PlanText.h"
-#include "ui/Commands.h"
-#include "ui/PlanChanges.h"
+#include "ui/app/Commands.h"
+#include "ui/view/PlanChanges.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "UiFixture.h"
 #include "model/Messages.h"
-#include "ui/Commands.h"
+#include "ui/app/Commands.h"
 
 namespace {
 

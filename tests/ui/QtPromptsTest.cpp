@@ -19,7 +19,7 @@
 #include "model/Messages.h"
 #include "model/PlanCheck.h"
 #include "model/PlanText.h"
-#include "ui/QtPrompts.h"
+#include "ui/common/QtPrompts.h"
 
 namespace {
 

@@ -16,9 +16,9 @@
 #include "link/VirtualRadio.h"
 #include "model/DataFile.h"
 #include "model/RadioModel.h"
-#include "ui/Commands.h"
-#include "ui/ReadDlg.h"
-#include "ui/WriteDlg.h"
+#include "ui/app/Commands.h"
+#include "ui/dialogs/ReadDlg.h"
+#include "ui/dialogs/WriteDlg.h"
 
 inline constexpr int kBoundMs = 30000;
 

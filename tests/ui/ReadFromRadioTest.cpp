@@ -1,7 +1,7 @@
 #include "RadioFixture.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
-#include "ui/MSFlexGrid.h"
+#include "ui/common/MSFlexGrid.h"
 
 namespace {
 

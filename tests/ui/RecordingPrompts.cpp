@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/QtPrompts.h"
+#include "ui/common/QtPrompts.h"
 
 RecordingPrompts::RecordingPrompts() = default;
 RecordingPrompts::~RecordingPrompts() = default;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "ui/UiPrompts.h"
+#include "ui/common/UiPrompts.h"
 
 // The test side of the dialog seam: records every message box and file dialog, answers the
 // file dialogs from a script, and runs each modal dialog shown (not modal) through a script

@@ -7,9 +7,9 @@
 #include "SamplePlan.h"
 #include "model/DataFile.h"
 #include "model/PlanText.h"
-#include "ui/ChannelDlg.h"
-#include "ui/Commands.h"
-#include "ui/OptionDlg.h"
+#include "ui/app/Commands.h"
+#include "ui/dialogs/ChannelDlg.h"
+#include "ui/dialogs/OptionDlg.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "RadioFixture.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
-#include "ui/RunOptions.h"
+#include "ui/app/RunOptions.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "RadioFixture.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
-#include "ui/RunOptions.h"
-#include "ui/SerialDevicesDlg.h"
+#include "ui/app/RunOptions.h"
+#include "ui/dialogs/SerialDevicesDlg.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 #include "RecordingPrompts.h"
 #include "model/BandTable.h"
 #include "model/KM42Doc.h"
-#include "ui/KM42App.h"
-#include "ui/KM42View.h"
-#include "ui/MSFlexGrid.h"
-#include "ui/MainFrame.h"
+#include "ui/app/KM42App.h"
+#include "ui/app/MainFrame.h"
+#include "ui/common/MSFlexGrid.h"
+#include "ui/view/KM42View.h"
 
 // Each test runs the whole application in a folder of its own: "port.port" lives in the
 // current directory, so the test changes into a fresh one and back afterwards.

@@ -8,9 +8,9 @@
 #include "model/DataFile.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
-#include "ui/ChannelDlg.h"
-#include "ui/Commands.h"
-#include "ui/PlanChanges.h"
+#include "ui/app/Commands.h"
+#include "ui/dialogs/ChannelDlg.h"
+#include "ui/view/PlanChanges.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "safety/Backups.h"
-#include "ui/PlanChanges.h"
-#include "ui/RunOptions.h"
+#include "ui/app/RunOptions.h"
+#include "ui/view/PlanChanges.h"
 
 namespace {
 

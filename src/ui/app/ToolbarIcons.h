@@ -1,0 +1,7 @@
+#pragma once
+#include <QIcon>
+
+#include "ui/app/Commands.h"
+
+// The toolbar's button images, drawn at start-up so that they stay sharp at any size.
+QIcon CommandIcon(ToolIcon kind);

@@ -1,0 +1,12 @@
+#include "ui/common/AppIcon.h"
+
+#include <QDirIterator>
+
+QIcon AppIcon() {
+    // The sizes the hicolor theme gets on installation, built into the program.
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icons/hicolor"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next() + QStringLiteral("/apps/" PRG715_APP_ID ".png"));
+    return icon;
+}

@@ -1,0 +1,5 @@
+#pragma once
+#include <QIcon>
+
+// The application icon, as installed into the desktop's icon theme.
+QIcon AppIcon();
