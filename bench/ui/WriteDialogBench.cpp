@@ -40,7 +40,7 @@ constexpr double kTargetOverFloor = 0.02;
 constexpr qint64 kMaxGapMs = 100;
 
 // Dialogs run for real (modal, in their own event loop); message boxes are only noted.
-class BenchPrompts final : public UiPrompts {
+class BenchPrompts final : public CUiPrompts {
 public:
     void MessageBox(QWidget*, const QString& text, MessageIcon, const QString& detail) override {
         if (!firstMessageAt) firstMessageAt = clock.nsecsElapsed();

@@ -172,7 +172,7 @@ TEST_F(FileCommands, SaveOffersThePlansOwnFileAndAsksBeforeReplacingAnother) {
 
 // The save dialog is kept for the run; a pattern clears the name saved last from its box.
 TEST(SaveDialog, APatternLeavesNoEarlierNameInTheBox) {
-    QtPrompts prompts;
+    CQtPrompts prompts;
     QString shown;
     for (const char* initial : {"/tmp/customer-a.kmd16", "*.kmd16"}) {
         QTimer::singleShot(0, [&shown] {

@@ -44,7 +44,7 @@ std::vector<Shown> ShowAndMeasure(const char* text, const std::string& detail) {
         }
         box->accept();
     });
-    QtPrompts prompts;
+    CQtPrompts prompts;
     prompts.MessageBox(nullptr, QString::fromUtf8(text), MessageIcon::Exclamation,
                        QString::fromStdString(detail));
     return labels;
@@ -76,7 +76,7 @@ QuestionAnswer AskAndPress(QuestionKind kind, Qt::Key key, std::vector<std::stri
             buttons.push_back(button->text().toStdString());
         QTest::keyClick(box, key);
     });
-    return QtPrompts().AskQuestion(nullptr, QString::fromUtf8(msg::kSaveChangesQuestion), kind);
+    return CQtPrompts().AskQuestion(nullptr, QString::fromUtf8(msg::kSaveChangesQuestion), kind);
 }
 
 TEST(QuestionBox, EnterTakesTheSafeDefaultAndEscapeCancels) {
@@ -171,9 +171,9 @@ std::vector<std::string> TextsCut(const std::vector<Message>& messages) {
             box->accept();
         });
         if (detail == QStringLiteral("?"))
-            QtPrompts().AskQuestion(nullptr, text, QuestionKind::YesNo);
+            CQtPrompts().AskQuestion(nullptr, text, QuestionKind::YesNo);
         else
-            QtPrompts().MessageBox(nullptr, text, MessageIcon::Exclamation, detail);
+            CQtPrompts().MessageBox(nullptr, text, MessageIcon::Exclamation, detail);
     }
     return cut;
 }

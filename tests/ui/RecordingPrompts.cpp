@@ -28,7 +28,7 @@ void RecordingPrompts::MessageBox(QWidget* parent, const QString& text, MessageI
         }
         QTest::keyClick(box, Qt::Key_Return);
     });
-    QtPrompts().MessageBox(parent, text, icon, detail);
+    CQtPrompts().MessageBox(parent, text, icon, detail);
 }
 
 namespace {
@@ -73,7 +73,7 @@ QuestionAnswer RecordingPrompts::AskQuestion(QWidget* parent, const QString& tex
         }
         QTest::mouseClick(button, Qt::LeftButton);
     });
-    const QuestionAnswer shown = QtPrompts().AskQuestion(parent, text, kind);
+    const QuestionAnswer shown = CQtPrompts().AskQuestion(parent, text, kind);
     EXPECT_EQ(static_cast<int>(shown), static_cast<int>(answer)) << "the button clicked";
     return shown;
 }

@@ -11,7 +11,7 @@
 // The test side of the dialog seam: records every message box and file dialog, answers the
 // file dialogs from a script, and runs each modal dialog shown (not modal) through a script
 // that drives it with QTest like a user. A dialog nobody scripted fails the test.
-class RecordingPrompts final : public UiPrompts {
+class RecordingPrompts final : public CUiPrompts {
 public:
     struct Message {
         QString text;

@@ -6,7 +6,7 @@
 #include "ui/common/UiPrompts.h"
 #include "ui/view/KM42View.h"
 
-CKM42App::CKM42App(UiPrompts& prompts) : m_prompts(prompts) {}
+CKM42App::CKM42App(CUiPrompts& prompts) : m_prompts(prompts) {}
 
 CKM42App::~CKM42App() = default;
 

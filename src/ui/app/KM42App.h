@@ -6,7 +6,7 @@
 #include "model/KM42Doc.h"
 
 class CMainFrame;
-class UiPrompts;
+class CUiPrompts;
 
 // The application: one document and one main frame with its view, both alive for the whole
 // run; the view runs the About box. Every message box and dialog goes through the prompts given
@@ -14,7 +14,7 @@ class UiPrompts;
 class CKM42App : public QObject {
     Q_OBJECT
 public:
-    explicit CKM42App(UiPrompts& prompts);
+    explicit CKM42App(CUiPrompts& prompts);
     ~CKM42App() override;
 
     // Builds the document, frame and view, runs the view's initial update, opens the plan file
@@ -28,7 +28,7 @@ public slots:
     void OnAppAbout();
 
 private:
-    UiPrompts& m_prompts;
+    CUiPrompts& m_prompts;
     CKM42Doc m_doc;
     std::unique_ptr<CMainFrame> m_pMainFrame;
 };

@@ -24,7 +24,7 @@
 #include "ui/view/KM42View.h"
 #include "ui/view/PlanChanges.h"
 
-CMainFrame::CMainFrame(CKM42Doc& doc, UiPrompts& prompts) : m_doc(doc), m_prompts(prompts) {
+CMainFrame::CMainFrame(CKM42Doc& doc, CUiPrompts& prompts) : m_doc(doc), m_prompts(prompts) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(AppIcon());
 

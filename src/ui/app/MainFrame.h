@@ -12,7 +12,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolBar;
-class UiPrompts;
+class CUiPrompts;
 struct CKM42Doc;
 
 // The main window: menu bar, toolbar, status bar and the form view. It enables the commands
@@ -20,7 +20,7 @@ struct CKM42Doc;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    CMainFrame(CKM42Doc& doc, UiPrompts& prompts);
+    CMainFrame(CKM42Doc& doc, CUiPrompts& prompts);
 
     CKM42Doc& GetActiveDocument() { return m_doc; }
     CKM42View& GetActiveView() { return *m_pView; }
@@ -66,7 +66,7 @@ private:
     void Route(CommandId id, void (CKM42View::*handler)());
 
     CKM42Doc& m_doc;
-    UiPrompts& m_prompts;
+    CUiPrompts& m_prompts;
     CKM42View* m_pView = nullptr;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pReadyPane = nullptr;

@@ -15,9 +15,9 @@ namespace {
 
 // Waits (in the event loop, not spinning) until the window system has put the main window
 // on screen, then lets it paint.
-class ExposeWaiter : public QObject {
+class CExposeWaiter : public QObject {
 public:
-    explicit ExposeWaiter(QWindow& window) : m_window(window) {
+    explicit CExposeWaiter(QWindow& window) : m_window(window) {
         if (m_window.isExposed()) return;
         m_window.installEventFilter(this);
         m_loop.exec();
@@ -36,7 +36,7 @@ private:
 };
 
 void WaitUntilShown(CMainFrame& frame) {
-    if (QWindow* window = frame.windowHandle()) ExposeWaiter waiter(*window);
+    if (QWindow* window = frame.windowHandle()) CExposeWaiter waiter(*window);
     QCoreApplication::processEvents();
 }
 

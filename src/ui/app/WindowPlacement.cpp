@@ -29,9 +29,9 @@ void KeepFrameWithin(QWidget& window, const QRect& area) {
 }
 
 // Checks the frame once, when the window system first shows the window with it.
-class FirstExposeCheck : public QObject {
+class CFirstExposeCheck : public QObject {
 public:
-    FirstExposeCheck(QWidget& window, QWindow& handle) : QObject(&handle), m_window(&window) {
+    CFirstExposeCheck(QWidget& window, QWindow& handle) : QObject(&handle), m_window(&window) {
         handle.installEventFilter(this);
     }
 
@@ -66,5 +66,5 @@ void FitToScreen(QWidget& window) {
     // Shrunk to the area, the window is put in it; otherwise the window system places it.
     if (size != wanted) window.move(area.topLeft());
     window.winId();  // the native window, so that its first showing can be watched
-    if (QWindow* handle = window.windowHandle()) new FirstExposeCheck(window, *handle);
+    if (QWindow* handle = window.windowHandle()) new CFirstExposeCheck(window, *handle);
 }

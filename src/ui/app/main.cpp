@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    QtPrompts prompts;
+    CQtPrompts prompts;
     CKM42App app(prompts);
     const QStringList files = parser.positionalArguments();
     app.InitInstance(files.isEmpty() ? QString() : files.front());

@@ -15,13 +15,13 @@
 
 #include "model/Messages.h"
 
-void AppMessageBox(UiPrompts& prompts, QWidget* parent, const char* text,
+void AppMessageBox(CUiPrompts& prompts, QWidget* parent, const char* text,
                    const std::string& detail) {
     prompts.MessageBox(parent, QString::fromUtf8(text), MessageIcon::Exclamation,
                        QString::fromStdString(detail));
 }
 
-void ShowOutcome(UiPrompts& prompts, QWidget* parent, const Outcome& outcome, MessageIcon icon) {
+void ShowOutcome(CUiPrompts& prompts, QWidget* parent, const Outcome& outcome, MessageIcon icon) {
     prompts.MessageBox(parent, QString::fromStdString(outcome.text), icon,
                        QString::fromStdString(outcome.detail));
 }
@@ -127,11 +127,11 @@ void CenterOver(QWidget& dialog, QWidget* parent) {
 
 }  // namespace
 
-QtPrompts::QtPrompts() = default;
-QtPrompts::~QtPrompts() = default;
+CQtPrompts::CQtPrompts() = default;
+CQtPrompts::~CQtPrompts() = default;
 
-void QtPrompts::MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
-                           const QString& detail) {
+void CQtPrompts::MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
+                            const QString& detail) {
     const QMessageBox::Icon shown = icon == MessageIcon::Exclamation   ? QMessageBox::Warning
                                     : icon == MessageIcon::Information ? QMessageBox::Information
                                                                        : QMessageBox::NoIcon;
@@ -161,7 +161,7 @@ constexpr QuestionButton kQuestionButtons[] = {
 
 }  // namespace
 
-QuestionAnswer QtPrompts::AskQuestion(QWidget* parent, const QString& text, QuestionKind kind) {
+QuestionAnswer CQtPrompts::AskQuestion(QWidget* parent, const QString& text, QuestionKind kind) {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(msg::kAppTitle), text,
                     QMessageBox::NoButton, parent);
     QuestionAnswer escapeAnswer = QuestionAnswer::Cancel;
@@ -183,8 +183,8 @@ QuestionAnswer QtPrompts::AskQuestion(QWidget* parent, const QString& text, Ques
     return escapeAnswer;
 }
 
-std::optional<QString> QtPrompts::RunFileDialog(QFileDialog& dialog, QWidget* parent,
-                                                const FileDialogRequest& request) {
+std::optional<QString> CQtPrompts::RunFileDialog(QFileDialog& dialog, QWidget* parent,
+                                                 const FileDialogRequest& request) {
     dialog.setNameFilters(NameFiltersFromFilterString(request.filter));
     dialog.setDefaultSuffix(DefaultSuffix(request.initialName));
     // The pattern is already the dialog's filter; Qt's name box would take "*.kmd16" as a
@@ -206,8 +206,8 @@ std::optional<QString> QtPrompts::RunFileDialog(QFileDialog& dialog, QWidget* pa
     return files.front();
 }
 
-std::optional<QString> QtPrompts::GetOpenFileName(QWidget* parent,
-                                                  const FileDialogRequest& request) {
+std::optional<QString> CQtPrompts::GetOpenFileName(QWidget* parent,
+                                                   const FileDialogRequest& request) {
     if (!m_pOpenDialog) {
         m_pOpenDialog = std::make_unique<QFileDialog>();
         m_pOpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
@@ -218,8 +218,8 @@ std::optional<QString> QtPrompts::GetOpenFileName(QWidget* parent,
     return RunFileDialog(*m_pOpenDialog, parent, request);
 }
 
-std::optional<QString> QtPrompts::GetSaveFileName(QWidget* parent,
-                                                  const FileDialogRequest& request) {
+std::optional<QString> CQtPrompts::GetSaveFileName(QWidget* parent,
+                                                   const FileDialogRequest& request) {
     if (!m_pSaveDialog) {
         m_pSaveDialog = std::make_unique<QFileDialog>();
         m_pSaveDialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -275,7 +275,7 @@ std::unique_ptr<QPrintDialog> MakePrintDialog(QPrinter& printer) {
     return std::make_unique<CAllPagesPrintDialog>(printer);
 }
 
-QPrinter* QtPrompts::GetPrinter(QWidget* parent) {
+QPrinter* CQtPrompts::GetPrinter(QWidget* parent) {
     if (!m_pPrinter) m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!m_pPrintDialog) {
         m_pPrintDialog = MakePrintDialog(*m_pPrinter);
@@ -286,7 +286,7 @@ QPrinter* QtPrompts::GetPrinter(QWidget* parent) {
     return m_pPrintDialog->exec() == QDialog::Accepted ? m_pPrinter.get() : nullptr;
 }
 
-int QtPrompts::ExecDialog(QDialog& dialog) {
+int CQtPrompts::ExecDialog(QDialog& dialog) {
     const CActivationKeeper keeper;
     return dialog.exec();
 }

@@ -10,12 +10,12 @@ class QPrinter;
 
 // The real dialogs. Each file dialog and the print dialog is one object created at its first
 // use and reused for the rest of the run, so it keeps the folder and settings last chosen.
-class QtPrompts final : public UiPrompts {
+class CQtPrompts final : public CUiPrompts {
 public:
-    QtPrompts();
-    ~QtPrompts() override;
-    QtPrompts(const QtPrompts&) = delete;
-    QtPrompts& operator=(const QtPrompts&) = delete;
+    CQtPrompts();
+    ~CQtPrompts() override;
+    CQtPrompts(const CQtPrompts&) = delete;
+    CQtPrompts& operator=(const CQtPrompts&) = delete;
 
     void MessageBox(QWidget* parent, const QString& text, MessageIcon icon,
                     const QString& detail) override;

@@ -11,7 +11,7 @@ class QWidget;
 
 // Every message box, file dialog, print dialog and modal dialog run goes through this seam,
 // so that the tests can answer them instead of blocking on them. The application installs
-// the Qt implementation (QtPrompts); tests install a recording one.
+// the Qt implementation (CQtPrompts); tests install a recording one.
 
 // Exclamation for failures and warnings; Information for a job's good ending.
 enum class MessageIcon { None, Exclamation, Information };
@@ -29,9 +29,9 @@ struct FileDialogRequest {
     QString initialName;  // preset in the name box; also the default extension ("*.kmd16")
 };
 
-class UiPrompts {
+class CUiPrompts {
 public:
-    virtual ~UiPrompts() = default;
+    virtual ~CUiPrompts() = default;
 
     // Message box with caption "PRG-715" and an OK button. detail, when given, carries the
     // system's reason below the fixed text.
@@ -56,8 +56,8 @@ public:
 };
 
 // The application-wide message box: caption "PRG-715", OK only, exclamation icon.
-void AppMessageBox(UiPrompts& prompts, QWidget* parent, const char* text,
+void AppMessageBox(CUiPrompts& prompts, QWidget* parent, const char* text,
                    const std::string& detail = {});
 // How the desktop shows what an operation of the core tells its user.
-void ShowOutcome(UiPrompts& prompts, QWidget* parent, const Outcome& outcome,
+void ShowOutcome(CUiPrompts& prompts, QWidget* parent, const Outcome& outcome,
                  MessageIcon icon = MessageIcon::Exclamation);

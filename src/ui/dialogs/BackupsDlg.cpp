@@ -32,7 +32,7 @@ QStringList RowTexts(const backup::BackupEntry& entry) {
 
 }  // namespace
 
-CBackupsDlg::CBackupsDlg(UiPrompts& prompts, QWidget* parent)
+CBackupsDlg::CBackupsDlg(CUiPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_prompts(prompts) {
     setObjectName(QStringLiteral("backupsDlg"));
     setWindowTitle(QString::fromUtf8(msg::kOpenBackupTitle));

@@ -8,7 +8,7 @@
 class QDialogButtonBox;
 class QLabel;
 class QTreeWidget;
-class UiPrompts;
+class CUiPrompts;
 
 // File > "Open Backup...": the backups kept after reads and writes, newest first, with their
 // time, direction, model, band and channels in use. Open (Enter, or a double-click on a row)
@@ -16,7 +16,7 @@ class UiPrompts;
 class CBackupsDlg : public QDialog {
     Q_OBJECT
 public:
-    CBackupsDlg(UiPrompts& prompts, QWidget* parent);
+    CBackupsDlg(CUiPrompts& prompts, QWidget* parent);
 
     // Lists the backup folder afresh and runs the dialog: the chosen plan's path, or nullopt.
     std::optional<QString> ChoosePlan();
@@ -24,7 +24,7 @@ public:
 private:
     void MembersToControls();
 
-    UiPrompts& m_prompts;
+    CUiPrompts& m_prompts;
     QLabel* m_pFolderText = nullptr;
     QTreeWidget* m_pList = nullptr;
     QDialogButtonBox* m_pButtons = nullptr;

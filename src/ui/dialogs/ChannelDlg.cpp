@@ -37,10 +37,10 @@ bool RxRefusalIsAppBox(std::int32_t band) {
 
 }  // namespace
 
-CChannelDlg::CChannelDlg(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent)
+CChannelDlg::CChannelDlg(CKM42Doc& doc, CUiPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_prompts(prompts) {
     BuildForm();
-    m_pChecks = new FocusOutChecks(*this);
+    m_pChecks = new CFocusOutChecks(*this);
     WatchBoxes();
 
     connect(m_pOk, &QPushButton::clicked, this, [this] {
@@ -296,7 +296,7 @@ void CChannelDlg::accept() {
         QWidget* focus = focusWidget();
         for (QLineEdit* box : {m_rx.nsc1Tone, m_rx.nsc2Tone, m_tx.nsc1Tone, m_tx.nsc2Tone})
             if (focus == box && box->isModified()) m_pChecks->RunFor(box);
-        const FocusOutChecks::Pause pause(*m_pChecks);
+        const CFocusOutChecks::Pause pause(*m_pChecks);
         ControlsToMembers();
         const bool rxAccepted = RunRxCheck();
         const bool txAccepted = RunTxCheck();

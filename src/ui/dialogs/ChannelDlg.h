@@ -5,7 +5,7 @@
 #include <cstdint>
 
 struct CKM42Doc;
-class FocusOutChecks;
+class CFocusOutChecks;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -13,7 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class UiPrompts;
+class CUiPrompts;
 
 // "Channel": edits one channel of the plan - RX and TX frequency, the squelch signalling of
 // each direction and the radio-wide non-standard tones. Boxes are checked as they lose the
@@ -22,7 +22,7 @@ class UiPrompts;
 class CChannelDlg : public QDialog {
     Q_OBJECT
 public:
-    CChannelDlg(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent);
+    CChannelDlg(CKM42Doc& doc, CUiPrompts& prompts, QWidget* parent);
 
     // Loads channel m_nChannel and runs modally; Accepted after "OK" or "clear". A channel
     // outside the plan is not opened (Rejected).
@@ -103,8 +103,8 @@ private:
     static void CheckType(const SignalControls& side, std::int32_t type);
 
     CKM42Doc& m_doc;
-    UiPrompts& m_prompts;
-    FocusOutChecks* m_pChecks = nullptr;
+    CUiPrompts& m_prompts;
+    CFocusOutChecks* m_pChecks = nullptr;
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;
     QPushButton* m_pClear = nullptr;

@@ -4,9 +4,9 @@
 
 // The forms are laid out in dialog units, which follow the font: a horizontal unit is a
 // quarter of the font's average character width, a vertical unit an eighth of its height.
-class DialogUnits {
+class CDialogUnits {
 public:
-    explicit DialogUnits(const QFontMetrics& metrics)
+    explicit CDialogUnits(const QFontMetrics& metrics)
         : m_baseX((metrics.horizontalAdvance(
                        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
                        26 +

@@ -4,18 +4,18 @@
 #include <QFocusEvent>
 #include <QWidget>
 
-FocusOutChecks::FocusOutChecks(QWidget& dialog) : QObject(&dialog), m_dialog(dialog) {}
+CFocusOutChecks::CFocusOutChecks(QWidget& dialog) : QObject(&dialog), m_dialog(dialog) {}
 
-void FocusOutChecks::Watch(QWidget* box, Check check) {
+void CFocusOutChecks::Watch(QWidget* box, Check check) {
     box->installEventFilter(this);
     m_watched.push_back({box, std::move(check)});
 }
 
-void FocusOutChecks::RunFor(QWidget* box) {
+void CFocusOutChecks::RunFor(QWidget* box) {
     if (m_bEnabled && !m_bRunning) Run(box, Qt::OtherFocusReason);
 }
 
-bool FocusOutChecks::eventFilter(QObject* watched, QEvent* event) {
+bool CFocusOutChecks::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::FocusOut) return QObject::eventFilter(watched, event);
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     // The focus leaves with the window (another program, a message box) or a list's popup:
@@ -26,7 +26,7 @@ bool FocusOutChecks::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void FocusOutChecks::Run(QObject* box, Qt::FocusReason reason) {
+void CFocusOutChecks::Run(QObject* box, Qt::FocusReason reason) {
     for (const Watched& entry : m_watched) {
         if (entry.box != box) continue;
         m_bRunning = true;

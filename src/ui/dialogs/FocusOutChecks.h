@@ -12,12 +12,12 @@ class QWidget;
 // this causes are not checks of their own. Neither is the focus leaving with the window (the
 // user switching to another program, a message box taking over), nor the dialog hiding as it
 // ends.
-class FocusOutChecks : public QObject {
+class CFocusOutChecks : public QObject {
     Q_OBJECT
 public:
     using Check = std::function<void(Qt::FocusReason reason)>;
 
-    explicit FocusOutChecks(QWidget& dialog);
+    explicit CFocusOutChecks(QWidget& dialog);
 
     // Runs check each time box loses the focus.
     void Watch(QWidget* box, Check check);
@@ -33,7 +33,7 @@ public:
     // of both frequency boxes in turn).
     class Pause {
     public:
-        explicit Pause(FocusOutChecks& checks) : m_checks(checks), m_bWas(checks.m_bEnabled) {
+        explicit Pause(CFocusOutChecks& checks) : m_checks(checks), m_bWas(checks.m_bEnabled) {
             m_checks.m_bEnabled = false;
         }
         ~Pause() { m_checks.m_bEnabled = m_bWas; }
@@ -41,7 +41,7 @@ public:
         Pause& operator=(const Pause&) = delete;
 
     private:
-        FocusOutChecks& m_checks;
+        CFocusOutChecks& m_checks;
         bool m_bWas;
     };
 

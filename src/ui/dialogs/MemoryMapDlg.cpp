@@ -32,7 +32,7 @@ constexpr int kGridHeight = 150;
 
 }  // namespace
 
-CMemoryMapDlg::CMemoryMapDlg(const ImageCopy& image, UiPrompts& prompts, QWidget* parent)
+CMemoryMapDlg::CMemoryMapDlg(const ImageCopy& image, CUiPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_image(image), m_prompts(prompts) {
     setWindowTitle(QString::fromUtf8(kCaption));
     setObjectName(QStringLiteral("memoryMapDlg"));
@@ -54,7 +54,7 @@ CMemoryMapDlg::CMemoryMapDlg(const ImageCopy& image, UiPrompts& prompts, QWidget
 
     // The grid as wide as sixteen byte columns need, should the font's dialog units fall
     // short of them: a sideways scroll bar would hide the bytes' positions in the line.
-    const DialogUnits units(fontMetrics());
+    const CDialogUnits units(fontMetrics());
     const int dpi = m_Grid->logicalDpiX();
     const int columnsWidth =
         CMSFlexGrid::TwipsToPixels(kLabelWidthTwips, dpi) +

@@ -4,7 +4,7 @@
 #include "ui/common/ImageCopy.h"
 
 class CMSFlexGrid;
-class UiPrompts;
+class CUiPrompts;
 
 // "Memory Map": the image copy as a hexadecimal dump, sixteen bytes per grid row,
 // lines "00" to "AC". A viewer only: OK and Cancel just close it. One object for the whole
@@ -12,7 +12,7 @@ class UiPrompts;
 class CMemoryMapDlg : public QDialog {
     Q_OBJECT
 public:
-    CMemoryMapDlg(const ImageCopy& image, UiPrompts& prompts, QWidget* parent);
+    CMemoryMapDlg(const ImageCopy& image, CUiPrompts& prompts, QWidget* parent);
 
     // Fills the grid from the image copy as it is now, then runs modally.
     int DoModal();
@@ -24,5 +24,5 @@ private:
     void SetCell(long row, long col, const QString& text);
 
     const ImageCopy& m_image;
-    UiPrompts& m_prompts;
+    CUiPrompts& m_prompts;
 };

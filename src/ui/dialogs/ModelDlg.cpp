@@ -18,7 +18,7 @@ constexpr const char* kFourChannels = "4 Channels";
 constexpr const char* kSixteenChannels = "16 Channels";
 }  // namespace
 
-CModelDlg::CModelDlg(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent)
+CModelDlg::CModelDlg(CKM42Doc& doc, CUiPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_prompts(prompts) {
     setWindowTitle(QString::fromUtf8(kCaption));
     setObjectName(QStringLiteral("modelDlg"));

@@ -9,7 +9,7 @@ struct CKM42Doc;
 class QButtonGroup;
 class QPushButton;
 class QRadioButton;
-class UiPrompts;
+class CUiPrompts;
 
 // "Select Radio Model": the band (only VHF 2 and UHF 2 can be picked) and the channel count
 // of a new plan, written into the document on OK (the count as it is toggled, taken back on
@@ -17,7 +17,7 @@ class UiPrompts;
 class CModelDlg : public QDialog {
     Q_OBJECT
 public:
-    CModelDlg(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent);
+    CModelDlg(CKM42Doc& doc, CUiPrompts& prompts, QWidget* parent);
 
     // Initialises the controls from the members and the document, then runs modally.
     int DoModal();
@@ -39,7 +39,7 @@ private:
     void ShowChannelCaption();
 
     CKM42Doc& m_doc;
-    UiPrompts& m_prompts;
+    CUiPrompts& m_prompts;
     QButtonGroup* m_pBandGroup = nullptr;
     std::array<QRadioButton*, kBandCount> m_pBandButtons{};
     QPushButton* m_pChannelButton = nullptr;

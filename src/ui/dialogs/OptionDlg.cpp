@@ -113,10 +113,10 @@ void SelectItem(QComboBox* list, std::int32_t index) {
 
 }  // namespace
 
-COptionDlg::COptionDlg(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent)
+COptionDlg::COptionDlg(CKM42Doc& doc, CUiPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_prompts(prompts) {
     BuildForm();
-    m_pChecks = new FocusOutChecks(*this);
+    m_pChecks = new CFocusOutChecks(*this);
     m_pChecks->Watch(m_pTxTimeOut, [this](Qt::FocusReason) { RunTimeOutCheck(); });
     m_pChecks->Watch(m_pTxInhibit, [this](Qt::FocusReason) { RunInhibitCheck(); });
     m_pChecks->Watch(m_pScanSpeed,

@@ -7,14 +7,14 @@
 
 #include "model/OptionRules.h"
 
-class FocusOutChecks;
+class CFocusOutChecks;
 class QAbstractButton;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
-class UiPrompts;
+class CUiPrompts;
 
 // "Radio Option Features": the radio-wide options. Every control writes its document field
 // at once (click, list choice, or leaving a box), so "OK" and Escape only close and both keep
@@ -23,7 +23,7 @@ class UiPrompts;
 class COptionDlg : public QDialog {
     Q_OBJECT
 public:
-    COptionDlg(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent);
+    COptionDlg(CKM42Doc& doc, CUiPrompts& prompts, QWidget* parent);
 
     int DoModal();
 
@@ -71,8 +71,8 @@ private:
     std::int32_t& Pressed(OptionToggle toggle);
 
     CKM42Doc& m_doc;
-    UiPrompts& m_prompts;
-    FocusOutChecks* m_pChecks = nullptr;
+    CUiPrompts& m_prompts;
+    CFocusOutChecks* m_pChecks = nullptr;
     std::array<QAbstractButton*, kToggleCount> m_pToggles{};
     QLineEdit* m_pTxTimeOut = nullptr;
     QLineEdit* m_pTxInhibit = nullptr;

@@ -25,14 +25,14 @@ constexpr int kNoteHeight = 20;
 constexpr int kStepHeight = 11;
 }  // namespace
 
-bool AskWriteAnyway(UiPrompts& prompts, const RadioMismatch& mismatch, QWidget* parent) {
+bool AskWriteAnyway(CUiPrompts& prompts, const RadioMismatch& mismatch, QWidget* parent) {
     const std::string question =
         FormatText(msg::kWrongRadioQuestion, mismatch.radio.c_str(), mismatch.plan.c_str());
     return prompts.AskQuestion(parent, QString::fromStdString(question), QuestionKind::YesNo) ==
            QuestionAnswer::Yes;
 }
 
-CRadioExchangeDlg::CRadioExchangeDlg(CCommPort& port, ImageCopy& imageCopy, UiPrompts& prompts,
+CRadioExchangeDlg::CRadioExchangeDlg(CCommPort& port, ImageCopy& imageCopy, CUiPrompts& prompts,
                                      const Layout& layout, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_ImageCopy(imageCopy),
@@ -67,7 +67,7 @@ CRadioExchangeDlg::CRadioExchangeDlg(CCommPort& port, ImageCopy& imageCopy, UiPr
 // The radio shop's layout, moved down by the step line when a job shows one and grown by the
 // note when Escape came during a transfer.
 void CRadioExchangeDlg::ApplySize() {
-    const DialogUnits units(fontMetrics());
+    const CDialogUnits units(fontMetrics());
     const Layout& l = m_Layout;
     const int step = m_bStepsShown ? kStepHeight : 0;
     m_pStepText->setGeometry(units.Rect(l.textX, l.textY, l.textW, l.textH));

@@ -14,11 +14,11 @@
 class CCommPort;
 class QLabel;
 class QProgressBar;
-class UiPrompts;
+class CUiPrompts;
 
 // The question before a plan goes into a radio of another model or band, over `parent`: asked
 // by Write to Radio about the radio read last, and by a write job about the one it read first.
-bool AskWriteAnyway(UiPrompts& prompts, const RadioMismatch& mismatch, QWidget* parent);
+bool AskWriteAnyway(CUiPrompts& prompts, const RadioMismatch& mismatch, QWidget* parent);
 
 // What "Read from Radio" and "Write to Radio" share: a status line and a progress bar, no
 // buttons, in front of a radio session (session/RadioSession.h) on the port given. The command
@@ -69,7 +69,7 @@ public slots:
 
 protected:
     // The exchanges run on `port` and leave their bytes in `imageCopy`.
-    CRadioExchangeDlg(CCommPort& port, ImageCopy& imageCopy, UiPrompts& prompts,
+    CRadioExchangeDlg(CCommPort& port, ImageCopy& imageCopy, CUiPrompts& prompts,
                       const Layout& layout, QWidget* parent);
 
     // Runs the dialog for the port the command has just opened, COM1 or COM2 as `comPort`
@@ -115,7 +115,7 @@ private:
     void ApplySize();
 
     CCommPort& m_port;
-    UiPrompts& m_prompts;
+    CUiPrompts& m_prompts;
     std::int32_t m_nComPort = portfile::kCom1;  // the run's, for the lines of later steps
     QLabel* m_pStatusText = nullptr;
     QLabel* m_pNoteText = nullptr;  // shown when Escape comes during a transfer

@@ -8,7 +8,7 @@ constexpr CRadioExchangeDlg::Layout kReadLayout{
 };
 }  // namespace
 
-CReadDlg::CReadDlg(CCommPort& port, ImageCopy& imageCopy, UiPrompts& prompts, QWidget* parent)
+CReadDlg::CReadDlg(CCommPort& port, ImageCopy& imageCopy, CUiPrompts& prompts, QWidget* parent)
     : CRadioExchangeDlg(port, imageCopy, prompts, kReadLayout, parent) {}
 
 void CReadDlg::PrepareImage() {

@@ -9,7 +9,7 @@
 class CReadDlg final : public CRadioExchangeDlg {
     Q_OBJECT
 public:
-    CReadDlg(CCommPort& port, ImageCopy& imageCopy, UiPrompts& prompts, QWidget* parent);
+    CReadDlg(CCommPort& port, ImageCopy& imageCopy, CUiPrompts& prompts, QWidget* parent);
     ~CReadDlg() override { StopExchange(); }
 
     // Reads over COM1 or COM2, as `comPort` says (the port is open); returns once closed.

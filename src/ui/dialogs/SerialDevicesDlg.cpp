@@ -46,7 +46,7 @@ QComboBox* MakeDeviceBox(QWidget* parent, const QString& name) {
 
 }  // namespace
 
-CSerialDevicesDlg::CSerialDevicesDlg(CCommPort& port, UiPrompts& prompts, QWidget* parent)
+CSerialDevicesDlg::CSerialDevicesDlg(CCommPort& port, CUiPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_port(port), m_prompts(prompts), m_listDevices(&ListSerialDevices) {
     setWindowTitle(QString::fromUtf8(kCaption));
     setObjectName(QStringLiteral("serialDevicesDlg"));

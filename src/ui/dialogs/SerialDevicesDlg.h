@@ -9,7 +9,7 @@ class CCommPort;
 class QComboBox;
 class QLabel;
 class QTableWidget;
-class UiPrompts;
+class CUiPrompts;
 
 // "Serial Devices" (Port menu): lists the serial devices present and lets the user say which
 // one COM1 and COM2 stand for, or type a path. OK keeps the choice in the settings and uses it
@@ -18,7 +18,7 @@ class UiPrompts;
 class CSerialDevicesDlg : public QDialog {
     Q_OBJECT
 public:
-    CSerialDevicesDlg(CCommPort& port, UiPrompts& prompts, QWidget* parent);
+    CSerialDevicesDlg(CCommPort& port, CUiPrompts& prompts, QWidget* parent);
 
     int DoModal();
 
@@ -37,7 +37,7 @@ private:
     bool CheckPath(QComboBox& box, const char* comName);
 
     CCommPort& m_port;
-    UiPrompts& m_prompts;
+    CUiPrompts& m_prompts;
     DeviceLister m_listDevices;
     QTableWidget* m_pDeviceTable = nullptr;
     QComboBox* m_pCom1Box = nullptr;

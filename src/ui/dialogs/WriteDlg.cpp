@@ -10,7 +10,7 @@ constexpr CRadioExchangeDlg::Layout kWriteLayout{
 };
 }  // namespace
 
-CWriteDlg::CWriteDlg(CCommPort& port, ImageCopy& imageCopy, UiPrompts& prompts, QWidget* parent)
+CWriteDlg::CWriteDlg(CCommPort& port, ImageCopy& imageCopy, CUiPrompts& prompts, QWidget* parent)
     : CRadioExchangeDlg(port, imageCopy, prompts, kWriteLayout, parent) {}
 
 void CWriteDlg::EncodeImage() {

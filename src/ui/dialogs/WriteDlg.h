@@ -12,7 +12,7 @@
 class CWriteDlg final : public CRadioExchangeDlg {
     Q_OBJECT
 public:
-    CWriteDlg(CCommPort& port, ImageCopy& imageCopy, UiPrompts& prompts, QWidget* parent);
+    CWriteDlg(CCommPort& port, ImageCopy& imageCopy, CUiPrompts& prompts, QWidget* parent);
     // The exchange uses this class's image: it must end before the image goes.
     ~CWriteDlg() override { StopExchange(); }
 

@@ -54,7 +54,7 @@ constexpr FormRect kMemoryMapRect{7, 7, 66, 14};
 constexpr FormRect kGrid4Rect{7, 25, 380, 72};
 constexpr int kRowsShownAtLeast = 3;  // channel rows the smallest window still shows
 
-QRect Place(const DialogUnits& units, const FormRect& r) {
+QRect Place(const CDialogUnits& units, const FormRect& r) {
     return units.Rect(r.x, r.y, r.w, r.h);
 }
 
@@ -64,7 +64,7 @@ QString FileNameOf(const QString& path) {
 
 }  // namespace
 
-CKM42View::CKM42View(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent)
+CKM42View::CKM42View(CKM42Doc& doc, CUiPrompts& prompts, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_prompts(prompts) {
     BuildForm();
     BuildDialogs();
@@ -103,7 +103,7 @@ void CKM42View::PostMessageBox(const std::string& text) {
 }
 
 void CKM42View::BuildForm() {
-    const DialogUnits units(fontMetrics());
+    const CDialogUnits units(fontMetrics());
     m_formSize = units.Size(kFormSize.w, kFormSize.h);
 
     // Created in tab order; the 4-channel grid, created last, lies on top of the other.
@@ -150,7 +150,7 @@ QSize CKM42View::sizeHint() const {
 }
 
 QSize CKM42View::minimumSizeHint() const {
-    const DialogUnits units(fontMetrics());
+    const CDialogUnits units(fontMetrics());
     const QRect caption = Place(units, kCaptionRect);
     const QRect grid = Place(units, kGrid16Rect);
     const QSize margins = m_formSize - QSize(grid.right() + 1, grid.bottom() + 1);
@@ -166,7 +166,7 @@ void CKM42View::resizeEvent(QResizeEvent* event) {
 }
 
 void CKM42View::LayOutForm() {
-    const DialogUnits units(fontMetrics());
+    const CDialogUnits units(fontMetrics());
     // What the window gives beyond the form's design size (or takes from it) goes to the
     // grids; caption, corner and margins stay where the form has them. The columns keep
     // their widths and the table scrolls what no longer fits.

@@ -30,7 +30,7 @@ struct FlagOutcome;
 class QKeyEvent;
 class QLabel;
 class QPushButton;
-class UiPrompts;
+class CUiPrompts;
 struct FileDialogRequest;
 
 // The form in the main window: band caption, the 16- and 4-channel grids and the hidden
@@ -42,11 +42,11 @@ struct FileDialogRequest;
 class CKM42View : public QWidget {
     Q_OBJECT
 public:
-    CKM42View(CKM42Doc& doc, UiPrompts& prompts, QWidget* parent = nullptr);
+    CKM42View(CKM42Doc& doc, CUiPrompts& prompts, QWidget* parent = nullptr);
     ~CKM42View() override;
 
     CKM42Doc& GetDocument() { return m_doc; }
-    UiPrompts& Prompts() { return m_prompts; }
+    CUiPrompts& Prompts() { return m_prompts; }
     // The plan's name and unsaved state; every change to the plan is recorded there.
     CPlanChanges& PlanChanges() { return *m_pPlanChanges; }
 
@@ -205,7 +205,7 @@ private:
     void LayOutForm();
 
     CKM42Doc& m_doc;
-    UiPrompts& m_prompts;
+    CUiPrompts& m_prompts;
     QLabel* m_pBandCaption = nullptr;
     QPushButton* m_pMemoryMapButton = nullptr;
     CModelDlg* m_pModelDlg = nullptr;
