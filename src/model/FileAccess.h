@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The operating system's side of plan files and radio images: the one way a file is replaced
@@ -71,6 +72,12 @@ Refusal CheckReplaceable(const std::string& path);
 // `fullSize`, when given, receives the file's size.
 Refusal ReadFileStart(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes,
                       std::uintmax_t* fullSize = nullptr);
+
+// Adds `text` at the end of the regular file at `path` and brings it to the disk before
+// returning, so that a crash or a pulled plug afterwards loses none of it; `header` goes first
+// into a file that is new or empty. A new file is its owner's alone (0600 on POSIX). Each call
+// is one write, so lines appended by several processes do not interleave.
+Refusal AppendToFile(const std::string& path, std::string_view text, std::string_view header = {});
 
 // Whether two paths name the same file: by device and inode when both exist (so symbolic
 // and hard links and "./" spellings count), else by their normalised spelling.

@@ -200,6 +200,24 @@ std::optional<bool> SameExistingFile(const std::string& a, const std::string& b)
 
 }  // namespace platform
 
+Refusal AppendToFile(const std::string& path, std::string_view text, std::string_view header) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, kOwnerOnly);
+    if (fd < 0) return SystemReason(errno);
+    struct stat info {};
+    Refusal why;
+    if (::fstat(fd, &info) != 0) {
+        why = SystemReason(errno);
+    } else if (!S_ISREG(info.st_mode)) {
+        why = std::string(msg::kFileNotRegular);
+    } else {
+        const std::string whole = (info.st_size == 0 ? std::string(header) : "") + std::string(text);
+        why = WriteAll(fd, {reinterpret_cast<const std::uint8_t*>(whole.data()), whole.size()});
+        if (!why && ::fsync(fd) != 0) why = SystemReason(errno);
+    }
+    if (::close(fd) != 0 && !why) why = SystemReason(errno);
+    return why;
+}
+
 Refusal ReadFileStart(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes,
                       std::uintmax_t* fullSize) {
     // O_NONBLOCK: opening a FIFO must not wait for a writer before it can be refused.

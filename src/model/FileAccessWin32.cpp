@@ -252,6 +252,28 @@ Refusal ReadFileStart(const std::string& path, std::size_t limit, std::vector<st
     return std::nullopt;
 }
 
+Refusal AppendToFile(const std::string& path, std::string_view text, std::string_view header) {
+    const HANDLE file = ::CreateFileW(win32::Wide(path).c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return LastReason();
+    Refusal why;
+    LARGE_INTEGER size{};
+    if (::GetFileType(file) != FILE_TYPE_DISK) {
+        why = std::string(msg::kFileNotRegular);
+    } else if (!::GetFileSizeEx(file, &size)) {
+        why = LastReason();
+    } else {
+        const std::string whole = (size.QuadPart == 0 ? std::string(header) : "") + std::string(text);
+        DWORD written = 0;
+        if (!::WriteFile(file, whole.data(), static_cast<DWORD>(whole.size()), &written, nullptr) ||
+            written != whole.size() || !::FlushFileBuffers(file))
+            why = LastReason();
+    }
+    ::CloseHandle(file);
+    return why;
+}
+
 // Windows has no file-size signal.
 void IgnoreFileSizeSignal() {}
 

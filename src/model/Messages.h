@@ -264,6 +264,33 @@ inline constexpr const char* kBackupChannelsInUse = "%d of %d";
 inline constexpr const char* kBackupColumns[] = {"Time", "Direction", "Model", "Band",
                                                  "Channels in use"};
 
+// Programming several radios: the log's columns and results, the job's texts (printf formats)
+inline constexpr const char* kLogColumns[] = {
+    "time",         "job",    "number",  "label",         "model",        "band",
+    "plan file",    "image sha256",      "result",        "seconds",      "before backup",
+    "after backup"};
+inline constexpr const char* kResultVerified = "verified";
+inline constexpr const char* kResultWritten = "written without verify";
+inline constexpr const char* kResultRefused = "refused: other model";
+inline constexpr const char* kResultFailed = "failed: %s";
+inline constexpr const char* kFailedPrefix = "failed: ";
+inline constexpr const char* kRadioCancelled = "cancelled";
+inline constexpr const char* kRadioInterrupted = "interrupted";
+inline constexpr const char* kRadioStopped = "stopped";
+inline constexpr const char* kJobSummary =
+    "%d radios: %d verified, %d written without verify, %d refused, %d failed";
+inline constexpr const char* kConnectRadio =
+    "Connect radio %d and press Enter (label, or q to stop):";
+inline constexpr const char* kJobStarted = "job %s, each radio logged in %s";
+inline constexpr const char* kRadioLine = "radio %d%s: %s";
+inline constexpr const char* kRetrySkipStop = "Radio %d failed: Retry, Skip or Stop? [r/s/q]";
+inline constexpr const char* kLogNotWritten = "The programming log could not be written: %s: %s";
+inline constexpr const char* kNotALog = "%s: not a programming log (the first line is not its header)";
+inline constexpr const char* kLogLinesLeftOut = "%s: %d damaged lines left out";
+inline constexpr const char* kLogTooLarge = "%s: larger than %zu bytes";
+inline constexpr const char* kNoLogLines = "No radios in %s";
+inline constexpr const char* kNoLogLinesOfLabel = "No radios labelled \"%s\" in %s";
+
 // Desktop editing: undo and redo steps named by what changed, clearing several channels
 // (printf formats; a channel list reads "1-3, 5" in a step's name, "3 to 5" in a question)
 inline constexpr const char* kUndoMenu = "&Undo %s";

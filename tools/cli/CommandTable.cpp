@@ -15,11 +15,13 @@ void DeclareExport(CCommandSet& commands);
 void DeclareImport(CCommandSet& commands);
 void DeclareDiff(CCommandSet& commands);
 void DeclareBackups(CCommandSet& commands);
+void DeclareFleet(CCommandSet& commands);
+void DeclareHistory(CCommandSet& commands);
 
 void DeclareCommands(CCommandSet& commands) {
     for (void (*declare)(CCommandSet&) :
          {DeclareNew, DeclareShow, DeclareReport, DeclareSet, DeclareEncode, DeclareDecode,
-          DeclareDump, DeclareRead, DeclareWrite, DeclareBackups, DeclareExport, DeclareImport,
+          DeclareDump, DeclareRead, DeclareWrite, DeclareFleet, DeclareHistory, DeclareBackups, DeclareExport, DeclareImport,
           DeclareDiff})
         declare(commands);
 }
