@@ -126,8 +126,9 @@ int main() {
     std::printf("targets: at most %.2f x the floor a radio, %d of %d lines: %s\n",
                 1.0 + kTargetOverFloor, kRowOfRadios, kRowOfRadios, met ? "met" : "MISSED");
 
-    StopRadioProcess(paced);
+    // The second radio holds the first one's stop pipe too: it goes first.
     StopRadioProcess(fast);
+    StopRadioProcess(paced);
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
     return met ? 0 : 1;
