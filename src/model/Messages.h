@@ -277,7 +277,7 @@ inline constexpr const char* kFailedPrefix = "failed: ";
 inline constexpr const char* kRadioCancelled = "cancelled";
 inline constexpr const char* kRadioStopped = "stopped";
 inline constexpr const char* kJobSummary =
-    "%d radios: %d verified, %d written without verify, %d refused, %d failed";
+    "%d radio%s: %d verified, %d written without verify, %d refused, %d failed";
 inline constexpr const char* kConnectRadio =
     "Connect radio %d and press Enter (label, or q to stop):";
 inline constexpr const char* kJobStarted = "job %s, each radio logged in %s";
