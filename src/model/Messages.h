@@ -352,4 +352,15 @@ inline constexpr const char* kFieldCompander = "Audio Compander";
 // prg715-radio-sim (printf formats)
 inline constexpr const char* kSimLinkPathTaken =
     "--link %s: something other than a link to a pseudo-terminal is there; it was left alone";
+inline constexpr const char* kSimWriteStored = "write stored";
+inline constexpr const char* kSimImageNotSaved = "write stored (could not save the image file: %s)";
+inline constexpr const char* kSimRadioConnected = "radio %d of %d connected (%s)";
+inline constexpr const char* kSimAllRadiosServed =
+    "all %d radios served; no other radio will answer";
+inline constexpr const char* kSimUnknownModel = "%s: unknown model '%s' (the models: %s)";
+inline constexpr const char* kSimMoreModelsThanRadios =
+    "--models names %zu radios; --radios serves only %d";
+inline constexpr const char* kSimFaultRadioBeyond = "--fault-radio %d: --radios serves only %d";
+inline constexpr const char* kSimImageWithRadios =
+    "--image is one radio's memory; --radios %d serves each radio a fresh one";
 }  // namespace msg
