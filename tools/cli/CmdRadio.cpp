@@ -1,7 +1,6 @@
 // prg715-cli read / write: the desktop's Read from Radio and Write to Radio on the command
 // line, with the same exchanges and the same texts.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <span>
@@ -9,24 +8,18 @@
 #include <vector>
 
 #include "CliSupport.h"
-#include "Console.h"
 #include "ImageFiles.h"
-#include "Interruption.h"
 #include "OutputChecks.h"
 #include "PlanPaths.h"
 #include "RadioConsole.h"
 #include "codec/ImageBytes.h"
 #include "codec/ImageCodec.h"
-#include "link/CommPort.h"
 #include "link/Exchange.h"
 #include "model/FileAccess.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "model/RadioModel.h"
-#include "safety/Backups.h"
-#include "safety/WriteVerify.h"
 #include "session/RadioSession.h"
-#include "settings/Settings.h"
 
 namespace cli {
 namespace {
