@@ -33,8 +33,7 @@ fleet_pid=$!
 until grep -q "^radio 6 " "$work/fleet.out"; do sleep 0.1; done
 before="$(grep -c "Writing... 128 " "$work/fleet.err")"
 until [ "$(grep -c "Writing... 128 " "$work/fleet.err")" -gt "$before" ]; do sleep 0.05; done
-kill -KILL "$fleet_pid"
-wait "$fleet_pid" 2>/dev/null || true
+{ kill -KILL "$fleet_pid"; wait "$fleet_pid"; } 2>/dev/null || true
 echo "killed with SIGKILL while writing radio 7"
 
 failed=0
@@ -59,5 +58,6 @@ port_free() { ! grep -q "Fail to open\|in use\|ermission" "$work/now.err"; }
 check "the port opens at once for the same user" port_free
 sleep 3.5
 check "the radio answers the next read once it has given the broken write up" \
-    "${as_user[@]}" "$cli" read --port "$work/radio" -o "$work/after" --no-backup --timeout 3
+    "${as_user[@]}" "$cli" read --port "$work/radio" -o "$work/after" --no-backup --timeout 3 \
+    >/dev/null 2>&1
 exit "$failed"
