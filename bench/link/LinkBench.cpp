@@ -20,6 +20,7 @@
 #include "link/CommPort.h"
 #include "link/Exchange.h"
 #include "link/VirtualRadio.h"
+#include "../common/RadioProcess.h"
 
 namespace {
 
@@ -40,41 +41,6 @@ LineImage SampleMemory() {
     for (std::size_t i = 0; i < memory.size(); ++i)
         memory[i] = static_cast<std::uint8_t>(i * 37 + i / 64);
     return memory;
-}
-
-struct RadioProcess {
-    pid_t pid = -1;
-    int stopPipe = -1;
-    std::string device;
-};
-
-// The radio runs in a child forked before this process starts any thread.
-RadioProcess StartRadioProcess(const LineImage& memory) {
-    int pathPipe[2];
-    int stopPipe[2];
-    if (::pipe(pathPipe) != 0 || ::pipe(stopPipe) != 0) return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(pathPipe[0]);
-        ::close(stopPipe[1]);
-        CVirtualRadio radio(memory, {});
-        std::string error;
-        if (!radio.Start(error)) ::_exit(1);
-        const std::string path = radio.DevicePath() + "\n";
-        if (::write(pathPipe[1], path.data(), path.size()) < 0) ::_exit(1);
-        char ignored = 0;
-        while (::read(stopPipe[0], &ignored, 1) > 0) {
-        }
-        radio.Stop();
-        ::_exit(0);
-    }
-    ::close(pathPipe[1]);
-    ::close(stopPipe[0]);
-    RadioProcess radio{pid, stopPipe[1], {}};
-    char c = 0;
-    while (::read(pathPipe[0], &c, 1) == 1 && c != '\n') radio.device += c;
-    ::close(pathPipe[0]);
-    return radio;
 }
 
 struct Figures {

@@ -275,7 +275,6 @@ inline constexpr const char* kResultRefused = "refused: other model";
 inline constexpr const char* kResultFailed = "failed: %s";
 inline constexpr const char* kFailedPrefix = "failed: ";
 inline constexpr const char* kRadioCancelled = "cancelled";
-inline constexpr const char* kRadioInterrupted = "interrupted";
 inline constexpr const char* kRadioStopped = "stopped";
 inline constexpr const char* kJobSummary =
     "%d radios: %d verified, %d written without verify, %d refused, %d failed";

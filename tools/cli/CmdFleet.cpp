@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -50,6 +51,14 @@ std::string CheckedLog(const std::optional<std::string>& given) {
     if (const fileio::Refusal why = fleet::CheckLog(path))
         throw Failure(FormatText(msg::kLogNotWritten, path.c_str(), why->c_str()));
     return path;
+}
+
+// The log is read long after, from anywhere: the plan is named from the root.
+std::string AbsolutePath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path given(std::u8string(path.begin(), path.end()));
+    const std::u8string absolute = std::filesystem::absolute(given, error).u8string();
+    return error ? path : std::string(absolute.begin(), absolute.end());
 }
 
 // One line without its end, or nullopt at the end of the input.
@@ -138,7 +147,7 @@ int RunFleet(const FleetArgs& a) {
     settings.count = CheckedCount(a.count);
     settings.verify = !a.noVerify;
     settings.keepBackups = !a.noBackup;
-    settings.planFile = a.plan;
+    settings.planFile = AbsolutePath(a.plan);
     const CKM42Doc plan = LoadPlan(a.plan);
     if (const std::optional<std::string> refusal = CheckEncodable(plan)) throw Failure(*refusal);
     settings.logPath = CheckedLog(a.log);

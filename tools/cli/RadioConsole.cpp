@@ -85,7 +85,7 @@ std::optional<Outcome> CConsoleSession::OpenLine() {
     if (!m_Setup.callerHoldsInterruption) {
         m_whilePortOpen.emplace();
     } else if (InterruptionRequested()) {
-        return Failed(msg::kRadioInterrupted);
+        return Failed(msg::kRadioCancelled);
     }
     try {
         OpenRadioLine(m_port, m_Setup.port);
