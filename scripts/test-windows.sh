@@ -148,6 +148,18 @@ wine "$cli" write --port COM5 plan.kmd16 --timeout 2 2>win.err || status=$?
 check "write: exit status 1 and the message" \
     grep -q "Check your Radio power On/Off or Communication cable !" win.err
 
+echo "a fleet job of two radios, the second of another model"
+start_sim --no-pacing --radios 2 --models ,KM41
+status=0
+printf 'W-1\nW-2\n' | wine "$cli" fleet plan.kmd16 --port COM5 --labels - --log 'logs\fleet.csv' \
+    >win.out 2>win.err || status=$?
+check "fleet: exit status 1, one verified and one refused" \
+    grep -q "2 radios: 1 verified, 0 written without verify, 1 refused, 0 failed" win.out
+[ "$status" = 1 ] || { echo "  FAILED: exit status $status"; failed=1; }
+check "fleet: the log as the Linux CLI reads it" \
+    grep -q 'radio 2 "W-2"  KM41 VHF' <("$linux_cli" history --log logs/fleet.csv)
+check "history: the radio by its label" grep -q 'radio 1 "W-1"' <(wine "$cli" history W-1 --log 'logs\fleet.csv')
+
 echo "at the radio's pace (KM161)"
 start=$(date +%s.%N)
 wine "$cli" --help >/dev/null

@@ -59,7 +59,11 @@ std::string OneLine(std::string text) {
 std::string FailureReason(const session::Result& result) {
     if (result.ending == Ending::Cancelled) return msg::kRadioCancelled;
     if (result.ending == Ending::Stopped) return msg::kRadioStopped;
-    return OneLine(OutcomeLine(session::OutcomeOf(result, 1)));
+    Outcome said = session::OutcomeOf(result, 1);
+    while (!said.detail.empty() && said.detail.back() == '\n') said.detail.pop_back();
+    // A heading that introduces its differences runs on into the first of them.
+    if (said.text.ends_with(':')) return OneLine(said.text + " " + said.detail);
+    return OneLine(OutcomeLine(said));
 }
 
 RadioResult ResultOf(Ending ending) {
@@ -105,7 +109,8 @@ void Tally::Add(RadioResult result) {
 }
 
 std::string SummaryText(const Tally& tally) {
-    return FormatText(msg::kJobSummary, tally.Radios(), tally.verified, tally.written,
+    return FormatText(msg::kJobSummary, tally.Radios(), tally.Radios() == 1 ? "" : "s",
+                      tally.verified, tally.written,
                       tally.refused, tally.failed);
 }
 

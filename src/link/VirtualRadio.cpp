@@ -39,7 +39,7 @@ timespec Remaining(Clock::time_point until) {
 }  // namespace
 
 CVirtualRadio::CVirtualRadio(const LineImage& memory, Options options)
-    : m_Options(std::move(options)), m_Memory(memory) {}
+    : m_Options(std::move(options)), m_Unit{memory, m_Options.faults} {}
 
 CVirtualRadio::~CVirtualRadio() {
     Stop();
@@ -107,12 +107,23 @@ bool CVirtualRadio::WaitForReadsServed(int count, std::chrono::milliseconds boun
 
 LineImage CVirtualRadio::Memory() const {
     std::lock_guard guard(m_MemoryMutex);
-    return m_Memory;
+    return m_Connecting ? m_Connecting->memory : m_Unit.memory;
+}
+
+int CVirtualRadio::RadioNumber() const {
+    std::lock_guard guard(m_MemoryMutex);
+    return m_nRadio + (m_Connecting ? 1 : 0);
+}
+
+void CVirtualRadio::Connect(const RadioUnit& unit) {
+    std::lock_guard guard(m_MemoryMutex);
+    m_Connecting = unit;
 }
 
 void CVirtualRadio::Run() {
     std::array<std::uint8_t, 512> buffer{};
     Clock::time_point lastByte = Clock::now();
+    if (m_Options.onRadioConnected) m_Options.onRadioConnected(m_Turn.number);
     while (!m_bStopping) {
         int timeoutMs = -1;
         if (m_State != State::Idle) {
@@ -168,10 +179,7 @@ void CVirtualRadio::HandleByte(std::uint8_t byte) {
             if (byte != proto::kBlockEnd) {
                 HandleRequest(byte);
             } else if (++m_nBlock == static_cast<int>(image::kBlockCount)) {
-                m_State = State::Idle;
-                std::lock_guard guard(m_MemoryMutex);
-                ++m_nReadsServed;
-                m_Served.notify_all();
+                ReadServed();
             } else {
                 SendBlock(m_nBlock);
             }
@@ -185,19 +193,95 @@ void CVirtualRadio::HandleByte(std::uint8_t byte) {
 
 // A request starts an exchange afresh, whatever the radio was doing.
 bool CVirtualRadio::HandleRequest(std::uint8_t byte) {
-    if (byte == proto::kReadRequest) {
+    const bool read = byte == proto::kReadRequest;
+    if (!read && byte != proto::kWriteRequest) return false;
+    if (!TakeTheLine(byte)) {
+        m_State = State::Idle;
+    } else if (read) {
         m_State = Answer(proto::kReadReady) ? State::ReadAwaitStart : State::Idle;
-        return true;
-    }
-    if (byte == proto::kWriteRequest) {
+    } else {
         m_State = Answer(proto::kWriteReady) ? State::WriteAwaitStart : State::Idle;
-        return true;
     }
-    return false;
+    return true;
+}
+
+// Which radio a request reaches: one connected meanwhile, else the next of the fleet once the
+// one on the line has had its turn. False when no radio is left to answer.
+bool CVirtualRadio::TakeTheLine(std::uint8_t request) {
+    const bool read = request == proto::kReadRequest;
+    const bool connected = TakeConnectedRadio();
+    if (!connected && read && m_Options.nextRadio && !m_bLineEmpty && m_Turn.exchanged &&
+        !m_Turn.readBackDue)
+        TakeNextRadio();
+    if (m_bLineEmpty) return false;
+    m_Turn.readingBack = read && m_Turn.readBackDue;
+    m_Turn.readBackDue = false;
+    m_Turn.exchanged = true;
+    return true;
+}
+
+bool CVirtualRadio::TakeConnectedRadio() {
+    int number = 0;
+    {
+        std::lock_guard guard(m_MemoryMutex);
+        if (!m_Connecting) return false;
+        m_Unit = std::move(*m_Connecting);
+        m_Connecting.reset();
+        number = ++m_nRadio;
+    }
+    BeginTurn(number);
+    return true;
+}
+
+void CVirtualRadio::TakeNextRadio() {
+    EndTurn();  // said before the fleet's end is
+    std::optional<RadioUnit> next = m_Options.nextRadio();
+    if (!next) {
+        m_bLineEmpty = true;
+        return;
+    }
+    int number = 0;
+    {
+        std::lock_guard guard(m_MemoryMutex);
+        m_Unit = std::move(*next);
+        number = ++m_nRadio;
+    }
+    BeginTurn(number);
+}
+
+void CVirtualRadio::BeginTurn(int number) {
+    EndTurn();
+    m_Turn = Turn{number};
+    m_bLineEmpty = false;
+    if (m_Options.onRadioConnected) m_Options.onRadioConnected(number);
+}
+
+void CVirtualRadio::EndTurn() {
+    if (m_Turn.over) return;
+    m_Turn.over = true;
+    if (m_Options.onRadioDone) m_Options.onRadioDone(m_Turn.number);
+}
+
+void CVirtualRadio::ReadServed() {
+    m_State = State::Idle;
+    {
+        std::lock_guard guard(m_MemoryMutex);
+        ++m_nReadsServed;
+        m_Served.notify_all();
+    }
+    if (m_Turn.readingBack) EndTurn();
+}
+
+// The radio cannot know whether its "6" came in time: a late one counts as confirmed too.
+void CVirtualRadio::WriteConfirmed() {
+    if (m_Options.readBackAfterWrite)
+        m_Turn.readBackDue = true;
+    else
+        EndTurn();
 }
 
 bool CVirtualRadio::Answer(std::uint8_t ready) {
-    const RadioFaults& faults = m_Options.faults;
+    const RadioFaults& faults = m_Unit.faults;
     if (faults.silent) return false;
     std::vector<std::uint8_t> reply;
     if (faults.noiseFirst) reply.assign(std::begin(kNoise), std::end(kNoise));
@@ -207,13 +291,13 @@ bool CVirtualRadio::Answer(std::uint8_t ready) {
 }
 
 void CVirtualRadio::SendBlock(int index) {
-    const auto begin = m_Memory.begin() + index * static_cast<long>(image::kBlockSize);
+    const auto begin = m_Unit.memory.begin() + index * static_cast<long>(image::kBlockSize);
     std::vector<std::uint8_t> block;
     {
         std::lock_guard guard(m_MemoryMutex);
         block.assign(begin, begin + image::kBlockSize);
     }
-    const RadioFaults& faults = m_Options.faults;
+    const RadioFaults& faults = m_Unit.faults;
     const int number = index + 1;
     block.push_back(number == faults.badEndBlock ? kBadBlockEnd : proto::kBlockEnd);
     if (number == faults.stopInBlock) {
@@ -234,12 +318,12 @@ void CVirtualRadio::FinishWrite() {
         const auto from = m_Received.begin() + static_cast<long>(b * proto::kBlockBytesOnLine);
         std::copy(from, from + image::kBlockSize, stored.begin() + b * image::kBlockSize);
     }
-    const RadioFaults& faults = m_Options.faults;
+    const RadioFaults& faults = m_Unit.faults;
     if (faults.corruptStored && *faults.corruptStored < stored.size())
         stored[*faults.corruptStored] = static_cast<std::uint8_t>(~stored[*faults.corruptStored]);
     {
         std::lock_guard guard(m_MemoryMutex);
-        m_Memory = stored;
+        m_Unit.memory = stored;
     }
     ++m_nWritesStored;
     if (m_Options.onWriteStored) m_Options.onWriteStored(stored);
@@ -247,6 +331,7 @@ void CVirtualRadio::FinishWrite() {
     if (faults.writeEnd == RadioFaults::WriteEnd::Never) return;
     if (faults.writeEnd == RadioFaults::WriteEnd::Late) SleepUntil(Clock::now() + faults.lateBy);
     Send({proto::kWriteDone});
+    WriteConfirmed();
 }
 
 void CVirtualRadio::Send(const std::vector<std::uint8_t>& bytes) {

@@ -34,16 +34,40 @@ struct RadioFaults {
     std::optional<std::size_t> corruptStored;
 };
 
+// One radio of those that take their turns on the line: what it holds and how it misbehaves.
+struct RadioUnit {
+    LineImage memory{};
+    RadioFaults faults{};
+};
+
 // A KM radio on the far end of a pseudo-terminal: point a port at DevicePath() and it
 // answers reads and writes as the radio does. Usable in-process (tests, the desktop's demo)
 // and from prg715-radio-sim.
+//
+// It can also be a fleet, one radio after another on the same line, as a fleet job meets
+// them: every radio's turn begins with a read. A read request reaches the next radio once the
+// one on the line has had any exchange, complete or not, unless its last exchange was a write
+// it stored and confirmed (its "6" sent, even late) and the programmer reads back
+// (readBackAfterWrite): that read is the read-back and the radio stays for it. Without a
+// read-back a radio's turn ends with its confirmed write. Write requests go to the radio on
+// the line. The radio cannot tell a retry from the next radio's turn: a second read of the
+// same radio after a failed exchange is the next radio's first read.
 class CVirtualRadio {
 public:
     struct Options {
-        bool paced = true;  // 2400-baud line timing (about 4.17 ms a byte) or as fast as possible
-        RadioFaults faults;
+        bool paced = true;   // 2400-baud line timing (about 4.17 ms a byte) or as fast as possible
+        RadioFaults faults;  // the first radio's; the radios after it bring their own
         // Called on the radio's thread each time a complete write has been stored.
         std::function<void(const LineImage&)> onWriteStored;
+        // The next radio, asked for when the one on the line has had its turn; nullopt: no
+        // radio is connected any more and requests go unanswered. Empty: one radio for ever.
+        std::function<std::optional<RadioUnit>()> nextRadio{};
+        bool readBackAfterWrite = true;
+        // Called on the radio's thread with the radio's number (1, 2, ...) as it takes the
+        // line (the first one when the radio starts), and once its turn is over: its read-back
+        // served, its write confirmed with no read-back to come, or another radio in its place.
+        std::function<void(int number)> onRadioConnected{};
+        std::function<void(int number)> onRadioDone{};
     };
 
     CVirtualRadio(const LineImage& memory, Options options);
@@ -59,9 +83,16 @@ public:
     bool Start(std::string& error);
     void Stop();
 
+    // Another radio takes the line's place now, from any thread. A transfer under way ends
+    // with the radio before; the new one answers from the next request on. Memory() and
+    // RadioNumber() are the new radio's at once.
+    void Connect(const RadioUnit& unit);
+
     // The device a port opens to reach this radio, e.g. /dev/pts/3.
     const std::string& DevicePath() const { return m_sDevicePath; }
     LineImage Memory() const;
+    // The number of the radio on the line (1 for the first); the last one's once none is left.
+    int RadioNumber() const;
     int ReadsServed() const { return m_nReadsServed; }
     int WritesStored() const { return m_nWritesStored; }
     // Waits until `count` reads have been served to their last acknowledgement; false when
@@ -70,10 +101,25 @@ public:
 
 private:
     enum class State { Idle, ReadAwaitStart, ReadAwaitAck, WriteAwaitStart, WriteReceiving };
+    // Where the radio on the line is in its turn.
+    struct Turn {
+        int number = 1;
+        bool exchanged = false;    // a request has reached it
+        bool readBackDue = false;  // its last exchange was a confirmed write, to be read back
+        bool readingBack = false;  // the read under way is that read-back
+        bool over = false;         // onRadioDone has been called for it
+    };
 
     void Run();
     void HandleByte(std::uint8_t byte);
     bool HandleRequest(std::uint8_t byte);
+    bool TakeTheLine(std::uint8_t request);
+    bool TakeConnectedRadio();
+    void TakeNextRadio();
+    void BeginTurn(int number);
+    void EndTurn();
+    void ReadServed();
+    void WriteConfirmed();
     bool Answer(std::uint8_t ready);
     void SendBlock(int index);
     void FinishWrite();
@@ -82,7 +128,9 @@ private:
     void PaceReceived(std::size_t count);
 
     Options m_Options;
-    LineImage m_Memory;
+    RadioUnit m_Unit;  // its memory under m_MemoryMutex; its faults the radio thread's own
+    std::optional<RadioUnit> m_Connecting;  // from Connect, under m_MemoryMutex
+    int m_nRadio = 1;                       // under m_MemoryMutex
     mutable std::mutex m_MemoryMutex;
     std::condition_variable m_Served;
     std::string m_sDevicePath;
@@ -97,6 +145,8 @@ private:
 
     // Owned by the radio's thread.
     State m_State = State::Idle;
+    Turn m_Turn;
+    bool m_bLineEmpty = false;  // nextRadio had no radio left
     int m_nBlock = 0;
     std::vector<std::uint8_t> m_Received;
     std::chrono::steady_clock::time_point m_TxFree{};

@@ -6,7 +6,7 @@
 namespace radiolink {
 
 CVirtualRadio::CVirtualRadio(const LineImage& memory, Options options)
-    : m_Options(std::move(options)), m_Memory(memory) {}
+    : m_Options(std::move(options)), m_Unit{memory, m_Options.faults} {}
 
 CVirtualRadio::~CVirtualRadio() = default;
 
@@ -26,7 +26,19 @@ bool CVirtualRadio::WaitForReadsServed(int, std::chrono::milliseconds) {
 }
 
 LineImage CVirtualRadio::Memory() const {
-    return m_Memory;
+    std::lock_guard guard(m_MemoryMutex);
+    return m_Unit.memory;
+}
+
+int CVirtualRadio::RadioNumber() const {
+    std::lock_guard guard(m_MemoryMutex);
+    return m_nRadio;
+}
+
+void CVirtualRadio::Connect(const RadioUnit& unit) {
+    std::lock_guard guard(m_MemoryMutex);
+    m_Unit = unit;
+    ++m_nRadio;
 }
 
 }  // namespace radiolink

@@ -277,7 +277,7 @@ inline constexpr const char* kFailedPrefix = "failed: ";
 inline constexpr const char* kRadioCancelled = "cancelled";
 inline constexpr const char* kRadioStopped = "stopped";
 inline constexpr const char* kJobSummary =
-    "%d radios: %d verified, %d written without verify, %d refused, %d failed";
+    "%d radio%s: %d verified, %d written without verify, %d refused, %d failed";
 inline constexpr const char* kConnectRadio =
     "Connect radio %d and press Enter (label, or q to stop):";
 inline constexpr const char* kJobStarted = "job %s, each radio logged in %s";
@@ -398,4 +398,15 @@ inline constexpr const char* kCompareSame = "The radio held the same plan before
 // prg715-radio-sim (printf formats)
 inline constexpr const char* kSimLinkPathTaken =
     "--link %s: something other than a link to a pseudo-terminal is there; it was left alone";
+inline constexpr const char* kSimWriteStored = "write stored";
+inline constexpr const char* kSimImageNotSaved = "write stored (could not save the image file: %s)";
+inline constexpr const char* kSimRadioConnected = "radio %d of %d connected (%s)";
+inline constexpr const char* kSimAllRadiosServed =
+    "all %d radios served; no other radio will answer";
+inline constexpr const char* kSimUnknownModel = "%s: unknown model '%s' (the models: %s)";
+inline constexpr const char* kSimMoreModelsThanRadios =
+    "--models names %zu radios; --radios serves only %d";
+inline constexpr const char* kSimFaultRadioBeyond = "--fault-radio %d: --radios serves only %d";
+inline constexpr const char* kSimImageWithRadios =
+    "--image is one radio's memory; --radios %d serves each radio a fresh one";
 }  // namespace msg

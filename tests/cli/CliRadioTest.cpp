@@ -289,6 +289,58 @@ TEST(RadioSimProgram, FaultOptionReachesTheLine) {
     EXPECT_TRUE(Contains(r.err, "0x41")) << r.err;
 }
 
+// A fleet job by hand: radio 1 (KM162) takes the plan and gives it back, radio 2 (KM41) is
+// refused after its read, radio 3 (KM162) alone has the failing cell; then no radio answers.
+TEST(RadioSimProgram, ServesItsRadiosInTurnWithTheFaultOnItsOwnRadio) {
+    TempDir dir;
+    ::setenv("XDG_DATA_HOME", dir.File("data").c_str(), 1);
+    SpawnedProgram sim(PRG715_RADIO_SIM, {"--no-pacing", "--radios", "3", "--models", ",KM41",
+                                          "--fault-radio", "3", "--corrupt-stored", "100"});
+    const std::string device = sim.FirstLine();
+    ASSERT_FALSE(device.empty()) << sim.ErrorText();
+    const std::string plan = dir.File("p.kmd16");
+    ASSERT_EQ(Cli({"new", "--model", "KM162", "-o", plan}).exitCode, 0);
+    const auto write = [&] {
+        return Cli({"write", "--check-radio", "--verify", "--port", device, plan});
+    };
+    ProgramResult r = write();
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, msg::kVerified)) << r.out;
+
+    r = write();
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(sim.WaitForError(FormatText(msg::kSimRadioConnected, 2, 3, "KM41"), 5s))
+        << sim.ErrorText();
+    EXPECT_TRUE(Contains(r.err, "nothing was written")) << r.err;
+
+    r = write();
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, msg::kNotVerified)) << r.err;
+    EXPECT_TRUE(sim.WaitForError(FormatText(msg::kSimAllRadiosServed, 3), 5s)) << sim.ErrorText();
+
+    r = Cli({"read", "--port", device, "-o", dir.File("x"), "--timeout", "0.3"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, msg::kCheckRadio)) << r.err;
+}
+
+// A fleet it cannot serve is a usage error, found before any radio starts.
+TEST(RadioSimProgram, RefusesAFleetItCannotServe) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--radios", "1001"}, "--radios: bad value '1001'"},
+        {{"--radios", "2", "--models", "KM41,,KM42"},
+         FormatText(msg::kSimMoreModelsThanRadios, std::size_t{3}, 2)},
+        {{"--radios", "2", "--models", ",KM5"}, "--models: unknown model 'KM5'"},
+        {{"--radios", "2", "--fault-radio", "3"}, FormatText(msg::kSimFaultRadioBeyond, 3, 2)},
+        {{"--radios", "2", "--image", "radio.img"}, FormatText(msg::kSimImageWithRadios, 2)},
+    };
+    for (const auto& [args, message] : cases) {
+        const ProgramResult r = RunProgram(PRG715_RADIO_SIM, args);
+        EXPECT_EQ(r.exitCode, 2) << message;
+        EXPECT_EQ(r.out, "") << message;
+        EXPECT_TRUE(Contains(r.err, "prg715-radio-sim: " + message)) << r.err;
+    }
+}
+
 // --link replaces only what an earlier run left (a link to a pseudo-terminal) and removes only
 // its own link at exit.
 TEST(RadioSimProgram, LinkNeverReplacesOrRemovesAnythingButItsOwn) {

@@ -4,6 +4,9 @@
 
 #include "CommandLine.h"
 #include "codec/ImageBytes.h"
+#include "link/DemoRadio.h"
+#include "model/Messages.h"
+#include "model/PlanText.h"
 #include "model/RadioModel.h"
 
 namespace sim {
@@ -12,8 +15,10 @@ namespace {
 using cmdline::AddValue;
 
 constexpr const char* kFaults = "Faults";
+constexpr const char* kFleet = "Fleet";
 constexpr int kBlocks = 33;
 constexpr int kLongestDelayMs = 600000;
+constexpr int kMostRadios = 1000;
 
 int Number(const std::string& text, int base, int low, int high, const std::string& option) {
     std::size_t used = 0;
@@ -28,13 +33,90 @@ int Number(const std::string& text, int base, int low, int high, const std::stri
     return value;
 }
 
+const RadioModel& CheckedModel(const std::string& name, const char* option) {
+    const RadioModel* model = FindRadioModel(name);
+    if (model == nullptr)
+        throw std::invalid_argument(
+            FormatText(msg::kSimUnknownModel, option, name.c_str(), RadioModelNames(", ").c_str()));
+    return *model;
+}
+
+std::vector<std::string> CommaSeparated(const std::string& text) {
+    std::vector<std::string> items(1);
+    for (const char c : text) {
+        if (c == ',')
+            items.emplace_back();
+        else
+            items.back() += c;
+    }
+    return items;
+}
+
+// Every radio of the fleet has --model's model unless --models names another for it.
+std::vector<RadioModel> CheckedModels(const OptionTexts& t, int radios) {
+    std::vector<RadioModel> models(static_cast<std::size_t>(radios),
+                                   CheckedModel(t.model.value_or(kDefaultModel), "--model"));
+    if (!t.models) return models;
+    const std::vector<std::string> names = CommaSeparated(*t.models);
+    if (names.size() > models.size())
+        throw std::invalid_argument(
+            FormatText(msg::kSimMoreModelsThanRadios, names.size(), radios));
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (!names[i].empty()) models[i] = CheckedModel(names[i], "--models");
+    return models;
+}
+
+Fleet CheckedFleet(const OptionTexts& t, const radiolink::RadioFaults& faults) {
+    Fleet fleet;
+    const int radios = t.radios ? Number(*t.radios, 10, 1, kMostRadios, "--radios") : 1;
+    fleet.models = CheckedModels(t, radios);
+    fleet.faults = faults;
+    if (t.faultRadio) {
+        fleet.faultRadio = Number(*t.faultRadio, 10, 1, kMostRadios, "--fault-radio");
+        if (fleet.faultRadio > radios)
+            throw std::invalid_argument(
+                FormatText(msg::kSimFaultRadioBeyond, fleet.faultRadio, radios));
+    }
+    return fleet;
+}
+
+void DeclareFleetOptions(CLI::App& app, OptionTexts& t) {
+    AddValue(app, "--radios", t.radios, "N",
+             "serve N radios (1-1000) one after another, each with a fresh memory, as a fleet "
+             "job meets them; default 1: one radio for ever")
+        ->group(kFleet);
+    AddValue(app, "--models", t.models, "MODELS",
+             "comma-separated: radio i is of the i-th model; an empty entry, and the radios "
+             "after the list, take --model")
+        ->group(kFleet);
+    AddValue(app, "--fault-radio", t.faultRadio, "K",
+             "the fault options apply to radio K only (default: to every radio)")
+        ->group(kFleet);
+    app.add_flag("--no-read-back", t.noReadBack,
+                 "for a fleet job that reads no radio back after its write (--no-verify): a "
+                 "radio's turn ends with its confirmed write instead of the read that follows")
+        ->group(kFleet);
+}
+
 }  // namespace
+
+radiolink::RadioFaults Fleet::FaultsOf(int number) const {
+    return faultRadio == 0 || faultRadio == number ? faults : radiolink::RadioFaults{};
+}
+
+radiolink::RadioUnit Fleet::Radio(int number) const {
+    return {radiolink::DemoImage(models.at(static_cast<std::size_t>(number - 1))),
+            FaultsOf(number)};
+}
 
 void DeclareOptions(CLI::App& app, OptionTexts& t) {
     app.set_help_flag("-h,--help", "print this help and exit");
     app.description(
         "Acts as a radio on a new pseudo-terminal and prints its device path; point the port "
-        "(COM1/COM2 mapping, or prg715-cli --port) at it. Runs until interrupted.");
+        "(COM1/COM2 mapping, or prg715-cli --port) at it. Runs until interrupted. With --radios "
+        "it is one radio after another, to rehearse a fleet job: each radio's turn begins with "
+        "a read, and any further read reaches the next radio unless it reads back a write the "
+        "radio confirmed.");
     AddValue(app, "--model", t.model, RadioModelNames("|"),
              "start with a sample plan for this model (default KM162)");
     AddValue(app, "--image", t.image, "FILE",
@@ -61,16 +143,17 @@ void DeclareOptions(CLI::App& app, OptionTexts& t) {
              "store a good write with the byte at OFFSET (0-2111) inverted, so that reading it "
              "back shows the damage")
         ->group(kFaults);
+    DeclareFleetOptions(app, t);
 }
 
 Settings CheckedSettings(const OptionTexts& t) {
     Settings s;
-    radiolink::RadioFaults& faults = s.radio.faults;
-    if (t.model) s.modelName = *t.model;
-    s.modelGiven = t.model.has_value();
+    radiolink::RadioFaults faults;
+    s.modelGiven = t.model || t.models;
     s.imagePath = t.image;
     s.linkPath = t.link;
     s.radio.paced = !t.noPacing;
+    s.radio.readBackAfterWrite = !t.noReadBack;
     faults.silent = t.silent;
     faults.noiseFirst = t.noiseFirst;
     if (t.wrongAnswer)
@@ -89,6 +172,10 @@ Settings CheckedSettings(const OptionTexts& t) {
     if (t.corruptStored)
         faults.corruptStored = static_cast<std::size_t>(Number(
             *t.corruptStored, 10, 0, static_cast<int>(image::kLineSize) - 1, "--corrupt-stored"));
+    s.fleet = CheckedFleet(t, faults);
+    if (s.imagePath && s.fleet.Size() > 1)
+        throw std::invalid_argument(FormatText(msg::kSimImageWithRadios, s.fleet.Size()));
+    s.radio.faults = s.fleet.FaultsOf(1);
     return s;
 }
 

@@ -4,20 +4,35 @@
 #include <CLI/CLI.hpp>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "link/VirtualRadio.h"
+#include "model/RadioModel.h"
 
 namespace sim {
 
 inline constexpr const char* kProgram = "prg715-radio-sim";
+inline constexpr const char* kDefaultModel = "KM162";
+
+// The radios served one after another on the line, each with a fresh memory.
+struct Fleet {
+    std::vector<RadioModel> models{*FindRadioModel(kDefaultModel)};  // radio 1's first
+    radiolink::RadioFaults faults;  // what the fault options ask for
+    int faultRadio = 0;             // the one radio that has them; 0: every radio
+
+    int Size() const { return static_cast<int>(models.size()); }
+    // Radio `number` (1 to Size()): the sample plan of its model, and its faults.
+    radiolink::RadioUnit Radio(int number) const;
+    radiolink::RadioFaults FaultsOf(int number) const;
+};
 
 // What the command line asks of the virtual radio.
 struct Settings {
-    std::string modelName = "KM162";
     bool modelGiven = false;
     std::optional<std::string> imagePath;
     std::optional<std::string> linkPath;
-    radiolink::CVirtualRadio::Options radio;
+    Fleet fleet;
+    radiolink::CVirtualRadio::Options radio;  // the first radio's faults in it
 };
 
 // The options as typed, bound by DeclareOptions.
@@ -25,7 +40,9 @@ struct OptionTexts {
     std::optional<std::string> model, image, link;
     std::optional<std::string> wrongAnswer, badEndBlock, stopInBlock, lateWriteAnswer;
     std::optional<std::string> corruptStored;
+    std::optional<std::string> radios, models, faultRadio;
     bool noPacing = false, silent = false, noiseFirst = false, noWriteAnswer = false;
+    bool noReadBack = false;
 };
 
 void DeclareOptions(CLI::App& app, OptionTexts& texts);

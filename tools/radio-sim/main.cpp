@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -13,7 +14,6 @@
 
 #include "CommandLine.h"
 #include "SimOptions.h"
-#include "link/DemoRadio.h"
 #include "link/LineImageFile.h"
 #include "link/VirtualRadio.h"
 #include "model/Messages.h"
@@ -67,9 +67,30 @@ LineImage StartingMemory(const Settings& s) {
         if (!memory) throw std::runtime_error(why);
         return *memory;
     }
-    const RadioModel* model = FindRadioModel(s.modelName);
-    if (model == nullptr) throw std::invalid_argument("unknown model '" + s.modelName + "'");
-    return radiolink::DemoImage(*model);
+    return s.fleet.Radio(1).memory;
+}
+
+void Say(const std::string& text) {
+    std::fprintf(stderr, "%s: %s\n", sim::kProgram, text.c_str());
+}
+
+// With --radios, the next radio's fresh memory comes when the one before has had its turn;
+// each is announced as it takes the line, and the end of the last one's turn once.
+void ServeFleet(Settings& s) {
+    const auto fleet = std::make_shared<const sim::Fleet>(s.fleet);
+    const int size = fleet->Size();
+    if (size == 1) return;
+    s.radio.nextRadio = [fleet, served = 1]() mutable -> std::optional<radiolink::RadioUnit> {
+        if (served == fleet->Size()) return std::nullopt;
+        return fleet->Radio(++served);
+    };
+    s.radio.onRadioConnected = [fleet](int number) {
+        const RadioModel& model = fleet->models.at(static_cast<std::size_t>(number - 1));
+        Say(FormatText(msg::kSimRadioConnected, number, fleet->Size(), model.name));
+    };
+    s.radio.onRadioDone = [size](int number) {
+        if (number == size) Say(FormatText(msg::kSimAllRadiosServed, size));
+    };
 }
 
 int Run(Settings s) {
@@ -83,15 +104,12 @@ int Run(Settings s) {
         }
         s.radio.onWriteStored = [path](const LineImage& written) {
             const fileio::Refusal why = radiolink::SaveLineImage(path, written);
-            std::fprintf(stderr, "prg715-radio-sim: write stored%s%s%s\n",
-                         why ? " (could not save the image file: " : "", why ? why->c_str() : "",
-                         why ? ")" : "");
+            Say(why ? FormatText(msg::kSimImageNotSaved, why->c_str()) : msg::kSimWriteStored);
         };
     } else {
-        s.radio.onWriteStored = [](const LineImage&) {
-            std::fprintf(stderr, "prg715-radio-sim: write stored\n");
-        };
+        s.radio.onWriteStored = [](const LineImage&) { Say(msg::kSimWriteStored); };
     }
+    ServeFleet(s);
 
     // Signals are taken by sigwait below, not by whichever thread they hit.
     sigset_t stopSignals;
