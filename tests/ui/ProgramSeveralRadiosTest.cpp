@@ -14,6 +14,7 @@
 #include "model/PlanText.h"
 #include "safety/Backups.h"
 #include "settings/Settings.h"
+#include "ui/app/RunOptions.h"
 #include "ui/dialogs/FleetDlg.h"
 #include "ui/view/PlanChanges.h"
 
@@ -53,11 +54,12 @@ protected:
         EXPECT_TRUE(radios.back()->Start(error)) << error;
         return *radios.back();
     }
-    // The dealer's part for radio `number`: the radio on the cable, its label scanned.
-    void Connect(QDialog& dialog, int number, const radiolink::CVirtualRadio& onCable,
+    // The dealer's part for radio `number`: the radio on the cable (where COM1 leads when
+    // there is none), its label scanned.
+    void Connect(QDialog& dialog, int number, const radiolink::CVirtualRadio* onCable,
                  const char* label) {
         ASSERT_TRUE(WaitForText(dialog, "promptText", FormatText(msg::kFleetConnectRadio, number)));
-        MapCom1(onCable.DevicePath());
+        if (onCable != nullptr) MapCom1(onCable->DevicePath());
         QTest::keyClicks(&Child<QLineEdit>(dialog, "labelBox"), QString::fromUtf8(label));
         QTest::keyClick(&Child<QLineEdit>(dialog, "labelBox"), Qt::Key_Return);
     }
@@ -81,6 +83,10 @@ protected:
             hues.push_back(background.style() == Qt::NoBrush ? -1 : background.color().hue());
         }
         return rows;
+    }
+
+    static std::vector<unsigned char> LineOf(const radiolink::LineImage& memory) {
+        return {memory.begin(), memory.end()};
     }
 
     std::vector<std::unique_ptr<radiolink::CVirtualRadio>> radios;
@@ -121,12 +127,12 @@ TEST_F(ProgramSeveralRadios, EachRadioEndsItsOwnWayInTheTableAndInTheLog) {
         QTest::keyClicks(&Child<QLineEdit>(dialog, "countBox"), QStringLiteral("3"));
         Click(dialog, "startButton");
 
-        Connect(dialog, 1, good, "A-1");
+        Connect(dialog, 1, &good, "A-1");
         ASSERT_TRUE(WaitForText(dialog, "promptText", FormatText(msg::kFleetConnectRadio, 2)));
         stepAfterFirst = TextOf(dialog, "stepText");
         barAfterFirst = Child<QProgressBar>(dialog, "progressBar").value();
-        Connect(dialog, 2, other, "A-2");
-        Connect(dialog, 3, bad, "A-3");
+        Connect(dialog, 2, &other, "A-2");
+        Connect(dialog, 3, &bad, "A-3");
         ASSERT_TRUE(WaitForFailure(dialog, 3));
         EXPECT_EQ(TextOf(dialog, "promptText")
                       .rfind("Radio 3 failed: " + std::string(msg::kNotVerified), 0),
@@ -184,7 +190,7 @@ TEST_F(ProgramSeveralRadios, ClosingBetweenRadiosEndsTheJobAndItsWorker) {
     prompts.ScriptDialog([&](QDialog& dialog) {
         Child<QLineEdit>(dialog, "folderBox").setText(QPath("logs"));
         QTest::keyClick(&Child<QLineEdit>(dialog, "folderBox"), Qt::Key_Return);  // Start
-        Connect(dialog, 1, good, "");  // no label is a label too
+        Connect(dialog, 1, &good, "");  // no label is a label too
         ASSERT_TRUE(WaitForText(dialog, "promptText", FormatText(msg::kFleetConnectRadio, 2)));
         dialog.close();
         EXPECT_FALSE(dialog.isVisible());
@@ -192,13 +198,45 @@ TEST_F(ProgramSeveralRadios, ClosingBetweenRadiosEndsTheJobAndItsWorker) {
     });
     Action(FleetJob)->trigger();
     const std::string summary =
-        "1 radios: 1 verified, 0 written without verify, 0 refused, 0 failed";
+        "1 radio: 1 verified, 0 written without verify, 0 refused, 0 failed";
     EXPECT_EQ(Frame().statusBar()->findChild<QLabel*>(QStringLiteral("exchangeNote"))->text(),
               QString::fromStdString(summary));
     const fleet::History log = fleet::ReadHistory(File("logs/programming-log.csv"));
     ASSERT_EQ(log.lines.size(), 1u) << log.failure;
     EXPECT_EQ(log.lines[0].label, "");
     EXPECT_EQ(log.lines[0].planFile, "") << "a plan never saved has no file to name";
+}
+
+TEST_F(ProgramSeveralRadios, TheBuiltInVirtualRadioIsAFreshDemoRadioForEachRadioAfterTheFirst) {
+    std::string error;
+    radio = StartVirtualRadio({}, false, error);
+    ASSERT_TRUE(radio) << error;
+    Start();
+    LinkRunOptions link;
+    link.virtualRadio = true;
+    ApplyLinkOptions(Frame(), link, radio.get());
+    NewPlan(kBandUhf2, true);
+    Doc().Channel(1).m_dRxFreq = 450.0125;
+    View().findChild<CFleetDlg*>()->m_Timing = FastTiming();
+    prompts.ScriptDialog([&](QDialog& dialog) {
+        Child<QLineEdit>(dialog, "folderBox").setText(QPath("logs"));
+        QTest::keyClicks(&Child<QLineEdit>(dialog, "countBox"), QStringLiteral("2"));
+        Click(dialog, "startButton");
+        Connect(dialog, 1, nullptr, "B-1");
+        Connect(dialog, 2, nullptr, "B-2");
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return !TextOf(dialog, "summaryText").empty(); }, kBoundMs));
+        Click(dialog, "closeButton");
+    });
+    Action(FleetJob)->trigger();
+    const fleet::History log = fleet::ReadHistory(File("logs/programming-log.csv"));
+    ASSERT_EQ(log.lines.size(), 2u) << log.failure;
+    const std::vector<unsigned char> demo = LineOf(DemoMemory("KM162"));
+    EXPECT_EQ(ReadBytes(log.lines[1].before), demo);
+    EXPECT_NE(ReadBytes(log.lines[1].after), demo) << "radio 1 took the plan";
+    EXPECT_EQ(ReadBytes(log.lines[0].before), demo) << "radio 2 is another radio";
+    EXPECT_EQ(log.lines[0].result, fleet::RadioResult::Verified);
+    EXPECT_EQ(radio->RadioNumber(), 2);
 }
 
 // Two kept backups, the log lines that name them and one damaged line.
