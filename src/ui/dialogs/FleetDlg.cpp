@@ -34,6 +34,7 @@ constexpr int kMaxRadios = 100000;
 constexpr int kMinimumWidthChars = 84;
 constexpr int kMinimumRows = 8;
 constexpr int kCountWidthChars = 8;
+constexpr int kResultColumn = 3;  // takes the room the others leave
 constexpr StepTexts kFleetSteps{msg::kFleetStepRead, msg::kFleetStepWrite, msg::kFleetStepReadBack};
 
 // A failure must stand out in a long job; a radio of another model less so.
@@ -176,8 +177,9 @@ void CFleetDlg::BuildJob() {
     QStringList titles;
     for (const char* title : msg::kFleetColumns) titles << QString::fromUtf8(title);
     m_pTable->setHorizontalHeaderLabels(titles);
-    m_pTable->horizontalHeader()->setStretchLastSection(false);
-    m_pTable->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_pTable->horizontalHeader()->setSectionResizeMode(kResultColumn, QHeaderView::Stretch);
+    m_pTable->setWordWrap(false);
     m_pTable->verticalHeader()->hide();
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -288,6 +290,7 @@ void CFleetDlg::OnStart() {
     settings.verify = m_pVerify->isChecked();
     settings.count = m_pCount->text().toInt();  // empty: until Stop
     m_pJob = std::make_unique<fleet::CJob>(m_Plan, settings);
+    m_strLogFailure.clear();
     m_pJobText->setText(
         Text(FormatText(msg::kFleetJobStarted, m_pJob->Name().c_str(), log->c_str())));
     {
@@ -309,6 +312,7 @@ void CFleetDlg::OnStart() {
 void CFleetDlg::AskForRadio(int number) {
     m_nRadio = number;
     m_pPromptText->setText(Text(FormatText(msg::kFleetConnectRadio, number)));
+    m_pProgress->StatusLine().clear();  // the step line and the bar say how the last one ended
     m_pLabel->clear();
     SetPhase(Phase::Label);
     m_pLabel->setFocus();
@@ -335,10 +339,9 @@ void CFleetDlg::ShowRadio(const fleet::RadioOutcome& outcome) {
     AddRow(outcome.line);
     if (!outcome.logFailure) return;
     // The job ends here: no radio goes unlogged.
-    const std::string text = FormatText(msg::kLogNotWritten, m_pJob->Settings().logPath.c_str(),
-                                        outcome.logFailure->c_str());
-    m_pPromptText->setText(Text(text));
-    AppMessageBox(m_prompts, this, text.c_str());
+    m_strLogFailure = FormatText(msg::kLogNotWritten, m_pJob->Settings().logPath.c_str(),
+                                 outcome.logFailure->c_str());
+    AppMessageBox(m_prompts, this, m_strLogFailure.c_str());
 }
 
 void CFleetDlg::AskAfterFailure(const fleet::RadioOutcome& outcome) {
@@ -410,6 +413,7 @@ void CFleetDlg::FinishJob() {
     if (m_Worker.joinable()) m_Worker.join();
     ++m_nJob;  // what the worker posted last is dealt with here
     m_pProgress->End();
+    m_pPromptText->setText(Text(m_strLogFailure));
     const QString summary = Text(fleet::SummaryText(m_Tally));
     m_pSummaryText->setText(summary);
     SetPhase(Phase::Ended);

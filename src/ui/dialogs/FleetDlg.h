@@ -122,7 +122,8 @@ private:
     int m_nRadio = 0;  // the radio asked for or running
     int m_nJob = 0;    // posts of an earlier job are dropped
     std::unique_ptr<fleet::CJob> m_pJob;
-    fleet::Tally m_Tally;  // the worker's, read once it has been joined
+    fleet::Tally m_Tally;         // the worker's, read once it has been joined
+    std::string m_strLogFailure;  // why the job ended early, if its log failed
     Answers m_Answers;
     std::jthread m_Worker;
 };

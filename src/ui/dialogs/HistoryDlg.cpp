@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kMinimumWidthChars = 110;
+constexpr int kMinimumWidthChars = 120;
 constexpr int kMinimumRows = 16;
 
 QString Text(const std::string& text) {

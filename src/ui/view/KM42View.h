@@ -7,7 +7,6 @@
 #include <string>
 
 #include "codec/RadioImage.h"
-#include "fleet/ProgrammingLog.h"
 #include "link/CommPort.h"
 #include "model/KM42Doc.h"
 #include "model/PlanEdits.h"
@@ -35,6 +34,9 @@ class QLabel;
 class QPushButton;
 class CUiPrompts;
 struct FileDialogRequest;
+namespace fleet {
+struct LogLine;
+}
 
 // The form in the main window: band caption, the 16- and 4-channel grids and the hidden
 // "MEMORY MAP" button. It carries out the File, Options, Read, Write, Program Several Radios
