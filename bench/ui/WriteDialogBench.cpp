@@ -58,6 +58,9 @@ public:
     std::optional<QString> GetSaveFileName(QWidget*, const FileDialogRequest&) override {
         return std::nullopt;
     }
+    std::optional<QString> GetExistingDirectory(QWidget*, const QString&, const QString&) override {
+        return std::nullopt;
+    }
     QPrinter* GetPrinter(QWidget*) override { return nullptr; }
     int ExecDialog(QDialog& dialog) override { return dialog.exec(); }
 

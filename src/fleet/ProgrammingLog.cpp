@@ -117,7 +117,11 @@ std::string IsoTime(std::chrono::system_clock::time_point when) {
 std::string DefaultLogPath() {
     const std::string backups = backup::BackupFolder();
     if (backups.empty()) return {};
-    return backup::platform::InFolder(FolderOf(backups), kLogFileName);
+    return LogPathIn(FolderOf(backups));
+}
+
+std::string LogPathIn(const std::string& folder) {
+    return backup::platform::InFolder(folder, kLogFileName);
 }
 
 fileio::Refusal AppendToLog(const std::string& path, const LogLine& line) {

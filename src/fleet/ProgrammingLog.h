@@ -38,6 +38,9 @@ std::string IsoTime(std::chrono::system_clock::time_point when);
 // no data folder.
 std::string DefaultLogPath();
 
+// The log in a folder the user chose: the same file name as DefaultLogPath's.
+std::string LogPathIn(const std::string& folder);
+
 // Appends the line (the header first into a new file), making missing folders the user's
 // alone; nullopt once it is on the disk, else why not.
 fileio::Refusal AppendToLog(const std::string& path, const LogLine& line);

@@ -349,6 +349,52 @@ inline constexpr const char* kFieldRxOffTime = "Rx Off Time";
 inline constexpr const char* kFieldPowerSaveDelay = "Power Save Delay";
 inline constexpr const char* kFieldCompander = "Audio Compander";
 
+// Desktop: Program Several Radios and Radio History (printf formats)
+inline constexpr const char* kFleetMenu = "&Program Several Radios...";
+inline constexpr const char* kFleetPrompt =
+    "Write the plan into radio after radio, each read first, checked and logged\n"
+    "Program Several Radios";
+inline constexpr const char* kHistoryMenu = "Radio &History...";
+inline constexpr const char* kHistoryPrompt =
+    "List the radios programmed, from the programming log\nRadio History";
+inline constexpr const char* kFleetTitle = "Program Several Radios";
+inline constexpr const char* kFleetSettings = "Before the job";
+inline constexpr const char* kFleetVerify = "Read &back and compare each radio";
+inline constexpr const char* kFleetStopAfter = "Stop &after";
+inline constexpr const char* kFleetStopAfterUnit = "radios (0 or empty: until Stop)";
+inline constexpr const char* kFleetLogFolder = "&Log folder:";
+inline constexpr const char* kFleetBrowse = "B&rowse...";
+inline constexpr const char* kFleetBrowseCaption = "Folder of the Programming Log";
+inline constexpr const char* kFleetNoLogFolder = "Choose the folder of the programming log.";
+inline constexpr const char* kFleetStart = "&Start";
+inline constexpr const char* kFleetRetry = "&Retry";
+inline constexpr const char* kFleetSkip = "S&kip";
+inline constexpr const char* kFleetStop = "S&top";
+inline constexpr const char* kFleetClose = "Close";
+inline constexpr const char* kFleetJobStarted = "Job %s: each radio is logged in %s";
+inline constexpr const char* kFleetConnectRadio =
+    "Connect radio %d, type or scan its label and press Enter";
+inline constexpr const char* kFleetRadioRunning = "Radio %d is being programmed";
+inline constexpr const char* kFleetRadioFailed = "Radio %d failed: %s";
+inline constexpr const char* kFleetStepRead = "Radio %d: step %d of %d: reading the radio";
+inline constexpr const char* kFleetStepWrite = "Radio %d: step %d of %d: writing";
+inline constexpr const char* kFleetStepReadBack = "Radio %d: step %d of %d: reading back to verify";
+inline constexpr const char* kFleetColumns[] = {"Radio", "Label", "Model", "Result", "Seconds"};
+inline constexpr const char* kSecondsFormat = "%.1f";
+inline constexpr const char* kHistoryTitle = "Radio History";
+inline constexpr const char* kHistoryLog = "Radios in %s";
+inline constexpr const char* kHistoryLabelFilter = "&Label:";
+inline constexpr const char* kHistoryLabelHint = "every label";
+inline constexpr const char* kHistoryColumns[] = {"Time",  "Job",  "Radio",  "Label",
+                                                  "Model", "Band", "Result", "Seconds"};
+inline constexpr const char* kHistoryOpenBefore = "Open &Before";
+inline constexpr const char* kHistoryOpenAfter = "Open &After";
+inline constexpr const char* kHistoryCompare = "&Compare";
+inline constexpr const char* kCompareTitle = "Before and After";
+inline constexpr const char* kCompareHeading = "Radio %d%s of job %s, before -> after:";
+inline constexpr const char* kCompareLabel = " (%s)";
+inline constexpr const char* kCompareSame = "The radio held the same plan before and after.";
+
 // prg715-radio-sim (printf formats)
 inline constexpr const char* kSimLinkPathTaken =
     "--link %s: something other than a link to a pseudo-terminal is there; it was left alone";

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cctype>
+#include <filesystem>
 
 #include "model/Messages.h"
 #include "model/PlanText.h"
@@ -19,6 +20,7 @@ constexpr std::array<Key, 2> kDeviceKeys = {Key{kDevicesGroup, CPortMap::kCom1},
                                             Key{kDevicesGroup, CPortMap::kCom2}};
 constexpr std::array<Key, 2> kCheckKeys = {Key{kWriteGroup, "ReadRadioFirst"},
                                            Key{kWriteGroup, "VerifyAfterWriting"}};
+constexpr std::array<Key, 1> kLogFolderKey = {Key{"Fleet", "LogFolder"}};
 
 // Qt keeps a text that starts with '@' with the '@' doubled; "@Kind(...)" is a value of another
 // kind (a byte array, a size, none at all), which no setting here takes.
@@ -86,6 +88,19 @@ std::optional<std::string> SaveWriteChecks(const session::WriteChecks& checks,
     const std::array<store::Entry, 2> entries = {
         store::Entry{kCheckKeys[0], checks.readFirst ? kFlagOn : kFlagOff},
         store::Entry{kCheckKeys[1], checks.verify ? kFlagOn : kFlagOff}};
+    return Save(location, entries);
+}
+
+// A folder relative to wherever the program happens to start would move with it.
+std::string LoadLogFolder(const std::string& location) {
+    const std::optional<std::string> folder = TextOf(store::Read(location, kLogFolderKey)[0]);
+    if (!folder || !std::filesystem::path(*folder).is_absolute()) return {};
+    return *folder;
+}
+
+std::optional<std::string> SaveLogFolder(const std::string& folder, const std::string& location) {
+    const std::array<store::Entry, 1> entries = {
+        store::Entry{kLogFolderKey[0], StoredText(folder)}};
     return Save(location, entries);
 }
 

@@ -6,8 +6,9 @@
 #include "session/RadioSession.h"
 
 // What the user chose once for both front ends: which devices COM1 and COM2 stand for, and the
-// checks around a write. They are kept where the desktop has always kept them, so that
-// "COM1" means the same radio to the desktop and to prg715-cli.
+// checks around a write (and, for the desktop's Program Several Radios, the log's folder). They are
+// kept where the desktop has always kept them, so that "COM1" means the same radio to the desktop
+// and to prg715-cli.
 namespace settings {
 
 // $XDG_CONFIG_HOME/PRG-715/PRG-715.conf, or ~/.config/PRG-715/PRG-715.conf (the file the
@@ -25,5 +26,11 @@ std::optional<std::string> SavePortMap(const CPortMap& map,
                                        const std::string& location = DefaultLocation());
 std::optional<std::string> SaveWriteChecks(const session::WriteChecks& checks,
                                            const std::string& location = DefaultLocation());
+
+// The folder the desktop's last job of several radios kept its programming log in: a full
+// path, or empty when none was chosen (or the entry is not one).
+std::string LoadLogFolder(const std::string& location = DefaultLocation());
+std::optional<std::string> SaveLogFolder(const std::string& folder,
+                                         const std::string& location = DefaultLocation());
 
 }  // namespace settings

@@ -2,6 +2,7 @@
 // core makes of it, each reads what the other wrote, and prg715-cli's COM1 is the desktop's.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QSettings>
 #include <QStringList>
 #include <cstring>
@@ -43,6 +44,8 @@ TEST(DesktopSettings, QtReadEveryFileAsTheCoreReadsIt) {
             << c.name;
         EXPECT_EQ(qt.value(QStringLiteral("Write/VerifyAfterWriting"), false).toBool(), c.verify)
             << c.name;
+        const QString folder = qt.value(QStringLiteral("Fleet/LogFolder")).toString();
+        EXPECT_EQ(QDir::isAbsolutePath(folder) ? folder.toStdString() : "", c.logFolder) << c.name;
     }
 }
 
@@ -65,12 +68,15 @@ TEST(DesktopSettings, QtReadsWhatTheCoreSavedAndKeepsItsOwnEntries) {
     map.SetDevice(CPortMap::kCom1, cable);
     ASSERT_EQ(settings::SavePortMap(map, file.toStdString()), std::nullopt);
     ASSERT_EQ(settings::SaveWriteChecks({false, true}, file.toStdString()), std::nullopt);
+    const std::string folder = "/srv/radio logs, \"shop\"; =x\\y";
+    ASSERT_EQ(settings::SaveLogFolder(folder, file.toStdString()), std::nullopt);
 
     const QSettings qt(file, QSettings::IniFormat);
     EXPECT_EQ(qt.value(QStringLiteral("SerialDevices/COM1")).toString().toStdString(), cable);
     EXPECT_EQ(qt.value(QStringLiteral("SerialDevices/COM2")).toString(), "/dev/ttyS1");
     EXPECT_FALSE(qt.value(QStringLiteral("Write/ReadRadioFirst")).toBool());
     EXPECT_TRUE(qt.value(QStringLiteral("Write/VerifyAfterWriting")).toBool());
+    EXPECT_EQ(qt.value(QStringLiteral("Fleet/LogFolder")).toString().toStdString(), folder);
     for (auto entry = own.begin(); entry != own.end(); ++entry) {
         if (entry.key() == QStringLiteral("Write/ReadRadioFirst")) continue;
         EXPECT_EQ(qt.value(entry.key()), entry.value()) << entry.key().toStdString();

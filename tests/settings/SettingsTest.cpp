@@ -71,7 +71,21 @@ TEST(SettingsFile, EveryEntryThatCannotBeUsedGivesItsDefault) {
         EXPECT_EQ(map.DeviceFor(CPortMap::kCom2), c.com2) << c.name;
         EXPECT_EQ(checks.readFirst, c.readFirst) << c.name;
         EXPECT_EQ(checks.verify, c.verify) << c.name;
+        EXPECT_EQ(settings::LoadLogFolder(file), c.logFolder) << c.name;
     }
+}
+
+TEST(SettingsFile, LogFolderComesBackAsSavedAndOnlyAsAFullPath) {
+    TempDir dir;
+    const std::string file = dir.File("PRG-715.conf");
+    for (const char* folder : {"/srv/logs, shop", "/a \"b\" ;c\\d =e ", "/tmp/@x", ""}) {
+        EXPECT_EQ(settings::SaveLogFolder(folder, file), std::nullopt);
+        EXPECT_EQ(settings::LoadLogFolder(file), folder);
+    }
+    EXPECT_EQ(settings::SaveWriteChecks({true, false}, file), std::nullopt);
+    EXPECT_EQ(settings::SaveLogFolder("logs", file), std::nullopt);
+    EXPECT_EQ(settings::LoadLogFolder(file), "") << "relative to wherever the program starts";
+    EXPECT_TRUE(settings::LoadWriteChecks(file).readFirst) << "the other entries stay";
 }
 
 // Nothing is lost: the file stays as it was, and the message names it and the reason.

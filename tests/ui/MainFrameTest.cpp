@@ -43,18 +43,18 @@ TEST_F(MainFrame, MenuBarHasTheExactLabelsOrderSeparatorsAndShortcutTexts) {
               (std::vector<std::string>{"&File", "&Edit", "&Options", "&Port", "&Help"}));
     EXPECT_EQ(Entries(menus[0]->menu()->actions()),
               (std::vector<std::string>{"&New\tCtrl+N", "&Open...\tCtrl+O", "Open &Backup...",
-                                        "&Save\tCtrl+S", "-", "&Import CSV...", "&Export CSV...",
-                                        "-", "&Print...\tCtrl+P", "-", "E&xit"}));
+                                        "Radio &History...", "&Save\tCtrl+S", "-", "&Import CSV...",
+                                        "&Export CSV...", "-", "&Print...\tCtrl+P", "-", "E&xit"}));
     EXPECT_EQ(Entries(menus[1]->menu()->actions()),
               (std::vector<std::string>{"&Undo", "&Redo", "-", "&Copy", "&Paste", "-",
                                         "C&lear Channels", "-", "Select &All"}));
     EXPECT_EQ(Entries(menus[2]->menu()->actions()),
               (std::vector<std::string>{"&Options\tCtrl+O", "-", "&Read from Radio\tCtrl+R",
                                         "&Write to Radio\tCtrl+W"}));
-    EXPECT_EQ(
-        Entries(menus[3]->menu()->actions()),
-        (std::vector<std::string>{"&COM1", "&COM2", "-", "&Serial Devices...", "-",
-                                  "&Read the radio before writing", "&Verify after writing"}));
+    EXPECT_EQ(Entries(menus[3]->menu()->actions()),
+              (std::vector<std::string>{"&COM1", "&COM2", "-", "&Serial Devices...", "-",
+                                        "&Read the radio before writing", "&Verify after writing",
+                                        "-", "&Program Several Radios..."}));
     EXPECT_EQ(Entries(menus[4]->menu()->actions()),
               (std::vector<std::string>{"&About PRG-715..."}));
 }
@@ -137,7 +137,9 @@ TEST_F(MainFrame, PlanCommandsAreGreyedInMenuAndToolbarUntilAPlanIsLaidOut) {
     }
     EXPECT_FALSE(Action(FileImportCsv)->isEnabled());
     EXPECT_FALSE(Action(FileExportCsv)->isEnabled());
-    for (CommandId id : {FileNew, FileOpen, ReadRadio, AppAbout, ComPort1, ComPort2, AppExit})
+    EXPECT_FALSE(Action(FleetJob)->isEnabled());
+    for (CommandId id :
+         {FileNew, FileOpen, ReadRadio, AppAbout, ComPort1, ComPort2, AppExit, RadioHistory})
         EXPECT_TRUE(Action(id)->isEnabled()) << static_cast<int>(id);
 
     prompts.ScriptDialog([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
@@ -151,6 +153,7 @@ TEST_F(MainFrame, PlanCommandsAreGreyedInMenuAndToolbarUntilAPlanIsLaidOut) {
     }
     EXPECT_TRUE(Action(FileImportCsv)->isEnabled());
     EXPECT_TRUE(Action(FileExportCsv)->isEnabled());
+    EXPECT_TRUE(Action(FleetJob)->isEnabled());
 }
 
 TEST_F(MainFrame, OpeningAMenuReevaluatesTheRules) {

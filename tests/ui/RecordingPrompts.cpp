@@ -102,6 +102,11 @@ std::optional<QString> RecordingPrompts::GetSaveFileName(QWidget*,
     return NextFileAnswer(true, request);
 }
 
+std::optional<QString> RecordingPrompts::GetExistingDirectory(QWidget*, const QString& caption,
+                                                              const QString& start) {
+    return NextFileAnswer(false, {caption, start});
+}
+
 void RecordingPrompts::AnswerPrintDialog(bool accept, const QString& pdfPath) {
     m_printAnswers.emplace_back(accept, pdfPath);
 }

@@ -38,6 +38,9 @@ public:
                                            const FileDialogRequest& request) override;
     std::optional<QString> GetSaveFileName(QWidget* parent,
                                            const FileDialogRequest& request) override;
+    // Answered like the file dialogs, recorded with the start folder as its initial name.
+    std::optional<QString> GetExistingDirectory(QWidget* parent, const QString& caption,
+                                                const QString& start) override;
     QPrinter* GetPrinter(QWidget* parent) override;
     int ExecDialog(QDialog& dialog) override;
 

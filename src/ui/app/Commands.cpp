@@ -4,6 +4,8 @@
 #include <array>
 #include <stdexcept>
 
+#include "model/Messages.h"
+
 namespace {
 
 using enum CommandId;
@@ -17,6 +19,8 @@ constexpr std::array kCommands = {
                 false, ToolIcon::Open},
     CommandInfo{FileOpenBackup, "Open &Backup...", "", "",
                 "Open a plan kept from an earlier read or write\nOpen Backup", false, false,
+                ToolIcon::None},
+    CommandInfo{RadioHistory, msg::kHistoryMenu, "", "", msg::kHistoryPrompt, false, false,
                 ToolIcon::None},
     CommandInfo{FileSave, "&Save", "Ctrl+S", "Ctrl+S", "Save the active document\nSave", true,
                 false, ToolIcon::Save},
@@ -49,6 +53,7 @@ constexpr std::array kCommands = {
                 "After each write, read the radio back and compare it with what was sent\nVerify "
                 "after writing",
                 false, true, ToolIcon::None},
+    CommandInfo{FleetJob, msg::kFleetMenu, "", "", msg::kFleetPrompt, true, false, ToolIcon::None},
     CommandInfo{EditUndo, "&Undo", "", "Ctrl+Z; Alt+Backspace",
                 "Undo the last change to the plan\nUndo", false, false, ToolIcon::None,
                 QKeySequence::Undo},
@@ -88,14 +93,15 @@ constexpr std::array kCommands = {
                 ToolIcon::About},
 };
 
-constexpr std::array kFileMenu = {FileNew,   FileOpen,      FileOpenBackup, FileSave,
-                                  Separator, FileImportCsv, FileExportCsv,  Separator,
-                                  FilePrint, Separator,     AppExit};
+constexpr std::array kFileMenu = {FileNew,   FileOpen,  FileOpenBackup, RadioHistory,
+                                  FileSave,  Separator, FileImportCsv,  FileExportCsv,
+                                  Separator, FilePrint, Separator,      AppExit};
 constexpr std::array kEditMenu = {EditUndo,  EditRedo,  Separator, EditCopy,     EditPaste,
                                   Separator, EditClear, Separator, EditSelectAll};
 constexpr std::array kOptionsMenu = {Options, Separator, ReadRadio, WriteRadio};
-constexpr std::array kPortMenu = {ComPort1,  ComPort2,        Separator,       SerialDevices,
-                                  Separator, ReadBeforeWrite, VerifyAfterWrite};
+constexpr std::array kPortMenu = {ComPort1,         ComPort2,  Separator,
+                                  SerialDevices,    Separator, ReadBeforeWrite,
+                                  VerifyAfterWrite, Separator, FleetJob};
 constexpr std::array kHelpMenu = {AppAbout};
 
 constexpr std::array kMenuBar = {

@@ -24,6 +24,8 @@ enum class CommandId : int {
     FileOpenBackup = 32793,   // a plan kept after a read or write
     ReadBeforeWrite = 32794,  // the extra reads around a write
     VerifyAfterWrite = 32795,
+    FleetJob = 32802,      // one plan into radio after radio
+    RadioHistory = 32803,  // the programming log's radios
     EditUndo = 57643,
     EditRedo = 57644,
     EditCopy = 57634,

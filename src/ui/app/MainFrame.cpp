@@ -136,6 +136,8 @@ void CMainFrame::ConnectCommands() {
     Route(CommandId::Options, &CKM42View::OnOptions);
     Route(CommandId::ReadRadio, &CKM42View::OnReadRadio);
     Route(CommandId::WriteRadio, &CKM42View::OnWriteRadio);
+    Route(CommandId::FleetJob, &CKM42View::OnFleetJob);
+    Route(CommandId::RadioHistory, &CKM42View::OnFileRadioHistory);
     Route(CommandId::EditUndo, &CKM42View::OnEditUndo);
     Route(CommandId::EditRedo, &CKM42View::OnEditRedo);
     Route(CommandId::EditCopy, &CKM42View::OnEditCopy);

@@ -32,6 +32,21 @@ std::optional<std::string> ReadDevice(const QCommandLineParser& parser,
     return std::nullopt;
 }
 
+radiolink::LineImage DemoMemory() {
+    return radiolink::DemoImage(*FindRadioModel(kDemoModel));
+}
+
+// The dealer puts one radio after another on the cable; in the demo each is a new radio.
+void ConnectFreshRadios(CKM42View& view, radiolink::CVirtualRadio& radio) {
+    QObject::connect(
+        &view, &CKM42View::FleetRadioStarting, &view,
+        [&view, &radio](int number, std::int32_t comPort) {
+            const char* name = comPort != 0 ? CPortMap::kCom1 : CPortMap::kCom2;
+            if (number > 1 && view.m_CommPort.PortMap().DeviceFor(name) == radio.DevicePath())
+                radio.Connect({DemoMemory(), {}});
+        });
+}
+
 }  // namespace
 
 LinkOptionSet AddLinkOptions(QCommandLineParser& parser) {
@@ -90,7 +105,7 @@ std::unique_ptr<radiolink::CVirtualRadio> StartVirtualRadio(const QString& image
                                                             std::string& error) {
     std::optional<radiolink::LineImage> memory;
     if (imagePath.isEmpty())
-        memory = radiolink::DemoImage(*FindRadioModel(kDemoModel));
+        memory = DemoMemory();
     else
         memory = radiolink::LoadLineImage(CorePath(imagePath), error);
     if (!memory) return nullptr;
@@ -106,12 +121,14 @@ std::unique_ptr<radiolink::CVirtualRadio> StartVirtualRadio(const QString& image
 }
 
 void ApplyLinkOptions(CMainFrame& frame, const LinkRunOptions& options,
-                      const radiolink::CVirtualRadio* radio) {
+                      radiolink::CVirtualRadio* radio) {
     CCommPort& port = frame.GetActiveView().m_CommPort;
     CPortMap map = port.PortMap();
     if (options.com1) map.SetDevice(CPortMap::kCom1, CorePath(*options.com1));
     if (options.com2) map.SetDevice(CPortMap::kCom2, CorePath(*options.com2));
     if (radio != nullptr) map.SetDevice(CPortMap::kCom1, radio->DevicePath());
     port.SetPortMap(map);
-    if (radio != nullptr) frame.SetVirtualRadio(radio->DevicePath());
+    if (radio == nullptr) return;
+    frame.SetVirtualRadio(radio->DevicePath());
+    ConnectFreshRadios(frame.GetActiveView(), *radio);
 }

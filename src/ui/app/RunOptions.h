@@ -45,6 +45,7 @@ std::unique_ptr<radiolink::CVirtualRadio> StartVirtualRadio(const QString& image
                                                             std::string& error);
 
 // Points COM1 and COM2 at this run's devices (the virtual radio's when there is one) and puts
-// the virtual radio's device in the status bar.
+// the virtual radio's device in the status bar. A job of several radios on the virtual radio
+// meets a fresh demo radio for each radio after the first.
 void ApplyLinkOptions(CMainFrame& frame, const LinkRunOptions& options,
-                      const radiolink::CVirtualRadio* radio);
+                      radiolink::CVirtualRadio* radio);

@@ -230,6 +230,14 @@ std::optional<QString> CQtPrompts::GetSaveFileName(QWidget* parent,
     return RunFileDialog(*m_pSaveDialog, parent, request);
 }
 
+std::optional<QString> CQtPrompts::GetExistingDirectory(QWidget* parent, const QString& caption,
+                                                        const QString& start) {
+    const CActivationKeeper keeper;
+    const QString folder = QFileDialog::getExistingDirectory(parent, caption, start);
+    if (folder.isEmpty()) return std::nullopt;
+    return folder;
+}
+
 namespace {
 
 // The report is always printed whole. Where CUPS can pick pages on the server, Qt's dialog

@@ -24,6 +24,8 @@ public:
                                            const FileDialogRequest& request) override;
     std::optional<QString> GetSaveFileName(QWidget* parent,
                                            const FileDialogRequest& request) override;
+    std::optional<QString> GetExistingDirectory(QWidget* parent, const QString& caption,
+                                                const QString& start) override;
     QPrinter* GetPrinter(QWidget* parent) override;
     int ExecDialog(QDialog& dialog) override;
 

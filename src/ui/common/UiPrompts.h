@@ -46,6 +46,9 @@ public:
                                                    const FileDialogRequest& request) = 0;
     virtual std::optional<QString> GetSaveFileName(QWidget* parent,
                                                    const FileDialogRequest& request) = 0;
+    // A folder dialog opening at `start`: the folder chosen, or nullopt when cancelled.
+    virtual std::optional<QString> GetExistingDirectory(QWidget* parent, const QString& caption,
+                                                        const QString& start) = 0;
 
     // The print dialog: the printer to print on as the user set it up, or nullptr when
     // cancelled. The printer stays owned by the prompts and is reused for the whole run.

@@ -1,7 +1,6 @@
 #pragma once
 #include <QBasicTimer>
 #include <QDialog>
-#include <QString>
 #include <chrono>
 #include <cstdint>
 #include <thread>
@@ -12,8 +11,7 @@
 #include "ui/common/ImageCopy.h"
 
 class CCommPort;
-class QLabel;
-class QProgressBar;
+class CExchangeProgress;
 class CUiPrompts;
 
 // The question before a plan goes into a radio of another model or band, over `parent`: asked
@@ -50,8 +48,6 @@ public:
     // the radio's answer; a transfer in progress runs to its end first.
     void StopExchange();
 
-    QString m_strStatus;  // the status line: waiting for the radio, then reading or writing
-    QProgressBar* m_ctrlProgress = nullptr;
     // The radio's pauses. Tests shorten them; the desktop keeps the radio's own.
     radiolink::LinkTiming m_Timing{};
     // How long the radio may stay silent before the dialog says what to check (and waits on).
@@ -76,7 +72,6 @@ protected:
     // (the document's m_nComPort) says; returns once it has closed. The port is closed on
     // every way out.
     int RunDialog(std::int32_t comPort);
-    void MembersToControls();
 
     // A session of several steps: the step line above the status shows (the dialog grows by
     // it), and each step starts from "Waiting for the radio".
@@ -104,28 +99,20 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    class CSessionUi;
     void OnInitDialog();
     void StartExchange();
     void OnExchangeEnded(session::Result outcome);
     void ShowOutcome(const Outcome& outcome);
-    void ShowTransferNote();
-    void ShowNote(const QString& text);
-    void ShowSilenceHint();
+    bool AskWriteAnywayHere(const RadioMismatch& mismatch);
     void ApplySize();
 
     CCommPort& m_port;
     CUiPrompts& m_prompts;
     std::int32_t m_nComPort = portfile::kCom1;  // the run's, for the lines of later steps
-    QLabel* m_pStatusText = nullptr;
-    QLabel* m_pNoteText = nullptr;  // shown when Escape comes during a transfer
-    QLabel* m_pStepText = nullptr;  // a job's "Step 1 of 3: ..."
+    CExchangeProgress* m_pProgress = nullptr;   // step, status, bar and note
     Layout m_Layout;
     bool m_bStepsShown = false;
-    bool m_bTransferRunning = false;          // the radio has answered
-    const char* m_pAnsweredStatus = nullptr;  // "Reading..." / "Writing...", by the step
     radiolink::ExchangeOutcome m_LastOutcome = radiolink::ExchangeOutcome::Cancelled;
     QBasicTimer m_StartTimer;  // fires once, 200 ms after opening
-    QBasicTimer m_HintTimer;   // fires once, m_HintDelay into each wait for the radio
     std::jthread m_Worker;
 };

@@ -28,6 +28,8 @@
 #include "ui/dialogs/BackupsDlg.h"
 #include "ui/dialogs/ChannelDlg.h"
 #include "ui/dialogs/DialogUnits.h"
+#include "ui/dialogs/FleetDlg.h"
+#include "ui/dialogs/HistoryDlg.h"
 #include "ui/dialogs/MemoryMapDlg.h"
 #include "ui/dialogs/ModelDlg.h"
 #include "ui/dialogs/OptionDlg.h"
@@ -78,6 +80,7 @@ CKM42View::~CKM42View() {
     // The dialogs, children of this widget, outlive m_CommPort: their exchange must end first.
     m_pReadDlg->StopExchange();
     m_pWriteDlg->StopExchange();
+    m_pFleetDlg->StopJob();
     m_CommPort.ClosePort();
 }
 
@@ -89,12 +92,19 @@ void CKM42View::BuildDialogs() {
     m_pReadDlg = new CReadDlg(m_CommPort, m_ImageCopy, m_prompts, this);
     m_pWriteDlg = new CWriteDlg(m_CommPort, m_ImageCopy, m_prompts, this);
     m_pBackupsDlg = new CBackupsDlg(m_prompts, this);
+    m_pFleetDlg = new CFleetDlg(m_CommPort, m_prompts, this);
+    m_pHistoryDlg = new CHistoryDlg(m_prompts, this);
     m_pSerialDevicesDlg = new CSerialDevicesDlg(m_CommPort, m_prompts, this);
     m_pAboutDlg = new CAboutDlg(this);
     connect(m_pReadDlg, &CReadDlg::ReadComplete, this, &CKM42View::ShowReadPlan);
     for (CRadioExchangeDlg* exchange : {static_cast<CRadioExchangeDlg*>(m_pReadDlg),
                                         static_cast<CRadioExchangeDlg*>(m_pWriteDlg)})
         connect(exchange, &CRadioExchangeDlg::BackupKept, this, &CKM42View::SayBackupKept);
+    connect(m_pFleetDlg, &CFleetDlg::BackupKept, this, &CKM42View::SayBackupKept);
+    connect(m_pFleetDlg, &CFleetDlg::RadioStarting, this,
+            [this](int number) { emit FleetRadioStarting(number, m_doc.m_nComPort); });
+    connect(m_pFleetDlg, &CFleetDlg::JobEnded, this, &CKM42View::StatusNote);
+    connect(m_pHistoryDlg, &CHistoryDlg::CompareRequested, this, &CKM42View::ShowBeforeAndAfter);
 }
 
 void CKM42View::PostMessageBox(const std::string& text) {
@@ -260,9 +270,13 @@ bool CKM42View::OpenPlanFile(const QString& path) {
 
 void CKM42View::OnFileOpenBackup() {
     if (!AskToSaveChanges()) return;
-    const std::optional<QString> path = m_pBackupsDlg->ChoosePlan();
-    // A backup is a copy to go back to, not a file to save over.
-    if (path && OpenPlanFile(*path)) m_strPlanPath.clear();
+    if (const std::optional<QString> path = m_pBackupsDlg->ChoosePlan()) OpenBackupPlan(*path);
+}
+
+bool CKM42View::OpenBackupPlan(const QString& path) {
+    if (!OpenPlanFile(path)) return false;
+    m_strPlanPath.clear();
+    return true;
 }
 
 bool CKM42View::OpenDocument(const QString& path) {

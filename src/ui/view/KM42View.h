@@ -18,6 +18,8 @@
 class CAboutDlg;
 class CBackupsDlg;
 class CChannelDlg;
+class CFleetDlg;
+class CHistoryDlg;
 class CMSFlexGrid;
 class CMemoryMapDlg;
 class CModelDlg;
@@ -32,9 +34,13 @@ class QLabel;
 class QPushButton;
 class CUiPrompts;
 struct FileDialogRequest;
+namespace fleet {
+struct LogLine;
+}
 
 // The form in the main window: band caption, the 16- and 4-channel grids and the hidden
-// "MEMORY MAP" button. It carries out the File, Options, Read, Write and Memory map commands.
+// "MEMORY MAP" button. It carries out the File, Options, Read, Write, Program Several Radios
+// and Memory map commands.
 // The dialogs it runs are children of the view, created here only and reused for the whole
 // run. Each is given what it edits (the document, the image copy, the port) and the prompts;
 // what follows for the view (the band caption, the plan read, the change recorded) is done
@@ -135,6 +141,9 @@ signals:
     void StatusNote(const QString& text);
     // The grid's context menu was asked for, at this point of the screen.
     void GridMenuRequested(const QPoint& globalPos);
+    // Program Several Radios: the dealer has connected radio `number` (from 1) and started it,
+    // on the line to COM1 or COM2 as `comPort` says.
+    void FleetRadioStarting(int number, std::int32_t comPort);
 
 public slots:
     void OnFileNew();
@@ -147,6 +156,9 @@ public slots:
     void OnOptions();
     void OnReadRadio();
     void OnWriteRadio();
+    // Port > Program Several Radios... and File > Radio History...
+    void OnFleetJob();
+    void OnFileRadioHistory();
     void OnMemoryMap();
     // Port > Serial Devices... and Help > About, run for the frame and the application.
     void OnSerialDevices();
@@ -179,6 +191,14 @@ private:
     std::optional<QString> AskSavePath(const FileDialogRequest& request, const QString& ownFile);
     // Write with the Port menu's checks: the job in the write dialog, then its one message.
     void RunWriteJob();
+    // A plan the radio's memory cannot hold is refused (said once) before any port opens.
+    bool IsEncodable();
+    // A backup's plan opens as a copy to go back to, not a file to save over: the plan file
+    // given, or the one beside an image, else the plan decoded from the image.
+    bool OpenBackupPlan(const QString& path);
+    bool OpenBackupImage(const std::string& imagePath);
+    // Radio History's Compare: what a radio's job changed, in a text to read.
+    void ShowBeforeAndAfter(const fleet::LogLine& line);
     // A complete read, while its dialog is still up: the plan takes the radio's and shows.
     void ShowReadPlan(const RadioImage& image);
     // A file opens as stored; what in it lies outside the radio's ranges is said once.
@@ -215,6 +235,8 @@ private:
     CReadDlg* m_pReadDlg = nullptr;
     CWriteDlg* m_pWriteDlg = nullptr;
     CBackupsDlg* m_pBackupsDlg = nullptr;
+    CFleetDlg* m_pFleetDlg = nullptr;
+    CHistoryDlg* m_pHistoryDlg = nullptr;
     CSerialDevicesDlg* m_pSerialDevicesDlg = nullptr;
     CAboutDlg* m_pAboutDlg = nullptr;
     CPlanChanges* m_pPlanChanges = nullptr;

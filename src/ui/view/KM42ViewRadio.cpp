@@ -31,12 +31,14 @@ void CKM42View::OnReadRadio() {
     m_pPlanChanges->StartPlan(QString::fromUtf8(msg::kRadioPlanName));
 }
 
+bool CKM42View::IsEncodable() {
+    const std::optional<std::string> refusal = CheckEncodable(m_doc);
+    if (refusal) AppMessageBox(m_prompts, this, refusal->c_str());
+    return !refusal;
+}
+
 void CKM42View::OnWriteRadio() {
-    // A plan the radio's memory cannot hold is refused before the port is even opened.
-    if (const std::optional<std::string> refusal = CheckEncodable(m_doc)) {
-        AppMessageBox(m_prompts, this, refusal->c_str());
-        return;
-    }
+    if (!IsEncodable()) return;
     // Without a read first, the radio read last in this run is the one asked about.
     if (!m_WriteChecks.readFirst && m_RadioReadLast) {
         if (const std::optional<RadioMismatch> mismatch = CompareRadio(*m_RadioReadLast, m_doc);
