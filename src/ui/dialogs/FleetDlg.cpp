@@ -413,6 +413,7 @@ void CFleetDlg::FinishJob() {
     if (m_Worker.joinable()) m_Worker.join();
     ++m_nJob;  // what the worker posted last is dealt with here
     m_pProgress->End();
+    m_pProgress->StatusLine().clear();  // no radio is being read or written any more
     m_pPromptText->setText(Text(m_strLogFailure));
     const QString summary = Text(fleet::SummaryText(m_Tally));
     m_pSummaryText->setText(summary);
