@@ -7,6 +7,7 @@
 
 #include "model/Messages.h"
 #include "ui/common/AppIcon.h"
+#include "ui/common/Translate.h"
 
 namespace {
 constexpr int kIconSize = 32;
@@ -14,15 +15,15 @@ constexpr int kIconSize = 32;
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDlg"));
-    setWindowTitle(QString::fromUtf8(msg::kAboutCaption));
+    setWindowTitle(Tr(msg::kAboutCaption));
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("aboutIcon"));
     icon->setPixmap(AppIcon().pixmap(kIconSize, kIconSize));
 
-    auto* version = new QLabel(QString::fromUtf8(msg::kAboutVersion), this);
+    auto* version = new QLabel(Tr(msg::kAboutVersion), this);
     version->setObjectName(QStringLiteral("aboutVersion"));
-    auto* line = new QLabel(QString::fromUtf8(msg::kAboutSecondLine), this);
+    auto* line = new QLabel(Tr(msg::kAboutSecondLine), this);
     line->setObjectName(QStringLiteral("aboutLine"));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
