@@ -48,6 +48,31 @@ inline constexpr const char* kCreateNewDataFirst = "Please Create New Data First
 inline constexpr const char* kNoFrequency = "No frequency in this channel !";
 inline constexpr const char* kPriorityAlreadySet = "The priority channel was already set up !";
 
+// Desktop: names for assistive technology
+inline constexpr const char* kSpokenCell = "%s, %s, %s";  // row, column, value of a grid cell
+inline constexpr const char* kSpokenChannel = "Channel %s";
+inline constexpr const char* kSpokenEmpty = "empty";
+inline constexpr const char* kSpokenRxSquelch = "Rx Squelch";
+inline constexpr const char* kSpokenRxValue = "Rx Squelch Value";
+inline constexpr const char* kSpokenTxSquelch = "Tx Squelch";
+inline constexpr const char* kSpokenTxValue = "Tx Squelch Value";
+inline constexpr const char* kSpokenScan = "Scan";
+inline constexpr const char* kSpokenPriority = "Priority";
+inline constexpr const char* kSpokenPower = "Power";
+inline constexpr const char* kSpokenSpacing = "Spacing";
+inline constexpr const char* kSpokenOn = "on";
+inline constexpr const char* kSpokenOff = "off";
+inline constexpr const char* kSpokenHigh = "high";
+inline constexpr const char* kSpokenLow = "low";
+inline constexpr const char* kSpokenStandard = "standard";
+inline constexpr const char* kSpokenNarrow = "narrow";
+inline constexpr const char* kNameChannelGrid = "Channels";
+inline constexpr const char* kNameMemoryGrid = "Memory map";
+inline constexpr const char* kNameBackupList = "Backups";
+inline constexpr const char* kNameHistoryList = "Radios programmed";
+inline constexpr const char* kNameFleetTable = "Radios of this job";
+inline constexpr const char* kNameFleetLabel = "Radio label";
+
 // Model selection
 inline constexpr const char* kSelectRadioModel = "Please select a Radio Model ! ";
 

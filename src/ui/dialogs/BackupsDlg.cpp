@@ -44,6 +44,7 @@ CBackupsDlg::CBackupsDlg(CUiPrompts& prompts, QWidget* parent)
 
     m_pList = new QTreeWidget(this);
     m_pList->setObjectName(QStringLiteral("backupList"));
+    m_pList->setAccessibleName(QString::fromUtf8(msg::kNameBackupList));
     m_pList->setRootIsDecorated(false);
     m_pList->setUniformRowHeights(true);  // hundreds of rows lay out at once
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);

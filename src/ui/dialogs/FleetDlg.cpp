@@ -164,6 +164,7 @@ void CFleetDlg::BuildJob() {
     m_pPromptText->setWordWrap(true);
     m_pLabel = new QLineEdit(this);
     m_pLabel->setObjectName(QStringLiteral("labelBox"));
+    m_pLabel->setAccessibleName(QString::fromUtf8(msg::kNameFleetLabel));
     connect(m_pLabel, &QLineEdit::returnPressed, this, &CFleetDlg::OnLabelEntered);
 
     m_pProgress = new CExchangeProgress(*this);
@@ -174,6 +175,7 @@ void CFleetDlg::BuildJob() {
 
     m_pTable = new QTableWidget(0, static_cast<int>(std::size(msg::kFleetColumns)), this);
     m_pTable->setObjectName(QStringLiteral("radioTable"));
+    m_pTable->setAccessibleName(QString::fromUtf8(msg::kNameFleetTable));
     QStringList titles;
     for (const char* title : msg::kFleetColumns) titles << QString::fromUtf8(title);
     m_pTable->setHorizontalHeaderLabels(titles);

@@ -63,6 +63,7 @@ CHistoryDlg::CHistoryDlg(CUiPrompts& prompts, QWidget* parent)
 
     m_pList = new QTreeWidget(this);
     m_pList->setObjectName(QStringLiteral("historyList"));
+    m_pList->setAccessibleName(QString::fromUtf8(msg::kNameHistoryList));
     m_pList->setRootIsDecorated(false);
     m_pList->setUniformRowHeights(true);
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -33,6 +33,7 @@ CImportCsvDlg::CImportCsvDlg(const csv::ImportOutcome& outcome,
 
     auto* changeList = new QListWidget(this);
     changeList->setObjectName(QStringLiteral("changesList"));
+    changeList->setAccessibleName(QString::fromUtf8(msg::kImportChanges));
     for (const plandiff::DiffLine& line : changes)
         changeList->addItem(Text(plandiff::DiffLineSentence(line)));
     for (const csv::RowOutcome& note : outcome.notes)
@@ -41,6 +42,7 @@ CImportCsvDlg::CImportCsvDlg(const csv::ImportOutcome& outcome,
 
     auto* refusedList = new QListWidget(this);
     refusedList->setObjectName(QStringLiteral("refusedList"));
+    refusedList->setAccessibleName(QString::fromUtf8(msg::kImportRefusedRows));
     for (const std::string& line : csv::RefusalLines(outcome)) refusedList->addItem(Text(line));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "model/Messages.h"
 #include "ui/common/MSFlexGrid.h"
 #include "ui/common/UiPrompts.h"
 #include "ui/dialogs/DialogUnits.h"
@@ -39,6 +40,7 @@ CMemoryMapDlg::CMemoryMapDlg(const ImageCopy& image, CUiPrompts& prompts, QWidge
 
     m_Grid = new CMSFlexGrid(kGridRows, kGridCols, this);
     m_Grid->setObjectName(QStringLiteral("memoryGrid"));
+    m_Grid->setAccessibleName(QString::fromUtf8(msg::kNameMemoryGrid));
     // 173 lines never fit a screen: the line labels and column headers stay in view while
     // the bytes scroll.
     m_Grid->FreezeFixedCells();

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -35,10 +36,12 @@ constexpr const char* kRunNote =
 
 enum Column { kColPath, kColDescription, kColManufacturer, kColUsbId, kColSerial };
 
-QComboBox* MakeDeviceBox(QWidget* parent, const QString& name) {
+QComboBox* MakeDeviceBox(QWidget* parent, const QString& name, const char* label) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setEditable(true);  // any path can be typed, e.g. a symbolic link to a cable
+    // The label names the box; the field typed into inside it needs the name too.
+    box->lineEdit()->setAccessibleName(QString::fromUtf8(label).remove(QLatin1Char('&')));
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMinimumContentsLength(24);
     return box;
@@ -53,6 +56,7 @@ CSerialDevicesDlg::CSerialDevicesDlg(CCommPort& port, CUiPrompts& prompts, QWidg
 
     m_pDeviceTable = new QTableWidget(0, static_cast<int>(kColumnTitles.size()), this);
     m_pDeviceTable->setObjectName(QStringLiteral("deviceTable"));
+    m_pDeviceTable->setAccessibleName(QString::fromUtf8(kListTitle));
     QStringList titles;
     for (const char* title : kColumnTitles) titles << QString::fromUtf8(title);
     m_pDeviceTable->setHorizontalHeaderLabels(titles);
@@ -70,8 +74,8 @@ CSerialDevicesDlg::CSerialDevicesDlg(CCommPort& port, CUiPrompts& prompts, QWidg
     useCom2->setObjectName(QStringLiteral("useCom2Button"));
     for (QPushButton* button : {refresh, useCom1, useCom2}) button->setAutoDefault(false);
 
-    m_pCom1Box = MakeDeviceBox(this, QStringLiteral("com1Box"));
-    m_pCom2Box = MakeDeviceBox(this, QStringLiteral("com2Box"));
+    m_pCom1Box = MakeDeviceBox(this, QStringLiteral("com1Box"), kCom1Label);
+    m_pCom2Box = MakeDeviceBox(this, QStringLiteral("com2Box"), kCom2Label);
     m_pRunNote = new QLabel(this);
     m_pRunNote->setObjectName(QStringLiteral("runNote"));
     m_pRunNote->setWordWrap(true);
