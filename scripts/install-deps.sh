@@ -11,6 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins qt6-serialport-dev libgl-dev libx11-dev fonts-dejavu-core
     poppler-utils xvfb xauth
+    at-spi2-core dbus-daemon python3-pyatspi
     libcli11-dev groff-base bash-completion
     desktop-file-utils appstream shared-mime-info lintian
 )
