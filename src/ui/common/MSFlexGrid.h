@@ -2,6 +2,7 @@
 #include <QTableWidget>
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 // The words a grid cell is read with; see CMSFlexGrid::SpokenText.
