@@ -12,6 +12,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins qt6-serialport-dev libgl-dev libx11-dev fonts-dejavu-core
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-droid-fallback
     poppler-utils xvfb xauth
+    at-spi2-core dbus-daemon python3-pyatspi
     libcli11-dev groff-base bash-completion
     desktop-file-utils appstream shared-mime-info lintian
 )

@@ -1635,5 +1635,69 @@ Funkgeräte-Verlauf</translation>
         <source>%d radios: %d verified, %d written without verify, %d refused, %d failed</source>
         <translation>%d Funkgeräte: %d geprüft, %d ohne Prüfung geschrieben, %d abgelehnt, %d fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Rx Squelch</source>
+        <translation>Rx-Squelch</translation>
+    </message>
+    <message>
+        <source>Rx Squelch Value</source>
+        <translation>Rx-Squelch-Wert</translation>
+    </message>
+    <message>
+        <source>Tx Squelch</source>
+        <translation>Tx-Squelch</translation>
+    </message>
+    <message>
+        <source>Tx Squelch Value</source>
+        <translation>Tx-Squelch-Wert</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>niedrig</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>schmal</translation>
+    </message>
+    <message>
+        <source>Memory map</source>
+        <translation>Speicherbelegung</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>Radios programmed</source>
+        <translation>Programmierte Funkgeräte</translation>
+    </message>
+    <message>
+        <source>Radios of this job</source>
+        <translation>Funkgeräte dieses Auftrags</translation>
+    </message>
+    <message>
+        <source>Radio label</source>
+        <translation>Etikett des Funkgeräts</translation>
+    </message>
 </context>
 </TS>

@@ -1635,5 +1635,69 @@ Historial de radios</translation>
         <source>%d radios: %d verified, %d written without verify, %d refused, %d failed</source>
         <translation>%d radios: %d verificadas, %d escritas sin verificar, %d rechazadas, %d con error</translation>
     </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>Rx Squelch</source>
+        <translation>Silenciador Rx</translation>
+    </message>
+    <message>
+        <source>Rx Squelch Value</source>
+        <translation>Valor del silenciador Rx</translation>
+    </message>
+    <message>
+        <source>Tx Squelch</source>
+        <translation>Silenciador Tx</translation>
+    </message>
+    <message>
+        <source>Tx Squelch Value</source>
+        <translation>Valor del silenciador Tx</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivado</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>alta</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>baja</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>estándar</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>estrecho</translation>
+    </message>
+    <message>
+        <source>Memory map</source>
+        <translation>Mapa de memoria</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
+    </message>
+    <message>
+        <source>Radios programmed</source>
+        <translation>Radios programadas</translation>
+    </message>
+    <message>
+        <source>Radios of this job</source>
+        <translation>Radios de este trabajo</translation>
+    </message>
+    <message>
+        <source>Radio label</source>
+        <translation>Etiqueta de la radio</translation>
+    </message>
 </context>
 </TS>

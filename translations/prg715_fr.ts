@@ -1635,5 +1635,69 @@ Historique des radios</translation>
         <source>%d radios: %d verified, %d written without verify, %d refused, %d failed</source>
         <translation>%d radios : %d vérifiées, %d écrites sans vérification, %d refusées, %d en échec</translation>
     </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Rx Squelch</source>
+        <translation>Squelch Rx</translation>
+    </message>
+    <message>
+        <source>Rx Squelch Value</source>
+        <translation>Valeur du squelch Rx</translation>
+    </message>
+    <message>
+        <source>Tx Squelch</source>
+        <translation>Squelch Tx</translation>
+    </message>
+    <message>
+        <source>Tx Squelch Value</source>
+        <translation>Valeur du squelch Tx</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>haute</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>basse</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>standard</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>étroit</translation>
+    </message>
+    <message>
+        <source>Memory map</source>
+        <translation>Carte mémoire</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <source>Radios programmed</source>
+        <translation>Radios programmées</translation>
+    </message>
+    <message>
+        <source>Radios of this job</source>
+        <translation>Radios de cette tâche</translation>
+    </message>
+    <message>
+        <source>Radio label</source>
+        <translation>Étiquette de la radio</translation>
+    </message>
 </context>
 </TS>

@@ -1635,5 +1635,69 @@ Cronologia radio</translation>
         <source>%d radios: %d verified, %d written without verify, %d refused, %d failed</source>
         <translation>%d radio: %d verificate, %d scritte senza verifica, %d rifiutate, %d non riuscite</translation>
     </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>Rx Squelch</source>
+        <translation>Squelch Rx</translation>
+    </message>
+    <message>
+        <source>Rx Squelch Value</source>
+        <translation>Valore squelch Rx</translation>
+    </message>
+    <message>
+        <source>Tx Squelch</source>
+        <translation>Squelch Tx</translation>
+    </message>
+    <message>
+        <source>Tx Squelch Value</source>
+        <translation>Valore squelch Tx</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>attivo</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>disattivo</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>alta</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>bassa</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>standard</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>stretta</translation>
+    </message>
+    <message>
+        <source>Memory map</source>
+        <translation>Mappa di memoria</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Radios programmed</source>
+        <translation>Radio programmate</translation>
+    </message>
+    <message>
+        <source>Radios of this job</source>
+        <translation>Radio di questo lavoro</translation>
+    </message>
+    <message>
+        <source>Radio label</source>
+        <translation>Etichetta della radio</translation>
+    </message>
 </context>
 </TS>

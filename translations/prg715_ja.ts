@@ -1635,5 +1635,69 @@ Radio History</source>
         <source>%d radios: %d verified, %d written without verify, %d refused, %d failed</source>
         <translation>無線機 %d 台: 確認済み %d、確認なしで書き込み %d、拒否 %d、失敗 %d</translation>
     </message>
+    <message>
+        <source>empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>Rx Squelch</source>
+        <translation>Rx スケルチ</translation>
+    </message>
+    <message>
+        <source>Rx Squelch Value</source>
+        <translation>Rx スケルチ値</translation>
+    </message>
+    <message>
+        <source>Tx Squelch</source>
+        <translation>Tx スケルチ</translation>
+    </message>
+    <message>
+        <source>Tx Squelch Value</source>
+        <translation>Tx スケルチ値</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>ナロー</translation>
+    </message>
+    <message>
+        <source>Memory map</source>
+        <translation>メモリマップ</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>バックアップ</translation>
+    </message>
+    <message>
+        <source>Radios programmed</source>
+        <translation>書き込み済みの無線機</translation>
+    </message>
+    <message>
+        <source>Radios of this job</source>
+        <translation>このジョブの無線機</translation>
+    </message>
+    <message>
+        <source>Radio label</source>
+        <translation>無線機のラベル</translation>
+    </message>
 </context>
 </TS>

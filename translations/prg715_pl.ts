@@ -1635,5 +1635,69 @@ Historia radiotelefonów</translation>
         <source>%d radios: %d verified, %d written without verify, %d refused, %d failed</source>
         <translation>Liczba radiotelefonów: %d; zweryfikowane: %d, zapisane bez weryfikacji: %d, odrzucone: %d, nieudane: %d</translation>
     </message>
+    <message>
+        <source>empty</source>
+        <translation>pusty</translation>
+    </message>
+    <message>
+        <source>Rx Squelch</source>
+        <translation>Blokada szumów Rx</translation>
+    </message>
+    <message>
+        <source>Rx Squelch Value</source>
+        <translation>Wartość blokady szumów Rx</translation>
+    </message>
+    <message>
+        <source>Tx Squelch</source>
+        <translation>Blokada szumów Tx</translation>
+    </message>
+    <message>
+        <source>Tx Squelch Value</source>
+        <translation>Wartość blokady szumów Tx</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>wł.</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>wył.</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>wysoka</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>niska</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>standardowy</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>wąski</translation>
+    </message>
+    <message>
+        <source>Memory map</source>
+        <translation>Mapa pamięci</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Kopie zapasowe</translation>
+    </message>
+    <message>
+        <source>Radios programmed</source>
+        <translation>Zaprogramowane radiotelefony</translation>
+    </message>
+    <message>
+        <source>Radios of this job</source>
+        <translation>Radiotelefony tego zadania</translation>
+    </message>
+    <message>
+        <source>Radio label</source>
+        <translation>Etykieta radiotelefonu</translation>
+    </message>
 </context>
 </TS>

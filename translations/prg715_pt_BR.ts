@@ -1635,5 +1635,69 @@ Histórico de rádios</translation>
         <source>%d radios: %d verified, %d written without verify, %d refused, %d failed</source>
         <translation>%d rádios: %d verificados, %d gravados sem verificação, %d recusados, %d com falha</translation>
     </message>
+    <message>
+        <source>empty</source>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>Rx Squelch</source>
+        <translation>Squelch Rx</translation>
+    </message>
+    <message>
+        <source>Rx Squelch Value</source>
+        <translation>Valor do squelch Rx</translation>
+    </message>
+    <message>
+        <source>Tx Squelch</source>
+        <translation>Squelch Tx</translation>
+    </message>
+    <message>
+        <source>Tx Squelch Value</source>
+        <translation>Valor do squelch Tx</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ligado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desligado</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>alta</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>baixa</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>padrão</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>estreito</translation>
+    </message>
+    <message>
+        <source>Memory map</source>
+        <translation>Mapa de memória</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Backups</translation>
+    </message>
+    <message>
+        <source>Radios programmed</source>
+        <translation>Rádios programados</translation>
+    </message>
+    <message>
+        <source>Radios of this job</source>
+        <translation>Rádios deste trabalho</translation>
+    </message>
+    <message>
+        <source>Radio label</source>
+        <translation>Etiqueta do rádio</translation>
+    </message>
 </context>
 </TS>

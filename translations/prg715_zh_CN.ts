@@ -1635,5 +1635,69 @@ Radio History</source>
         <source>%d radios: %d verified, %d written without verify, %d refused, %d failed</source>
         <translation>%d 台对讲机：%d 台已校验，%d 台写入未校验，%d 台被拒绝，%d 台失败</translation>
     </message>
+    <message>
+        <source>empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>Rx Squelch</source>
+        <translation>Rx 静噪</translation>
+    </message>
+    <message>
+        <source>Rx Squelch Value</source>
+        <translation>Rx 静噪值</translation>
+    </message>
+    <message>
+        <source>Tx Squelch</source>
+        <translation>Tx 静噪</translation>
+    </message>
+    <message>
+        <source>Tx Squelch Value</source>
+        <translation>Tx 静噪值</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <source>Memory map</source>
+        <translation>内存映射</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Radios programmed</source>
+        <translation>已编程的对讲机</translation>
+    </message>
+    <message>
+        <source>Radios of this job</source>
+        <translation>本次任务的对讲机</translation>
+    </message>
+    <message>
+        <source>Radio label</source>
+        <translation>对讲机标签</translation>
+    </message>
 </context>
 </TS>

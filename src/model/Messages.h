@@ -57,6 +57,31 @@ inline constexpr const char* kNoFrequency = PRG715_TEXT("No frequency in this ch
 inline constexpr const char* kPriorityAlreadySet =
     PRG715_TEXT("The priority channel was already set up !");
 
+// Desktop: names for assistive technology
+inline constexpr const char* kSpokenCell = "%s, %s, %s";  // row, column, value of a grid cell
+inline constexpr const char* kSpokenChannel = PRG715_TEXT("Channel %s");
+inline constexpr const char* kSpokenEmpty = PRG715_TEXT("empty");
+inline constexpr const char* kSpokenRxSquelch = PRG715_TEXT("Rx Squelch");
+inline constexpr const char* kSpokenRxValue = PRG715_TEXT("Rx Squelch Value");
+inline constexpr const char* kSpokenTxSquelch = PRG715_TEXT("Tx Squelch");
+inline constexpr const char* kSpokenTxValue = PRG715_TEXT("Tx Squelch Value");
+inline constexpr const char* kSpokenScan = PRG715_TEXT("Scan");
+inline constexpr const char* kSpokenPriority = PRG715_TEXT("Priority");
+inline constexpr const char* kSpokenPower = PRG715_TEXT("Power");
+inline constexpr const char* kSpokenSpacing = PRG715_TEXT("Spacing");
+inline constexpr const char* kSpokenOn = PRG715_TEXT("on");
+inline constexpr const char* kSpokenOff = PRG715_TEXT("off");
+inline constexpr const char* kSpokenHigh = PRG715_TEXT("high");
+inline constexpr const char* kSpokenLow = PRG715_TEXT("low");
+inline constexpr const char* kSpokenStandard = PRG715_TEXT("standard");
+inline constexpr const char* kSpokenNarrow = PRG715_TEXT("narrow");
+inline constexpr const char* kNameChannelGrid = PRG715_TEXT("Channels");
+inline constexpr const char* kNameMemoryGrid = PRG715_TEXT("Memory map");
+inline constexpr const char* kNameBackupList = PRG715_TEXT("Backups");
+inline constexpr const char* kNameHistoryList = PRG715_TEXT("Radios programmed");
+inline constexpr const char* kNameFleetTable = PRG715_TEXT("Radios of this job");
+inline constexpr const char* kNameFleetLabel = PRG715_TEXT("Radio label");
+
 // Model selection
 inline constexpr const char* kSelectRadioModel = PRG715_TEXT("Please select a Radio Model ! ");
 
@@ -443,7 +468,7 @@ inline constexpr const char* kCompareSame =
 // own names are never translated
 inline constexpr const char* kLanguageMenu = PRG715_TEXT("&Language");
 inline constexpr const char* kLanguageSystem = PRG715_TEXT("&System Language");
-inline constexpr const char* kLanguageEnglish = "English";
+inline constexpr const char* kLanguageEnglish = "&English";
 inline constexpr const char* kLanguageNextStart =
     PRG715_TEXT("PRG-715 shows the language you chose when it starts next time.");
 inline constexpr const char* kLanguageOption = "Show the desktop in <code> (%s) for this run.";

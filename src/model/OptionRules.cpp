@@ -150,7 +150,8 @@ OptionOutcome SetPressed(CKM42Doc& doc, OptionToggle toggle, bool pressed) {
 
 ToggleText ToggleCaptionText(const CKM42Doc& doc, OptionToggle toggle) {
     // The scan transmit captions depend on the priority channel.
-    if (toggle == OptionToggle::kScanTx) return {ScanTxText(doc.m_bPriorityUsed, doc.m_nScanTx)};
+    if (toggle == OptionToggle::kScanTx)
+        return {ScanTxText(doc.m_bPriorityUsed, doc.m_nScanTx), nullptr};
     const bool on = IsPressed(doc, toggle) == PressedMeansOn(toggle);
     return {on ? msg::kToggleOn : msg::kToggleOff, fields::LabelOf(ToggleField(toggle))};
 }

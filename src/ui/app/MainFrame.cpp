@@ -26,6 +26,15 @@
 #include "ui/view/KM42View.h"
 #include "ui/view/PlanChanges.h"
 
+namespace {
+
+// Qt takes a tool button's text, which a screen reader reads, from the menu text: key and all.
+QString ToolButtonText(const CommandInfo& command) {
+    return QString::fromUtf8(command.label).remove(QStringLiteral("...")).remove(QLatin1Char('&'));
+}
+
+}  // namespace
+
 CMainFrame::CMainFrame(CKM42Doc& doc, CUiPrompts& prompts) : m_doc(doc), m_prompts(prompts) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(AppIcon());
@@ -62,6 +71,7 @@ void CMainFrame::CreateActions() {
     for (const CommandInfo& command : Commands()) {
         auto* action = new QAction(MenuText(command), this);
         action->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(command.id)));
+        action->setIconText(ToolButtonText(command));
         action->setStatusTip(StatusPrompt(command));
         action->setToolTip(ToolTipText(command));
         action->setCheckable(command.checkable);

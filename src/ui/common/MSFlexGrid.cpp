@@ -7,6 +7,10 @@
 #include <cmath>
 #include <set>
 
+#include "model/Messages.h"
+#include "model/PlanText.h"
+#include "ui/common/Translate.h"
+
 namespace {
 
 constexpr int kColorCell = Qt::UserRole;  // the Windows colour value last set on a cell
@@ -97,6 +101,24 @@ QColor ReadableOn(const QColor& background, const QColor& preferred) {
     return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
 }
 
+// Asks the grid what it says each time it is read, so the words follow the titles, the texts
+// and whatever the speaker knows without being kept in step with them.
+class CSpokenItem : public QTableWidgetItem {
+public:
+    CSpokenItem() = default;
+    CSpokenItem(long row, long col) : m_nRow(row), m_nCol(col) {}  // a header's cell
+
+    QVariant data(int role) const override {
+        const auto* grid = qobject_cast<const CMSFlexGrid*>(tableWidget());
+        if (role != Qt::AccessibleTextRole || grid == nullptr) return QTableWidgetItem::data(role);
+        return m_nRow < 0 ? grid->SpokenText(row(), column()) : grid->SpokenText(m_nRow, m_nCol);
+    }
+
+private:
+    long m_nRow = -1;
+    long m_nCol = -1;
+};
+
 }  // namespace
 
 CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
@@ -115,7 +137,7 @@ CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
 
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < cols; ++c) {
-            auto* item = new QTableWidgetItem;  // owned by the table
+            auto* item = new CSpokenItem;  // owned by the table
             item->setFlags(Qt::ItemIsEnabled);
             setItem(r, c, item);
             PaintCell(*item);
@@ -165,6 +187,19 @@ void CMSFlexGrid::SetText(const QString& text) {
 QString CMSFlexGrid::GetTextMatrix(long row, long col) const {
     const QTableWidgetItem* cell = Item(row, col);
     return cell != nullptr ? cell->text() : QString();
+}
+
+QString CMSFlexGrid::SpokenText(long row, long col) const {
+    if (!IsCell(row, col)) return {};
+    const QString text = GetTextMatrix(row, col);
+    CellSpeech speech{GetTextMatrix(row, 0), GetTextMatrix(0, col),
+                      text.isEmpty() ? Tr(msg::kSpokenEmpty) : text};
+    if (m_speaker) m_speaker(row, col, speech);
+    if (row == 0) return speech.col;
+    if (col == 0) return speech.row;
+    return QString::fromStdString(FormatText(TrFormat(msg::kSpokenCell), qUtf8Printable(speech.row),
+                                             qUtf8Printable(speech.col),
+                                             qUtf8Printable(speech.value)));
 }
 
 std::uint32_t CMSFlexGrid::GetCellBackColor() const {
@@ -298,15 +333,16 @@ void CMSFlexGrid::FreezeFixedCells() {
     for (int r = 1; r < rowCount(); ++r) ShowInHeader(r, 0);
 }
 
-// Row 0's cell of a column is that column's header; column 0's cell of a row, the row's.
+// Row 0's cell of a column is that column's header; column 0's cell of a row, the row's. The
+// headers hold them also while hidden, for assistive technology.
 void CMSFlexGrid::ShowInHeader(long row, long col) {
-    if (!m_bFrozen || (row == 0) == (col == 0) || !IsCell(row, col)) return;
+    if ((row != 0 && col != 0) || !IsCell(row, col)) return;
     const bool columnHeader = row == 0;
     const int section = static_cast<int>(columnHeader ? col : row);
     QTableWidgetItem* header =
         columnHeader ? horizontalHeaderItem(section) : verticalHeaderItem(section);
     if (header == nullptr) {
-        header = new QTableWidgetItem;  // owned by the table
+        header = new CSpokenItem(row, col);  // owned by the table
         if (columnHeader)
             setHorizontalHeaderItem(section, header);
         else

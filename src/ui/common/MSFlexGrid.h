@@ -1,7 +1,16 @@
 #pragma once
 #include <QTableWidget>
 #include <cstdint>
+#include <functional>
+#include <utility>
 #include <vector>
+
+// The words a grid cell is read with; see CMSFlexGrid::SpokenText.
+struct GridCellSpeech {
+    QString row;
+    QString col;
+    QString value;
+};
 
 // The channel and memory grids: a table with one fixed title row (row 0) and one fixed
 // number column (column 0), driven the way the radio shop's grid control was: select a cell
@@ -65,6 +74,15 @@ public:
     void FreezeFixedCells();
     bool FixedCellsFrozen() const { return m_bFrozen; }
 
+    // What assistive technology reads for a cell: "row, column, value", from the texts of
+    // column 0, row 0 and the cell itself (kSpokenEmpty when blank), as the speaker adjusts
+    // them. A title reads its column, a row's fixed cell its row. The column titles are also
+    // the table's header texts, shown or not.
+    using CellSpeech = GridCellSpeech;
+    using CellSpeaker = std::function<void(long row, long col, CellSpeech& speech)>;
+    void SetCellSpeaker(CellSpeaker speaker) { m_speaker = std::move(speaker); }
+    QString SpokenText(long row, long col) const;
+
 signals:
     // A cell was double-clicked; Row and Col name it.
     void DblClick();
@@ -87,4 +105,5 @@ private:
     std::vector<short> m_colAlignment;
     std::vector<long> m_colWidthTwips;
     bool m_bFrozen = false;
+    CellSpeaker m_speaker;
 };

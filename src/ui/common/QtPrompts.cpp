@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <algorithm>
+#include <utility>
 
 #include "model/Messages.h"
 #include "ui/common/Translate.h"
@@ -184,6 +185,21 @@ QuestionAnswer CQtPrompts::AskQuestion(QWidget* parent, const QString& text, Que
     return escapeAnswer;
 }
 
+namespace {
+
+// Qt's own file dialog sets its "Look in" and "Files of type" labels beside their boxes
+// without making them buddies, so a screen reader reads the boxes' contents with no name.
+void LabelFileDialogBoxes(QFileDialog& dialog) {
+    for (const auto& [label, box] :
+         {std::pair{"lookInLabel", "lookInCombo"}, std::pair{"fileTypeLabel", "fileTypeCombo"}}) {
+        auto* text = dialog.findChild<QLabel*>(QLatin1String(label));
+        auto* field = dialog.findChild<QWidget*>(QLatin1String(box));
+        if (text != nullptr && field != nullptr) text->setBuddy(field);
+    }
+}
+
+}  // namespace
+
 std::optional<QString> CQtPrompts::RunFileDialog(QFileDialog& dialog, QWidget* parent,
                                                  const FileDialogRequest& request) {
     dialog.setNameFilters(NameFiltersFromFilterString(request.filter));
@@ -199,6 +215,7 @@ std::optional<QString> CQtPrompts::RunFileDialog(QFileDialog& dialog, QWidget* p
         // selectFile() would not clear, in the box for Enter to save over.
         name->clear();
     }
+    LabelFileDialogBoxes(dialog);
     CenterOver(dialog, parent);
     const CActivationKeeper keeper;
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

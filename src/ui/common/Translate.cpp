@@ -12,15 +12,16 @@ namespace {
 
 constexpr const char* kContext = "msg";
 
+// Each name with its key letter for Help > Language, none taken twice there.
 constexpr std::array kLanguages = {
-    Language{"de", "Deutsch"},
-    Language{"fr", "Français"},
-    Language{"es", "Español"},
-    Language{"it", "Italiano"},
-    Language{"pt_BR", "Português (Brasil)"},
-    Language{"pl", "Polski"},
-    Language{"ja", "日本語"},
-    Language{"zh_CN", "简体中文"},
+    Language{"de", "&Deutsch"},
+    Language{"fr", "&Français"},
+    Language{"es", "Es&pañol"},
+    Language{"it", "&Italiano"},
+    Language{"pt_BR", "Português (&Brasil)"},
+    Language{"pl", "P&olski"},
+    Language{"ja", "日本語 (&J)"},
+    Language{"zh_CN", "简体中文 (&C)"},
 };
 
 bool Offered(const QString& code) {

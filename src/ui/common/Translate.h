@@ -14,7 +14,8 @@ QString TrLines(const QString& text);
 // A printf format in the user's language, as UTF-8 that stays valid for the program's life.
 const char* TrFormat(const char* english);
 
-// A language the desktop offers, complete: its code ("pt_BR") and its own name ("Português").
+// A language the desktop offers, complete: its code ("pt_BR") and its own name as the menu
+// shows it ("Português (&Brasil)").
 struct Language {
     const char* code;
     const char* name;

@@ -46,6 +46,7 @@ CBackupsDlg::CBackupsDlg(CUiPrompts& prompts, QWidget* parent)
 
     m_pList = new QTreeWidget(this);
     m_pList->setObjectName(QStringLiteral("backupList"));
+    m_pList->setAccessibleName(Tr(msg::kNameBackupList));
     m_pList->setRootIsDecorated(false);
     m_pList->setUniformRowHeights(true);  // hundreds of rows lay out at once
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);

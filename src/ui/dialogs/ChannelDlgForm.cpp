@@ -14,8 +14,8 @@
 
 #include "model/PlanText.h"
 #include "model/SignalLists.h"
-#include "ui/dialogs/ChannelDlg.h"
 #include "ui/common/Translate.h"
+#include "ui/dialogs/ChannelDlg.h"
 
 namespace {
 
@@ -36,8 +36,12 @@ struct HalfTexts {
     const char* signaling;  // its letter reaches the checked signalling button
     const char* inverted;
 };
-constexpr HalfTexts kRxTexts{QT_TRANSLATE_NOOP("msg", "RX"), "rx", QT_TRANSLATE_NOOP("msg", "&Freq"), QT_TRANSLATE_NOOP("msg", "&Signaling"), QT_TRANSLATE_NOOP("msg", "&Inverted")};
-constexpr HalfTexts kTxTexts{QT_TRANSLATE_NOOP("msg", "TX"), "tx", QT_TRANSLATE_NOOP("msg", "Fre&q"), QT_TRANSLATE_NOOP("msg", "Si&gnaling"), QT_TRANSLATE_NOOP("msg", "In&verted")};
+constexpr HalfTexts kRxTexts{
+    QT_TRANSLATE_NOOP("msg", "RX"), "rx", QT_TRANSLATE_NOOP("msg", "&Freq"),
+    QT_TRANSLATE_NOOP("msg", "&Signaling"), QT_TRANSLATE_NOOP("msg", "&Inverted")};
+constexpr HalfTexts kTxTexts{
+    QT_TRANSLATE_NOOP("msg", "TX"), "tx", QT_TRANSLATE_NOOP("msg", "Fre&q"),
+    QT_TRANSLATE_NOOP("msg", "Si&gnaling"), QT_TRANSLATE_NOOP("msg", "In&verted")};
 
 constexpr int kFreqChars = 8;  // a 6.25 kHz value with five decimals does not fit
 

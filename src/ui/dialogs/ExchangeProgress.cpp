@@ -111,8 +111,7 @@ void CExchangeProgress::OnAnswered() {
     m_bTransferRunning = true;
     m_HintTimer.stop();
     HideNote();
-    m_pStatusText->setText(
-        Tr(m_pAnsweredStatus != nullptr ? m_pAnsweredStatus : msg::kReading));
+    m_pStatusText->setText(Tr(m_pAnsweredStatus != nullptr ? m_pAnsweredStatus : msg::kReading));
 }
 
 void CExchangeProgress::OnProgress(int position) {

@@ -165,6 +165,7 @@ void CFleetDlg::BuildJob() {
     m_pPromptText->setWordWrap(true);
     m_pLabel = new QLineEdit(this);
     m_pLabel->setObjectName(QStringLiteral("labelBox"));
+    m_pLabel->setAccessibleName(Tr(msg::kNameFleetLabel));
     connect(m_pLabel, &QLineEdit::returnPressed, this, &CFleetDlg::OnLabelEntered);
 
     m_pProgress = new CExchangeProgress(*this);
@@ -175,6 +176,7 @@ void CFleetDlg::BuildJob() {
 
     m_pTable = new QTableWidget(0, static_cast<int>(std::size(msg::kFleetColumns)), this);
     m_pTable->setObjectName(QStringLiteral("radioTable"));
+    m_pTable->setAccessibleName(Tr(msg::kNameFleetTable));
     QStringList titles;
     for (const char* title : msg::kFleetColumns) titles << Tr(title);
     m_pTable->setHorizontalHeaderLabels(titles);

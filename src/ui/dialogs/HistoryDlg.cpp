@@ -64,6 +64,7 @@ CHistoryDlg::CHistoryDlg(CUiPrompts& prompts, QWidget* parent)
 
     m_pList = new QTreeWidget(this);
     m_pList->setObjectName(QStringLiteral("historyList"));
+    m_pList->setAccessibleName(Tr(msg::kNameHistoryList));
     m_pList->setRootIsDecorated(false);
     m_pList->setUniformRowHeights(true);
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);

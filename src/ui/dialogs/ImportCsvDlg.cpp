@@ -34,6 +34,7 @@ CImportCsvDlg::CImportCsvDlg(const csv::ImportOutcome& outcome,
 
     auto* changeList = new QListWidget(this);
     changeList->setObjectName(QStringLiteral("changesList"));
+    changeList->setAccessibleName(Tr(msg::kImportChanges));
     for (const plandiff::DiffLine& line : changes)
         changeList->addItem(Text(plandiff::DiffLineSentence(line)));
     for (const csv::RowOutcome& note : outcome.notes)
@@ -42,6 +43,7 @@ CImportCsvDlg::CImportCsvDlg(const csv::ImportOutcome& outcome,
 
     auto* refusedList = new QListWidget(this);
     refusedList->setObjectName(QStringLiteral("refusedList"));
+    refusedList->setAccessibleName(Tr(msg::kImportRefusedRows));
     for (const std::string& line : csv::RefusalLines(outcome)) refusedList->addItem(Text(line));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -1,5 +1,4 @@
 #include "ui/dialogs/MemoryMapDlg.h"
-#include "ui/common/Translate.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,7 +7,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "model/Messages.h"
 #include "ui/common/MSFlexGrid.h"
+#include "ui/common/Translate.h"
 #include "ui/common/UiPrompts.h"
 #include "ui/dialogs/DialogUnits.h"
 
@@ -40,6 +41,7 @@ CMemoryMapDlg::CMemoryMapDlg(const ImageCopy& image, CUiPrompts& prompts, QWidge
 
     m_Grid = new CMSFlexGrid(kGridRows, kGridCols, this);
     m_Grid->setObjectName(QStringLiteral("memoryGrid"));
+    m_Grid->setAccessibleName(Tr(msg::kNameMemoryGrid));
     // 173 lines never fit a screen: the line labels and column headers stay in view while
     // the bytes scroll.
     m_Grid->FreezeFixedCells();

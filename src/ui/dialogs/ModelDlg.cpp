@@ -1,5 +1,4 @@
 #include "ui/dialogs/ModelDlg.h"
-#include "ui/common/Translate.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -9,6 +8,7 @@
 
 #include "model/KM42Doc.h"
 #include "model/Messages.h"
+#include "ui/common/Translate.h"
 #include "ui/common/UiPrompts.h"
 
 namespace {
@@ -101,8 +101,7 @@ void CModelDlg::OnChannelToggle() {
 }
 
 void CModelDlg::ShowChannelCaption() {
-    m_pChannelButton->setText(
-        Tr(m_bSixteenChoice != 0 ? kSixteenChannels : kFourChannels));
+    m_pChannelButton->setText(Tr(m_bSixteenChoice != 0 ? kSixteenChannels : kFourChannels));
 }
 
 void CModelDlg::accept() {

@@ -1,5 +1,4 @@
 #include "ui/dialogs/SerialDevicesDlg.h"
-#include "ui/common/Translate.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -8,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -17,28 +17,35 @@
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "ui/common/CorePaths.h"
+#include "ui/common/Translate.h"
 #include "ui/common/UiPrompts.h"
 
 namespace {
 constexpr const char* kCaption = QT_TRANSLATE_NOOP("msg", "Serial Devices");
 constexpr const char* kListTitle = QT_TRANSLATE_NOOP("msg", "Serial devices on this computer:");
-constexpr std::array kColumnTitles = {QT_TRANSLATE_NOOP("msg", "Device"), QT_TRANSLATE_NOOP("msg", "Description"), QT_TRANSLATE_NOOP("msg", "Manufacturer"), QT_TRANSLATE_NOOP("msg", "USB ID"), QT_TRANSLATE_NOOP("msg", "Serial number")};
+constexpr std::array kColumnTitles = {
+    QT_TRANSLATE_NOOP("msg", "Device"), QT_TRANSLATE_NOOP("msg", "Description"),
+    QT_TRANSLATE_NOOP("msg", "Manufacturer"), QT_TRANSLATE_NOOP("msg", "USB ID"),
+    QT_TRANSLATE_NOOP("msg", "Serial number")};
 constexpr const char* kRefresh = QT_TRANSLATE_NOOP("msg", "&Refresh");
 constexpr const char* kUseForCom1 = QT_TRANSLATE_NOOP("msg", "Use for COM&1");
 constexpr const char* kUseForCom2 = QT_TRANSLATE_NOOP("msg", "Use for COM&2");
 constexpr const char* kCom1Label = QT_TRANSLATE_NOOP("msg", "COM&1:");
 constexpr const char* kCom2Label = QT_TRANSLATE_NOOP("msg", "COM&2:");
 constexpr const char* kNoDevices = QT_TRANSLATE_NOOP("msg", "(none found; type the path below)");
-constexpr const char* kRunNote =
-    QT_TRANSLATE_NOOP("msg", "For this run %1 is %2 (command line or virtual radio); it stays so unless you change %1 "
+constexpr const char* kRunNote = QT_TRANSLATE_NOOP(
+    "msg",
+    "For this run %1 is %2 (command line or virtual radio); it stays so unless you change %1 "
     "here.");
 
 enum Column { kColPath, kColDescription, kColManufacturer, kColUsbId, kColSerial };
 
-QComboBox* MakeDeviceBox(QWidget* parent, const QString& name) {
+QComboBox* MakeDeviceBox(QWidget* parent, const QString& name, const char* label) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setEditable(true);  // any path can be typed, e.g. a symbolic link to a cable
+    // The label names the box; the field typed into inside it needs the name too.
+    box->lineEdit()->setAccessibleName(QString::fromUtf8(label).remove(QLatin1Char('&')));
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMinimumContentsLength(24);
     return box;
@@ -53,6 +60,7 @@ CSerialDevicesDlg::CSerialDevicesDlg(CCommPort& port, CUiPrompts& prompts, QWidg
 
     m_pDeviceTable = new QTableWidget(0, static_cast<int>(kColumnTitles.size()), this);
     m_pDeviceTable->setObjectName(QStringLiteral("deviceTable"));
+    m_pDeviceTable->setAccessibleName(QString::fromUtf8(kListTitle));
     QStringList titles;
     for (const char* title : kColumnTitles) titles << Tr(title);
     m_pDeviceTable->setHorizontalHeaderLabels(titles);
@@ -70,8 +78,8 @@ CSerialDevicesDlg::CSerialDevicesDlg(CCommPort& port, CUiPrompts& prompts, QWidg
     useCom2->setObjectName(QStringLiteral("useCom2Button"));
     for (QPushButton* button : {refresh, useCom1, useCom2}) button->setAutoDefault(false);
 
-    m_pCom1Box = MakeDeviceBox(this, QStringLiteral("com1Box"));
-    m_pCom2Box = MakeDeviceBox(this, QStringLiteral("com2Box"));
+    m_pCom1Box = MakeDeviceBox(this, QStringLiteral("com1Box"), kCom1Label);
+    m_pCom2Box = MakeDeviceBox(this, QStringLiteral("com2Box"), kCom2Label);
     m_pRunNote = new QLabel(this);
     m_pRunNote->setObjectName(QStringLiteral("runNote"));
     m_pRunNote->setWordWrap(true);

@@ -147,6 +147,9 @@ void CKM42View::BuildForm() {
         grid->EnableRowSelection();
         grid->installEventFilter(this);
         grid->setContextMenuPolicy(Qt::CustomContextMenu);
+        grid->setAccessibleName(Tr(msg::kNameChannelGrid));
+        grid->SetCellSpeaker(
+            [this](long row, long col, GridCellSpeech& speech) { SpeakCell(row, col, speech); });
         connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint& pos) {
             emit GridMenuRequested(grid->viewport()->mapToGlobal(pos));
         });

@@ -21,6 +21,7 @@ class CChannelDlg;
 class CFleetDlg;
 class CHistoryDlg;
 class CMSFlexGrid;
+struct GridCellSpeech;
 class CMemoryMapDlg;
 class CModelDlg;
 class COptionDlg;
@@ -217,6 +218,8 @@ private:
     void ActOnCell(int row, int col, const std::vector<int>& flagChannels);
     // The grid's keys: true when the key was taken.
     bool OnGridKey(CMSFlexGrid& grid, const QKeyEvent& key);
+    // "Channel 5" for the row; a flag cell's column and state in words, not its letter.
+    void SpeakCell(long row, long col, GridCellSpeech& speech) const;
     void EditChannel(int channel);
     void ToggleFlag(int channel, FlagOutcome (*toggle)(CKM42Doc&, int));
     void ToggleFlagOfChannels(int col, const std::vector<int>& channels);

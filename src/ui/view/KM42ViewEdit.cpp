@@ -9,8 +9,10 @@
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "ui/common/MSFlexGrid.h"
+#include "ui/common/Translate.h"
 #include "ui/common/UiPrompts.h"
 #include "ui/dialogs/ChannelDlg.h"
+#include "ui/view/GridColumns.h"
 #include "ui/view/KM42View.h"
 #include "ui/view/PlanChanges.h"
 
@@ -21,13 +23,19 @@ struct FlagColumn {
     FlagOutcome (*toggle)(CKM42Doc&, int);
     CKM42View::FlagSetter set;  // nullptr: one channel at a time (a plan has one priority channel)
     std::int32_t ChannelRecord::*flag;
+    const char* spokenOn;  // the flag's two states, for assistive technology
+    const char* spokenOff;
 };
 
 constexpr std::array kFlagColumns = {
-    FlagColumn{kColScan, ::ToggleScan, ::SetScan, &ChannelRecord::m_bScan},
-    FlagColumn{kColPriority, ::TogglePriority, nullptr, &ChannelRecord::m_bPriority},
-    FlagColumn{kColPower, ::TogglePower, ::SetHighPower, &ChannelRecord::m_bHighPower},
-    FlagColumn{kColSpacing, ::ToggleSpacing, ::SetStdSpacing, &ChannelRecord::m_bStdSpacing},
+    FlagColumn{kColScan, ::ToggleScan, ::SetScan, &ChannelRecord::m_bScan, msg::kSpokenOn,
+               msg::kSpokenOff},
+    FlagColumn{kColPriority, ::TogglePriority, nullptr, &ChannelRecord::m_bPriority, msg::kSpokenOn,
+               msg::kSpokenOff},
+    FlagColumn{kColPower, ::TogglePower, ::SetHighPower, &ChannelRecord::m_bHighPower,
+               msg::kSpokenHigh, msg::kSpokenLow},
+    FlagColumn{kColSpacing, ::ToggleSpacing, ::SetStdSpacing, &ChannelRecord::m_bStdSpacing,
+               msg::kSpokenStandard, msg::kSpokenNarrow},
 };
 
 const FlagColumn* FlagColumnOf(int col) {
@@ -172,6 +180,21 @@ void CKM42View::OnEditSelectAll() {
     CMSFlexGrid& grid = ShownGrid();
     grid.selectAll();
     grid.setFocus(Qt::ShortcutFocusReason);
+}
+
+void CKM42View::SpeakCell(long row, long col, GridCellSpeech& speech) const {
+    speech.row = QString::fromStdString(
+        FormatText(TrFormat(msg::kSpokenChannel), qUtf8Printable(speech.row)));
+    if (col < 0 || col >= kGridColumnCount) return;
+    if (const char* title = kGridColumns[static_cast<std::size_t>(col)].spokenTitle)
+        speech.col = Tr(title);
+    const FlagColumn* flag = FlagColumnOf(static_cast<int>(col));
+    // An empty channel has no flags: its cells stay blank and read so.
+    if (flag == nullptr || row < 1 || row > m_doc.ChannelCount() ||
+        !m_doc.Channel(static_cast<int>(row)).InUse())
+        return;
+    const bool on = m_doc.Channel(static_cast<int>(row)).*(flag->flag) != 0;
+    speech.value = Tr(on ? flag->spokenOn : flag->spokenOff);
 }
 
 bool CKM42View::eventFilter(QObject* watched, QEvent* event) {
