@@ -349,6 +349,23 @@ inline constexpr const char* kFieldRxOffTime = "Rx Off Time";
 inline constexpr const char* kFieldPowerSaveDelay = "Power Save Delay";
 inline constexpr const char* kFieldCompander = "Audio Compander";
 
+// Desktop: the user manual
+inline constexpr const char* kManualMenu = "&User Manual";
+inline constexpr const char* kManualPrompt = "Open the user manual\nUser Manual";
+inline constexpr const char* kManualTitle = "PRG-715 User Manual";
+inline constexpr const char* kManualBack = "Back";
+inline constexpr const char* kManualForward = "Forward";
+inline constexpr const char* kManualFind = "&Find:";
+inline constexpr const char* kManualFindHint = "a word in any chapter; Enter or F3 for the next";
+inline constexpr const char* kManualNoMatch = "No chapter holds \"%s\".";
+inline constexpr const char* kManualMissing =
+    "The user manual was not found. These folders were tried:\n\n%s\n\n"
+    "Set PRG715_MANUAL_DIR to the folder that holds its index.md.";
+inline constexpr const char* kAboutLicence =
+    "Free software under the GNU General Public License, version 3 or later";
+inline constexpr const char* kAboutManual = "User manual: %s";
+inline constexpr const char* kAboutNoManual = "User manual: not installed";
+
 // Desktop: Program Several Radios and Radio History (printf formats)
 inline constexpr const char* kFleetMenu = "&Program Several Radios...";
 inline constexpr const char* kFleetPrompt =

@@ -88,6 +88,8 @@ constexpr std::array kCommands = {
     CommandInfo{SpacingNarrow, "Spacing &N", "", "",
                 "Narrow channel spacing on the selected channels\nSpacing N", true, false,
                 ToolIcon::None},
+    CommandInfo{HelpManual, msg::kManualMenu, "F1", "", msg::kManualPrompt, false, false,
+                ToolIcon::None, QKeySequence::HelpContents},
     CommandInfo{AppAbout, "&About PRG-715...", "", "",
                 "Display program information, version number and copyright\nAbout", false, false,
                 ToolIcon::About},
@@ -102,7 +104,7 @@ constexpr std::array kOptionsMenu = {Options, Separator, ReadRadio, WriteRadio};
 constexpr std::array kPortMenu = {ComPort1,         ComPort2,  Separator,
                                   SerialDevices,    Separator, ReadBeforeWrite,
                                   VerifyAfterWrite, Separator, FleetJob};
-constexpr std::array kHelpMenu = {AppAbout};
+constexpr std::array kHelpMenu = {HelpManual, Separator, AppAbout};
 
 constexpr std::array kMenuBar = {
     MenuInfo{"&File", kFileMenu}, MenuInfo{"&Edit", kEditMenu}, MenuInfo{"&Options", kOptionsMenu},

@@ -21,6 +21,7 @@
 #include "report/ReportPainter.h"
 #include "ui/common/CorePaths.h"
 #include "ui/common/FileDialogs.h"
+#include "ui/common/ManualFiles.h"
 #include "ui/common/MSFlexGrid.h"
 #include "ui/common/SerialDevices.h"
 #include "ui/common/UiPrompts.h"
@@ -30,6 +31,7 @@
 #include "ui/dialogs/DialogUnits.h"
 #include "ui/dialogs/FleetDlg.h"
 #include "ui/dialogs/HistoryDlg.h"
+#include "ui/dialogs/ManualDlg.h"
 #include "ui/dialogs/MemoryMapDlg.h"
 #include "ui/dialogs/ModelDlg.h"
 #include "ui/dialogs/OptionDlg.h"
@@ -390,6 +392,12 @@ void CKM42View::OnSerialDevices() {
 
 void CKM42View::OnAppAbout() {
     m_prompts.ExecDialog(*m_pAboutDlg);
+}
+
+void CKM42View::OnHelpManual() {
+    // Reading the chapters waits for the first F1, so a start that never opens it pays nothing.
+    if (m_pManualDlg == nullptr) m_pManualDlg = new CManualDlg(ManualFolderCandidates(), this);
+    m_pManualDlg->ShowManual();
 }
 
 void CKM42View::OnGridDblClick16() {

@@ -20,6 +20,7 @@ class CBackupsDlg;
 class CChannelDlg;
 class CFleetDlg;
 class CHistoryDlg;
+class CManualDlg;
 class CMSFlexGrid;
 class CMemoryMapDlg;
 class CModelDlg;
@@ -163,6 +164,8 @@ public slots:
     // Port > Serial Devices... and Help > About, run for the frame and the application.
     void OnSerialDevices();
     void OnAppAbout();
+    // Help > User Manual: one window, brought to the front when open already.
+    void OnHelpManual();
     void OnGridDblClick16();
     void OnGridDblClick4();
     void OnEditUndo();
@@ -239,6 +242,7 @@ private:
     CHistoryDlg* m_pHistoryDlg = nullptr;
     CSerialDevicesDlg* m_pSerialDevicesDlg = nullptr;
     CAboutDlg* m_pAboutDlg = nullptr;
+    CManualDlg* m_pManualDlg = nullptr;  // made when first asked for
     CPlanChanges* m_pPlanChanges = nullptr;
     QSize m_formSize;
     // The plan's own file (opened or saved), which Save offers; empty after New, Read and
