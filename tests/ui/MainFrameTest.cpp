@@ -56,7 +56,7 @@ TEST_F(MainFrame, MenuBarHasTheExactLabelsOrderSeparatorsAndShortcutTexts) {
                                         "&Read the radio before writing", "&Verify after writing",
                                         "-", "&Program Several Radios..."}));
     EXPECT_EQ(Entries(menus[4]->menu()->actions()),
-              (std::vector<std::string>{"&About PRG-715..."}));
+              (std::vector<std::string>{"&User Manual\tF1", "-", "&About PRG-715..."}));
 }
 
 TEST_F(MainFrame, OnlyNewOpenSaveAndPrintHaveKeys) {
@@ -215,6 +215,10 @@ TEST_F(MainFrame, AboutBoxShowsTheVersionAndClosesWithOk) {
         const auto* line = dialog.findChild<QLabel*>(QStringLiteral("aboutLine"));
         ASSERT_NE(line, nullptr);
         EXPECT_FALSE(line->text().isEmpty());
+        const auto* licence = dialog.findChild<QLabel*>(QStringLiteral("aboutLicence"));
+        ASSERT_NE(licence, nullptr);
+        EXPECT_EQ(licence->text().toStdString(),
+                  "Free software under the GNU General Public License, version 3 or later");
         const auto* icon = dialog.findChild<QLabel*>(QStringLiteral("aboutIcon"));
         ASSERT_NE(icon, nullptr);
         EXPECT_FALSE(icon->pixmap().isNull());
