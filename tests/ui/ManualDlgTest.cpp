@@ -1,6 +1,7 @@
 // Help > User Manual on the manual of these sources: F1 opens it with every chapter, a link is
 // followed and retraced, the find box narrows the chapters and moves to the word; and the plain
 // message where no manual is.
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,8 +22,10 @@ protected:
         Frame().activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&Frame()));
         QTest::keyClick(&Frame(), Qt::Key_F1);
-        const QList<CManualDlg*> windows = Frame().findChildren<CManualDlg*>();
-        EXPECT_EQ(windows.size(), 1);
+        std::vector<CManualDlg*> windows;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* manual = qobject_cast<CManualDlg*>(window)) windows.push_back(manual);
+        EXPECT_EQ(windows.size(), 1u);
         return windows.empty() ? nullptr : windows.front();
     }
 };
@@ -102,7 +105,8 @@ TEST(UserManualMissing, TheWindowSaysSoAndNamesEveryFolderTried) {
     const QStringList tried = {QStringLiteral("/nonexistent/manual"), QDir::tempPath()};
     CManualDlg manual(tried, nullptr);
     const QString shown = Part<QTextBrowser>(manual, "manualText")->toPlainText();
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("The user manual was not found."))) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("The user manual was not found.")))
+        << shown.toStdString();
     for (const QString& folder : tried) EXPECT_TRUE(shown.contains(folder)) << folder.toStdString();
     EXPECT_EQ(Part<QListWidget>(manual, "manualContents")->count(), 0);
     EXPECT_FALSE(Part<QLineEdit>(manual, "findText")->isEnabled());

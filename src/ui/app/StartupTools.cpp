@@ -1,5 +1,6 @@
 #include "ui/app/StartupTools.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QEventLoop>
 #include <QFile>
@@ -53,7 +54,9 @@ bool SavePicture(QWidget& widget, const QString& path) {
 bool SaveManualPicture(CMainFrame& frame, const QString& path) {
     WaitUntilShown(frame);
     frame.Action(CommandId::HelpManual)->trigger();
-    auto* manual = frame.findChild<CManualDlg*>();
+    CManualDlg* manual = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<CManualDlg*>(window)) manual = found;
     if (manual == nullptr) return false;
     if (auto* contents = manual->findChild<QListWidget*>(QStringLiteral("manualContents")))
         contents->setCurrentRow(1);

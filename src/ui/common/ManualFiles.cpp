@@ -57,13 +57,16 @@ QString FindManualFolder(const QStringList& candidates) {
 std::vector<ManualChapter> ManualChapters(const QString& folder) {
     const QString index = ReadText(QDir(folder).filePath(QString::fromUtf8(kManualIndexFile)));
     std::vector<ManualChapter> chapters{{TitleOf(index), QString::fromUtf8(kManualIndexFile)}};
-    static const QRegularExpression link(QStringLiteral(R"(\[([^\]]+)\]\(([^)\s#]+)(#[^)\s]*)?\))"));
+    static const QRegularExpression link(
+        QStringLiteral(R"(\[([^\]]+)\]\(([^)\s#]+)(#[^)\s]*)?\))"));
     for (auto it = link.globalMatch(index); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
         const QString target = match.captured(2);
-        const bool known = std::any_of(chapters.begin(), chapters.end(),
-                                       [&](const ManualChapter& c) { return c.fileName == target; });
-        if (!known && IsChapterLink(target, folder)) chapters.push_back({match.captured(1), target});
+        const bool known =
+            std::any_of(chapters.begin(), chapters.end(),
+                        [&](const ManualChapter& c) { return c.fileName == target; });
+        if (!known && IsChapterLink(target, folder))
+            chapters.push_back({match.captured(1), target});
     }
     return chapters;
 }

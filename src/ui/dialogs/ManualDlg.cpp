@@ -52,8 +52,10 @@ QToolButton* MakeHistoryButton(const char* text, const char* name, QStyle::Stand
 CManualDlg::CManualDlg(const QStringList& candidates, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("manualDlg"));
     setWindowTitle(Text(msg::kManualTitle));
-    // A window to read beside the main one: it has the title bar's buttons, not a dialog's.
+    // A window to read beside the main one, with a window's title bar buttons; closing the main
+    // window still ends the program while it is open.
     setWindowFlags(Qt::Window);
+    setAttribute(Qt::WA_QuitOnClose, false);
     BuildWidgets();
     BuildShortcuts();
     LoadManual(candidates);
@@ -145,8 +147,8 @@ void CManualDlg::ShowManual() {
 
 void CManualDlg::ShowChapter(int row) {
     if (row < 0 || row >= static_cast<int>(m_chapters.size())) return;
-    const QUrl source =
-        QUrl::fromLocalFile(QDir(m_strFolder).filePath(m_chapters[static_cast<size_t>(row)].fileName));
+    const QUrl source = QUrl::fromLocalFile(
+        QDir(m_strFolder).filePath(m_chapters[static_cast<size_t>(row)].fileName));
     if (m_pBrowser->source().adjusted(QUrl::RemoveFragment) != source)
         m_pBrowser->setSource(source, QTextDocument::MarkdownResource);
 }
@@ -176,8 +178,8 @@ void CManualDlg::ListMatchingChapters(const QString& text) {
         m_pContents->item(row)->setHidden(!holds);
         shown += holds ? 1 : 0;
     }
-    m_pFindNote->setText(shown == 0 ? QString::fromStdString(FormatText(
-                                          msg::kManualNoMatch, text.toUtf8().constData()))
+    m_pFindNote->setText(shown == 0 ? QString::fromStdString(FormatText(msg::kManualNoMatch,
+                                                                        text.toUtf8().constData()))
                                     : QString());
 }
 

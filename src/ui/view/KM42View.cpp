@@ -396,7 +396,7 @@ void CKM42View::OnAppAbout() {
 
 void CKM42View::OnHelpManual() {
     // Reading the chapters waits for the first F1, so a start that never opens it pays nothing.
-    if (m_pManualDlg == nullptr) m_pManualDlg = new CManualDlg(ManualFolderCandidates(), this);
+    if (!m_pManualDlg) m_pManualDlg = std::make_unique<CManualDlg>(ManualFolderCandidates(), nullptr);
     m_pManualDlg->ShowManual();
 }
 

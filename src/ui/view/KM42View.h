@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -242,7 +243,8 @@ private:
     CHistoryDlg* m_pHistoryDlg = nullptr;
     CSerialDevicesDlg* m_pSerialDevicesDlg = nullptr;
     CAboutDlg* m_pAboutDlg = nullptr;
-    CManualDlg* m_pManualDlg = nullptr;  // made when first asked for
+    // Made when first asked for; a window of its own, not kept above the main one.
+    std::unique_ptr<CManualDlg> m_pManualDlg;
     CPlanChanges* m_pPlanChanges = nullptr;
     QSize m_formSize;
     // The plan's own file (opened or saved), which Save offers; empty after New, Read and
