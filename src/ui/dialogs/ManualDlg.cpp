@@ -19,9 +19,8 @@
 
 namespace {
 
-constexpr int kWidthChars = 130;
+constexpr int kWidthChars = 150;
 constexpr int kHeightLines = 40;
-constexpr int kContentsWidthChars = 34;
 
 QString Text(const char* text) {
     return QString::fromUtf8(text);
@@ -91,12 +90,11 @@ void CManualDlg::BuildWidgets() {
     splitter->addWidget(m_pContents);
     splitter->addWidget(m_pBrowser);
     splitter->setStretchFactor(1, 1);
-    const int charWidth = fontMetrics().averageCharWidth();
-    splitter->setSizes({charWidth * kContentsWidthChars, charWidth * kWidthChars});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(splitter, 1);
-    resize(charWidth * kWidthChars, fontMetrics().lineSpacing() * kHeightLines);
+    resize(fontMetrics().averageCharWidth() * kWidthChars,
+           fontMetrics().lineSpacing() * kHeightLines);
 
     connect(m_pBack, &QToolButton::clicked, m_pBrowser, &QTextBrowser::backward);
     connect(m_pForward, &QToolButton::clicked, m_pBrowser, &QTextBrowser::forward);
@@ -136,6 +134,9 @@ void CManualDlg::LoadManual(const QStringList& candidates) {
         m_pContents->addItem(chapter.title);
         m_chapterTexts.push_back(ReadableText(QDir(m_strFolder).filePath(chapter.fileName)));
     }
+    // Every title whole, the scroll bar beside them.
+    m_pContents->setMinimumWidth(m_pContents->sizeHintForColumn(0) + 2 * m_pContents->frameWidth() +
+                                 style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     m_pContents->setCurrentRow(0);
 }
 
