@@ -10,6 +10,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins qt6-serialport-dev libgl-dev libx11-dev fonts-dejavu-core
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-droid-fallback
     poppler-utils xvfb xauth
     libcli11-dev groff-base bash-completion
     desktop-file-utils appstream shared-mime-info lintian

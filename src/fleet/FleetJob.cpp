@@ -108,10 +108,10 @@ void Tally::Add(RadioResult result) {
     }
 }
 
-std::string SummaryText(const Tally& tally) {
-    return FormatText(msg::kJobSummary, tally.Radios(), tally.Radios() == 1 ? "" : "s",
-                      tally.verified, tally.written,
-                      tally.refused, tally.failed);
+std::string SummaryText(const Tally& tally, const char* (*translate)(const char*)) {
+    const char* format = tally.Radios() == 1 ? msg::kJobSummaryOne : msg::kJobSummary;
+    return FormatText(translate != nullptr ? translate(format) : format, tally.Radios(),
+                      tally.verified, tally.written, tally.refused, tally.failed);
 }
 
 CJob::CJob(const CKM42Doc& plan, JobSettings settings, std::chrono::system_clock::time_point start)
@@ -144,7 +144,8 @@ RadioOutcome CJob::ProgramRadio(int number, const std::string& label, session::E
     if (line.result == RadioResult::Failed) line.reason = FailureReason(result);
     line.before = radioUi.before;
     line.after = radioUi.after;
-    line.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    line.seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     outcome.logFailure = AppendToLog(m_Settings.logPath, line);
     return outcome;
 }

@@ -15,10 +15,10 @@
 namespace fleet {
 
 struct JobSettings {
-    std::string planFile;   // what the log names as the plan
-    std::string logPath;    // where every radio's line goes
-    bool verify = true;     // read each radio back after the write
-    int count = 0;          // end after this many radios; 0: when the front end says so
+    std::string planFile;  // what the log names as the plan
+    std::string logPath;   // where every radio's line goes
+    bool verify = true;    // read each radio back after the write
+    int count = 0;         // end after this many radios; 0: when the front end says so
     bool keepBackups = true;
 };
 
@@ -38,7 +38,9 @@ struct Tally {
     bool AllGood() const { return refused == 0 && failed == 0; }
     void Add(RadioResult result);
 };
-std::string SummaryText(const Tally& tally);  // "10 radios: 8 verified, ..."
+// "10 radios: 8 verified, ..."; a front end in another language passes its translation of
+// the format.
+std::string SummaryText(const Tally& tally, const char* (*translate)(const char*) = nullptr);
 
 class CJob {
 public:

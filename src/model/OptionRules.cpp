@@ -148,20 +148,27 @@ OptionOutcome SetPressed(CKM42Doc& doc, OptionToggle toggle, bool pressed) {
     return SetOn(doc, ToggleField(toggle), pressed == PressedMeansOn(toggle));
 }
 
-const char* ToggleCaption(const CKM42Doc& doc, OptionToggle toggle) {
+ToggleText ToggleCaptionText(const CKM42Doc& doc, OptionToggle toggle) {
     // The scan transmit captions depend on the priority channel.
-    if (toggle == OptionToggle::kScanTx) return ScanTxText(doc.m_bPriorityUsed, doc.m_nScanTx);
-    // "Beep Off": the field's word and the state it is in, made once for every toggle.
+    if (toggle == OptionToggle::kScanTx) return {ScanTxText(doc.m_bPriorityUsed, doc.m_nScanTx)};
+    const bool on = IsPressed(doc, toggle) == PressedMeansOn(toggle);
+    return {on ? msg::kToggleOn : msg::kToggleOff, fields::LabelOf(ToggleField(toggle))};
+}
+
+const char* ToggleCaption(const CKM42Doc& doc, OptionToggle toggle) {
+    const ToggleText text = ToggleCaptionText(doc, toggle);
+    if (text.label == nullptr) return text.format;
+    // "Beep Off": made once for every toggle and state.
     static const auto captions = [] {
         std::array<std::array<std::string, 2>, kToggleFields.size()> texts;
         for (std::size_t i = 0; i < texts.size(); ++i) {
-            const std::string label = fields::LabelOf(fields::Radio(kToggleFields[i]));
-            texts[i] = {label + " Off", label + " On"};
+            const char* label = fields::LabelOf(fields::Radio(kToggleFields[i]));
+            texts[i] = {FormatText(msg::kToggleOff, label), FormatText(msg::kToggleOn, label)};
         }
         return texts;
     }();
-    const bool on = IsPressed(doc, toggle) == PressedMeansOn(toggle);
-    return captions.at(static_cast<std::size_t>(toggle))[on ? 1 : 0].c_str();
+    return captions.at(static_cast<std::size_t>(toggle))[text.format == msg::kToggleOn ? 1 : 0]
+        .c_str();
 }
 
 OptionOutcome SetLookbackTime(CKM42Doc& doc, int seconds) {

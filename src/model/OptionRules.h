@@ -74,6 +74,13 @@ bool PressedMeansOn(OptionToggle toggle);
 OptionOutcome SetPressed(CKM42Doc& doc, OptionToggle toggle, bool pressed);
 // Caption for the toggle's current state ("Tx Time Out On", "Beep Off", "Normal Scan Tx" ...).
 const char* ToggleCaption(const CKM42Doc& doc, OptionToggle toggle);
+// The same caption in its parts, for a front end that shows it in another language: a printf
+// format of the state ("%s Off") and the field's word, or a whole text and no word.
+struct ToggleText {
+    const char* format;
+    const char* label;  // nullptr when the format is the whole caption
+};
+ToggleText ToggleCaptionText(const CKM42Doc& doc, OptionToggle toggle);
 
 // The lists, by the seconds they show (the dialog's item index is seconds for the first two,
 // seconds - 1 for the power save delay). Values outside the list are refused.

@@ -1,5 +1,6 @@
 #include "settings/Settings.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <filesystem>
@@ -21,6 +22,7 @@ constexpr std::array<Key, 2> kDeviceKeys = {Key{kDevicesGroup, CPortMap::kCom1},
 constexpr std::array<Key, 2> kCheckKeys = {Key{kWriteGroup, "ReadRadioFirst"},
                                            Key{kWriteGroup, "VerifyAfterWriting"}};
 constexpr std::array<Key, 1> kLogFolderKey = {Key{"Fleet", "LogFolder"}};
+constexpr std::array<Key, 1> kLanguageKey = {Key{"Desktop", "Language"}};
 
 // Qt keeps a text that starts with '@' with the '@' doubled; "@Kind(...)" is a value of another
 // kind (a byte array, a size, none at all), which no setting here takes.
@@ -101,6 +103,20 @@ std::string LoadLogFolder(const std::string& location) {
 std::optional<std::string> SaveLogFolder(const std::string& folder, const std::string& location) {
     const std::array<store::Entry, 1> entries = {
         store::Entry{kLogFolderKey[0], StoredText(folder)}};
+    return Save(location, entries);
+}
+
+// A code is letters and one underscore ("pt_BR"); anything else was not written by the desktop.
+std::string LoadLanguage(const std::string& location) {
+    const std::string code = TextOf(store::Read(location, kLanguageKey)[0]).value_or("");
+    const bool plain = code.size() <= 8 && std::all_of(code.begin(), code.end(), [](char c) {
+                           return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+                       });
+    return plain ? code : std::string();
+}
+
+std::optional<std::string> SaveLanguage(const std::string& code, const std::string& location) {
+    const std::array<store::Entry, 1> entries = {store::Entry{kLanguageKey[0], StoredText(code)}};
     return Save(location, entries);
 }
 

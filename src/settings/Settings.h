@@ -33,4 +33,10 @@ std::string LoadLogFolder(const std::string& location = DefaultLocation());
 std::optional<std::string> SaveLogFolder(const std::string& folder,
                                          const std::string& location = DefaultLocation());
 
+// The desktop's language for its next start: a code such as "de" or "pt_BR", "en" for English,
+// empty to follow the system's language (also when the entry is not a language code).
+std::string LoadLanguage(const std::string& location = DefaultLocation());
+std::optional<std::string> SaveLanguage(const std::string& code,
+                                        const std::string& location = DefaultLocation());
+
 }  // namespace settings

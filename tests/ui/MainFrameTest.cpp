@@ -14,6 +14,7 @@
 #include "model/DataFile.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
+#include "settings/Settings.h"
 #include "ui/app/Commands.h"
 
 namespace {
@@ -56,7 +57,22 @@ TEST_F(MainFrame, MenuBarHasTheExactLabelsOrderSeparatorsAndShortcutTexts) {
                                         "&Read the radio before writing", "&Verify after writing",
                                         "-", "&Program Several Radios..."}));
     EXPECT_EQ(Entries(menus[4]->menu()->actions()),
-              (std::vector<std::string>{"&User Manual\tF1", "-", "&About PRG-715..."}));
+              (std::vector<std::string>{"&User Manual\tF1", "-", "&Language", "-",
+                                        "&About PRG-715..."}));
+}
+
+// Help > Language keeps the choice for the next start and says so; the system's language is
+// the first entry and chosen until then.
+TEST_F(MainFrame, LanguageMenuKeepsTheChoiceForTheNextStart) {
+    Start();
+    auto* menu = Frame().findChild<QMenu*>(QStringLiteral("languageMenu"));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 11);  // system, separator, English and the eight
+    EXPECT_TRUE(menu->actions().front()->isChecked());
+    menu->findChild<QAction*>(QStringLiteral("language_pt_BR"))->trigger();
+    EXPECT_EQ(settings::LoadLanguage(), "pt_BR");
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text.toStdString(), msg::kLanguageNextStart);
 }
 
 TEST_F(MainFrame, OnlyNewOpenSaveAndPrintHaveKeys) {

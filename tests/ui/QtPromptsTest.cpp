@@ -121,7 +121,7 @@ std::vector<QString> MessageTable() {
     whole << file.rdbuf();
     const QString source = QString::fromStdString(whole.str());
     static const QRegularExpression entry(
-        QStringLiteral(R"re(constexpr const char\* k\w+ =((?:\s*"(?:[^"\\]|\\.)*")+);)re"));
+        QStringLiteral(R"re(constexpr const char\* k\w+ =\s*(?:PRG715_TEXT\()?((?:\s*"(?:[^"\\]|\\.)*")+)\)?;)re"));
     static const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
     std::vector<QString> texts;
     for (auto match = entry.globalMatch(source); match.hasNext();) {

@@ -80,7 +80,7 @@ std::span<const CommandId> ToolBarItems();
 std::span<const CommandId> GridMenuItems();
 
 // Status bar texts.
-inline constexpr const char* kStatusReady = "Ready";
+inline constexpr const char* kStatusReady = QT_TRANSLATE_NOOP("msg", "Ready");
 inline constexpr const char* kIndicatorCaps = "CAP";
 inline constexpr const char* kIndicatorNum = "NUM";
 inline constexpr const char* kIndicatorScroll = "SCRL";

@@ -16,10 +16,12 @@
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "model/PortFile.h"
+#include "ui/app/LanguageMenu.h"
 #include "ui/app/StatusIndicators.h"
 #include "ui/app/ToolbarIcons.h"
 #include "ui/app/WindowPlacement.h"
 #include "ui/common/AppIcon.h"
+#include "ui/common/Translate.h"
 #include "ui/common/UiPrompts.h"
 #include "ui/view/KM42View.h"
 #include "ui/view/PlanChanges.h"
@@ -71,7 +73,7 @@ void CMainFrame::CreateActions() {
 
 void CMainFrame::CreateMenus() {
     for (const MenuInfo& info : MenuBar()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(info.title));
+        QMenu* menu = menuBar()->addMenu(Tr(info.title));
         for (CommandId id : info.items) {
             if (id == CommandId::Separator)
                 menu->addSeparator();
@@ -80,6 +82,13 @@ void CMainFrame::CreateMenus() {
         }
         // The enabling rules are evaluated whenever a menu opens.
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+    }
+    // Help > Language, just above About.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+        QAction* about = Action(CommandId::AppAbout);
+        if (!menu->actions().contains(about)) continue;
+        menu->insertMenu(about, MakeLanguageMenu(this, m_prompts));
+        menu->insertSeparator(about);
     }
     m_pGridMenu = new QMenu(this);
     m_pGridMenu->setObjectName(QStringLiteral("gridMenu"));
@@ -97,7 +106,7 @@ void CMainFrame::ShowGridMenu(const QPoint& globalPos) {
 }
 
 void CMainFrame::CreateToolBar() {
-    m_pToolBar = addToolBar(QStringLiteral("Standard"));
+    m_pToolBar = addToolBar(Tr(msg::kToolBarTitle));
     m_pToolBar->setObjectName(QStringLiteral("toolBar"));
     for (CommandId id : ToolBarItems()) {
         if (id == CommandId::Separator)
@@ -108,7 +117,7 @@ void CMainFrame::CreateToolBar() {
 }
 
 void CMainFrame::CreateStatusBar() {
-    m_pReadyPane = new QLabel(QString::fromUtf8(kStatusReady), statusBar());
+    m_pReadyPane = new QLabel(Tr(kStatusReady), statusBar());
     m_pReadyPane->setObjectName(QStringLiteral("readyPane"));
     // A normal pane: a hover prompt (temporary message) covers it and "Ready" comes back after.
     statusBar()->addWidget(m_pReadyPane, 1);
@@ -200,8 +209,8 @@ void CMainFrame::UpdateHistoryCommands() {
                                          : QString::fromStdString(
                                                FormatText(format, change.toStdString().c_str())));
     };
-    show(CommandId::EditUndo, history.canUndo(), history.undoText(), msg::kUndoMenu);
-    show(CommandId::EditRedo, history.canRedo(), history.redoText(), msg::kRedoMenu);
+    show(CommandId::EditUndo, history.canUndo(), history.undoText(), TrFormat(msg::kUndoMenu));
+    show(CommandId::EditRedo, history.canRedo(), history.redoText(), TrFormat(msg::kRedoMenu));
 }
 
 void CMainFrame::ToggleWriteCheck(bool WriteChecks::*check) {
@@ -214,8 +223,7 @@ void CMainFrame::ToggleWriteCheck(bool WriteChecks::*check) {
 
 void CMainFrame::UpdateTitle() {
     const CPlanChanges& plan = m_pView->PlanChanges();
-    QString title = QString::fromUtf8(msg::kDocTitle) + QStringLiteral(" - ") +
-                    QString::fromUtf8(msg::kFrameTitle);
+    QString title = Tr(msg::kDocTitle) + QStringLiteral(" - ") + Tr(msg::kFrameTitle);
     if (!plan.Name().isEmpty()) title += QStringLiteral(" - ") + plan.Name();
     setWindowTitle(title + QStringLiteral("[*]"));
     setWindowModified(plan.IsModified());
@@ -265,8 +273,8 @@ void CMainFrame::RefreshLinkNote() {
         // After the one normal pane ("Ready"), before CAP, NUM and SCRL.
         statusBar()->insertPermanentWidget(1, m_pLinkNote);
     }
-    m_pLinkNote->setText(
-        onCom1 ? QString::fromStdString(FormatText(msg::kVirtualRadioOn, m_strVirtualRadio.c_str()))
-               : QString());
+    m_pLinkNote->setText(onCom1 ? QString::fromStdString(FormatText(TrFormat(msg::kVirtualRadioOn),
+                                                                    m_strVirtualRadio.c_str()))
+                                : QString());
     m_pLinkNote->setVisible(onCom1);
 }

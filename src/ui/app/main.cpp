@@ -5,18 +5,42 @@
 #include <optional>
 
 #include "model/Messages.h"
+#include "model/PlanText.h"
+#include "settings/Settings.h"
 #include "ui/app/KM42App.h"
 #include "ui/app/MainFrame.h"
 #include "ui/app/RunOptions.h"
 #include "ui/app/StartupTools.h"
 #include "ui/common/QtPrompts.h"
+#include "ui/common/Translate.h"
 
 namespace {
 
 struct ProgramOptions {
     StartupOptions startup;
     LinkOptionSet link;
+    QCommandLineOption language{QStringLiteral("language"), QString(), QStringLiteral("code")};
 };
+
+QString LanguageCodes() {
+    QStringList codes{QString::fromUtf8("en")};
+    for (const Language& language : OfferedLanguages()) codes << QString::fromUtf8(language.code);
+    return codes.join(QStringLiteral(", "));
+}
+
+// The language of this run: --language, else the one chosen in Help > Language, else the
+// system's. An unknown code on the command line is refused, one kept in the settings ignored.
+std::optional<QString> ChooseLanguage(const QCommandLineParser& parser,
+                                      const QCommandLineOption& option) {
+    if (!parser.isSet(option)) return QString::fromStdString(settings::LoadLanguage());
+    const QString code = parser.value(option);
+    if (code == QLatin1String("en") || LanguageCodes().split(QStringLiteral(", ")).contains(code))
+        return code;
+    std::fprintf(
+        stderr, "prg715: %s\n",
+        FormatText(msg::kLanguageUnknown, qPrintable(code), qPrintable(LanguageCodes())).c_str());
+    return std::nullopt;
+}
 
 ProgramOptions AddProgramOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
@@ -25,7 +49,11 @@ ProgramOptions AddProgramOptions(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("Data file to open (*.kmd16, *.kmd04)."));
-    return {AddStartupOptions(parser), AddLinkOptions(parser)};
+    ProgramOptions options{AddStartupOptions(parser), AddLinkOptions(parser)};
+    options.language.setDescription(
+        QString::fromStdString(FormatText(msg::kLanguageOption, qPrintable(LanguageCodes()))));
+    parser.addOption(options.language);
+    return options;
 }
 
 void NameApplication() {
@@ -70,6 +98,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "prg715: %s\n", error->c_str());
         return 2;
     }
+    const std::optional<QString> language = ChooseLanguage(parser, programOptions.language);
+    if (!language) return 2;
+    InstallTranslations(*language);
     // Started before the window and stopped after it, so the port never outlives its radio.
     std::unique_ptr<radiolink::CVirtualRadio> radio;
     if (link.virtualRadio) {

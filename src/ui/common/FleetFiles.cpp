@@ -13,6 +13,7 @@
 #include "safety/WriteVerify.h"
 #include "settings/Settings.h"
 #include "ui/common/CorePaths.h"
+#include "ui/common/Translate.h"
 
 namespace {
 
@@ -74,9 +75,11 @@ BackupComparison CompareBackups(const fleet::LogLine& line) {
     if (!before) return result;
     const std::optional<verify::PlanImage> after = LoadBackup(line.after, result.failure);
     if (!after) return result;
-    const std::string label =
-        line.label.empty() ? std::string() : FormatText(msg::kCompareLabel, line.label.c_str());
-    result.text = FormatText(msg::kCompareHeading, line.number, label.c_str(), line.job.c_str());
+    const std::string label = line.label.empty()
+                                  ? std::string()
+                                  : FormatText(TrFormat(msg::kCompareLabel), line.label.c_str());
+    result.text =
+        FormatText(TrFormat(msg::kCompareHeading), line.number, label.c_str(), line.job.c_str());
     const verify::Comparison comparison = verify::ComparePlans(*before, *after);
     if (comparison.same) result.text += "\n" + std::string(msg::kCompareSame);
     for (const std::string& difference : comparison.differences) result.text += "\n" + difference;

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "model/Messages.h"
+#include "ui/common/Translate.h"
 
 void AppMessageBox(CUiPrompts& prompts, QWidget* parent, const char* text,
                    const std::string& detail) {
@@ -135,8 +136,8 @@ void CQtPrompts::MessageBox(QWidget* parent, const QString& text, MessageIcon ic
     const QMessageBox::Icon shown = icon == MessageIcon::Exclamation   ? QMessageBox::Warning
                                     : icon == MessageIcon::Information ? QMessageBox::Information
                                                                        : QMessageBox::NoIcon;
-    QMessageBox box(shown, QString::fromUtf8(msg::kAppTitle), text, QMessageBox::Ok, parent);
-    SetDetail(box, detail);
+    QMessageBox box(shown, Tr(msg::kAppTitle), TrLines(text), QMessageBox::Ok, parent);
+    SetDetail(box, TrLines(detail));
     GiveMessageRoom(box);
     const CActivationKeeper keeper;
     box.exec();
@@ -162,8 +163,8 @@ constexpr QuestionButton kQuestionButtons[] = {
 }  // namespace
 
 QuestionAnswer CQtPrompts::AskQuestion(QWidget* parent, const QString& text, QuestionKind kind) {
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(msg::kAppTitle), text,
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, Tr(msg::kAppTitle), TrLines(text), QMessageBox::NoButton,
+                    parent);
     QuestionAnswer escapeAnswer = QuestionAnswer::Cancel;
     for (const QuestionButton& entry : kQuestionButtons) {
         if (entry.kind != kind) continue;

@@ -9,30 +9,32 @@
 #include "model/PlanText.h"
 #include "ui/common/AppIcon.h"
 #include "ui/common/ManualFiles.h"
+#include "ui/common/Translate.h"
 
 namespace {
 constexpr int kIconSize = 32;
 
 QString ManualLine() {
     const QString folder = FindManualFolder(ManualFolderCandidates());
-    if (folder.isEmpty()) return QString::fromUtf8(msg::kAboutNoManual);
-    return QString::fromStdString(FormatText(msg::kAboutManual, folder.toUtf8().constData()));
+    if (folder.isEmpty()) return Tr(msg::kAboutNoManual);
+    return QString::fromStdString(
+        FormatText(TrFormat(msg::kAboutManual), folder.toUtf8().constData()));
 }
 }  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDlg"));
-    setWindowTitle(QString::fromUtf8(msg::kAboutCaption));
+    setWindowTitle(Tr(msg::kAboutCaption));
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("aboutIcon"));
     icon->setPixmap(AppIcon().pixmap(kIconSize, kIconSize));
 
-    auto* version = new QLabel(QString::fromUtf8(msg::kAboutVersion), this);
+    auto* version = new QLabel(Tr(msg::kAboutVersion), this);
     version->setObjectName(QStringLiteral("aboutVersion"));
-    auto* line = new QLabel(QString::fromUtf8(msg::kAboutSecondLine), this);
+    auto* line = new QLabel(Tr(msg::kAboutSecondLine), this);
     line->setObjectName(QStringLiteral("aboutLine"));
-    auto* licence = new QLabel(QString::fromUtf8(msg::kAboutLicence), this);
+    auto* licence = new QLabel(Tr(msg::kAboutLicence), this);
     licence->setObjectName(QStringLiteral("aboutLicence"));
     auto* manual = new QLabel(ManualLine(), this);
     manual->setObjectName(QStringLiteral("aboutManual"));

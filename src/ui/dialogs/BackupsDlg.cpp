@@ -12,6 +12,7 @@
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "model/RadioModel.h"
+#include "ui/common/Translate.h"
 #include "ui/common/UiPrompts.h"
 
 namespace {
@@ -24,10 +25,11 @@ QString Text(const std::string& text) {
 }
 
 QStringList RowTexts(const backup::BackupEntry& entry) {
-    return {Text(backup::StampText(entry.name.stamp)),
-            QString::fromUtf8(backup::DirectionText(entry.name.direction)), Text(entry.name.model),
-            Text(ShortBandName(entry.band)),
-            Text(FormatText(msg::kBackupChannelsInUse, entry.channelsInUse, entry.channels))};
+    return {
+        Text(backup::StampText(entry.name.stamp)),
+        QString::fromUtf8(backup::DirectionText(entry.name.direction)), Text(entry.name.model),
+        Text(ShortBandName(entry.band)),
+        Text(FormatText(TrFormat(msg::kBackupChannelsInUse), entry.channelsInUse, entry.channels))};
 }
 
 }  // namespace
@@ -35,7 +37,7 @@ QStringList RowTexts(const backup::BackupEntry& entry) {
 CBackupsDlg::CBackupsDlg(CUiPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_prompts(prompts) {
     setObjectName(QStringLiteral("backupsDlg"));
-    setWindowTitle(QString::fromUtf8(msg::kOpenBackupTitle));
+    setWindowTitle(Tr(msg::kOpenBackupTitle));
 
     m_pFolderText = new QLabel(this);
     m_pFolderText->setObjectName(QStringLiteral("folderText"));
@@ -48,7 +50,7 @@ CBackupsDlg::CBackupsDlg(CUiPrompts& prompts, QWidget* parent)
     m_pList->setUniformRowHeights(true);  // hundreds of rows lay out at once
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     QStringList titles;
-    for (const char* title : msg::kBackupColumns) titles << QString::fromUtf8(title);
+    for (const char* title : msg::kBackupColumns) titles << Tr(title);
     m_pList->setHeaderLabels(titles);
     m_pList->setMinimumWidth(fontMetrics().averageCharWidth() * kMinimumWidthChars);
     m_pList->setMinimumHeight(fontMetrics().lineSpacing() * kMinimumRows);

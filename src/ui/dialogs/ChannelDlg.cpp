@@ -16,6 +16,7 @@
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "model/TypedNumber.h"
+#include "ui/common/Translate.h"
 #include "ui/common/UiPrompts.h"
 #include "ui/dialogs/FocusOutChecks.h"
 
@@ -339,7 +340,7 @@ void CChannelDlg::accept() {
 
 bool CChannelDlg::ConfirmClear() {
     const std::string question =
-        FormatText(msg::kClearChannelQuestion, std::to_string(m_nChannel).c_str());
+        FormatText(TrFormat(msg::kClearChannelQuestion), std::to_string(m_nChannel).c_str());
     return m_prompts.AskQuestion(this, Text(question), QuestionKind::YesNo) == QuestionAnswer::Yes;
 }
 

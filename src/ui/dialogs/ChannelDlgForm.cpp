@@ -15,17 +15,18 @@
 #include "model/PlanText.h"
 #include "model/SignalLists.h"
 #include "ui/dialogs/ChannelDlg.h"
+#include "ui/common/Translate.h"
 
 namespace {
 
-constexpr const char* kCaption = "Channel";
-constexpr const char* kMHzLabel = "MHz";
-constexpr const char* kChannelTitle = "CH";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("msg", "Channel");
+constexpr const char* kMHzLabel = QT_TRANSLATE_NOOP("msg", "MHz");
+constexpr const char* kChannelTitle = QT_TRANSLATE_NOOP("msg", "CH");
 // The "&" letters are the keys that reach the controls with Alt; Enter is "OK", Escape
 // "CANCEL".
-constexpr const char* kOk = "&OK";
-constexpr const char* kCancel = "C&ANCEL";
-constexpr const char* kClear = "c&lear";
+constexpr const char* kOk = QT_TRANSLATE_NOOP("msg", "&OK");
+constexpr const char* kCancel = QT_TRANSLATE_NOOP("msg", "C&ANCEL");
+constexpr const char* kClear = QT_TRANSLATE_NOOP("msg", "c&lear");
 
 // The two halves' texts; a letter may serve one control of the dialog only.
 struct HalfTexts {
@@ -35,8 +36,8 @@ struct HalfTexts {
     const char* signaling;  // its letter reaches the checked signalling button
     const char* inverted;
 };
-constexpr HalfTexts kRxTexts{"RX", "rx", "&Freq", "&Signaling", "&Inverted"};
-constexpr HalfTexts kTxTexts{"TX", "tx", "Fre&q", "Si&gnaling", "In&verted"};
+constexpr HalfTexts kRxTexts{QT_TRANSLATE_NOOP("msg", "RX"), "rx", QT_TRANSLATE_NOOP("msg", "&Freq"), QT_TRANSLATE_NOOP("msg", "&Signaling"), QT_TRANSLATE_NOOP("msg", "&Inverted")};
+constexpr HalfTexts kTxTexts{QT_TRANSLATE_NOOP("msg", "TX"), "tx", QT_TRANSLATE_NOOP("msg", "Fre&q"), QT_TRANSLATE_NOOP("msg", "Si&gnaling"), QT_TRANSLATE_NOOP("msg", "In&verted")};
 
 constexpr int kFreqChars = 8;  // a 6.25 kHz value with five decimals does not fit
 
@@ -49,8 +50,8 @@ constexpr std::array<TypeButtonInfo, 5> kTypeButtons = {{
     {"CSQ", "Csq"},
     {"CTCSS", "Ctcss"},
     {"DCS", "Dcs"},
-    {"Non Standard Ctcss #1", "Nsc1"},
-    {"Non Standard Ctcss #2", "Nsc2"},
+    {QT_TRANSLATE_NOOP("msg", "Non Standard Ctcss #1"), "Nsc1"},
+    {QT_TRANSLATE_NOOP("msg", "Non Standard Ctcss #2"), "Nsc2"},
 }};
 
 QString Name(const char* prefix, const char* name) {
@@ -82,23 +83,23 @@ QStringList DcsItems() {
 
 void CChannelDlg::BuildForm() {
     setObjectName(QStringLiteral("channelDlg"));
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(Tr(kCaption));
     // The caption's close button is disabled: the dialog is left by its buttons or Escape.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
-    m_pOk = new QPushButton(QString::fromUtf8(kOk), this);
+    m_pOk = new QPushButton(Tr(kOk), this);
     m_pOk->setObjectName(QStringLiteral("okButton"));
     m_pOk->setDefault(true);
 
     QWidget* rxHalf = BuildHalf(true, m_pRxFreq, m_rx);
     QWidget* txHalf = BuildHalf(false, m_pTxFreq, m_tx);
 
-    auto* channelBox = new QGroupBox(QString::fromUtf8(kChannelTitle), this);
+    auto* channelBox = new QGroupBox(Tr(kChannelTitle), this);
     m_pChannel = new QLabel(channelBox);
     m_pChannel->setObjectName(QStringLiteral("channelLabel"));
     m_pChannel->setAlignment(Qt::AlignCenter);
     (new QVBoxLayout(channelBox))->addWidget(m_pChannel);
-    m_pClear = new QPushButton(QString::fromUtf8(kClear), this);
+    m_pClear = new QPushButton(Tr(kClear), this);
     m_pClear->setObjectName(QStringLiteral("clearButton"));
     auto* middle = new QVBoxLayout;
     middle->addWidget(channelBox);
@@ -107,7 +108,7 @@ void CChannelDlg::BuildForm() {
 
     m_pBand = new QLabel(this);
     m_pBand->setObjectName(QStringLiteral("bandLabel"));
-    m_pCancel = new QPushButton(QString::fromUtf8(kCancel), this);
+    m_pCancel = new QPushButton(Tr(kCancel), this);
     m_pCancel->setObjectName(QStringLiteral("cancelButton"));
 
     auto* halves = new QHBoxLayout;
@@ -128,29 +129,29 @@ void CChannelDlg::BuildForm() {
 QWidget* CChannelDlg::BuildHalf(bool receive, QLineEdit*& freq, SignalControls& side) {
     const HalfTexts& texts = receive ? kRxTexts : kTxTexts;
     const char* prefix = texts.prefix;
-    auto* half = new QGroupBox(QString::fromUtf8(texts.title), this);
+    auto* half = new QGroupBox(Tr(texts.title), this);
     freq = new QLineEdit(half);
     freq->setObjectName(Name(prefix, "Freq"));
     freq->setMaxLength(kFreqChars);
     freq->setAlignment(Qt::AlignRight);
     auto* freqRow = new QHBoxLayout;
-    auto* freqLabel = new QLabel(QString::fromUtf8(texts.freqLabel), half);
+    auto* freqLabel = new QLabel(Tr(texts.freqLabel), half);
     freqLabel->setBuddy(freq);
     freqRow->addWidget(freqLabel);
     freqRow->addWidget(freq, 1);
-    freqRow->addWidget(new QLabel(QString::fromUtf8(kMHzLabel), half));
+    freqRow->addWidget(new QLabel(Tr(kMHzLabel), half));
 
-    auto* signaling = new QGroupBox(QString::fromUtf8(texts.signaling), half);
+    auto* signaling = new QGroupBox(Tr(texts.signaling), half);
     side.types = new QButtonGroup(this);
     for (std::size_t type = 0; type < kTypeButtons.size(); ++type) {
-        auto* button = new QRadioButton(QString::fromUtf8(kTypeButtons[type].label), signaling);
+        auto* button = new QRadioButton(Tr(kTypeButtons[type].label), signaling);
         button->setObjectName(Name(prefix, kTypeButtons[type].name));
         side.types->addButton(button, static_cast<int>(type));
         side.typeButtons[type] = button;
     }
     side.ctcssList = MakeList(signaling, Name(prefix, "CtcssList"), CtcssItems());
     side.dcsList = MakeList(signaling, Name(prefix, "DcsList"), DcsItems());
-    side.inverted = new QCheckBox(QString::fromUtf8(texts.inverted), signaling);
+    side.inverted = new QCheckBox(Tr(texts.inverted), signaling);
     side.inverted->setObjectName(Name(prefix, "Inverted"));
     side.nsc1Tone = new QLineEdit(signaling);
     side.nsc1Tone->setObjectName(Name(prefix, "Nsc1Tone"));

@@ -10,6 +10,7 @@
 #include "link/CommPort.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
+#include "ui/common/Translate.h"
 
 namespace {
 // The bar counts the bytes of the memory that have crossed the line.
@@ -39,7 +40,7 @@ const char* StepText(const StepTexts& texts, session::Step step) {
 
 CExchangeProgress::CExchangeProgress(QWidget& dialog)
     : QObject(&dialog), m_stepNamer([](session::Step step, int number, int count) {
-          return FormatText(StepText(kSessionSteps, step), number, count);
+          return FormatText(TrFormat(StepText(kSessionSteps, step)), number, count);
       }) {
     m_pStepText = MakeLine(dialog, "stepText");
     m_pStatusText = MakeLine(dialog, "statusText");
@@ -58,7 +59,7 @@ void CExchangeProgress::Reset() {
     m_pBar->setValue(0);
     HideNote();
     // Until the radio answers, the user may give up; say so rather than show nothing.
-    m_pStatusText->setText(QString::fromUtf8(msg::kWaitingForRadio));
+    m_pStatusText->setText(Tr(msg::kWaitingForRadio));
 }
 
 void CExchangeProgress::StartStep(session::Step step, int number, int count) {
@@ -93,7 +94,7 @@ void CExchangeProgress::CancelWait() {
     Cancel();
     // A radio switched off or unplugged halfway keeps half a memory: the user must know that
     // Escape did nothing and why.
-    if (m_bTransferRunning) ShowNote(QString::fromUtf8(msg::kTransferRunsToItsEnd));
+    if (m_bTransferRunning) ShowNote(Tr(msg::kTransferRunsToItsEnd));
 }
 
 void CExchangeProgress::RenewCancel() {
@@ -111,7 +112,7 @@ void CExchangeProgress::OnAnswered() {
     m_HintTimer.stop();
     HideNote();
     m_pStatusText->setText(
-        QString::fromUtf8(m_pAnsweredStatus != nullptr ? m_pAnsweredStatus : msg::kReading));
+        Tr(m_pAnsweredStatus != nullptr ? m_pAnsweredStatus : msg::kReading));
 }
 
 void CExchangeProgress::OnProgress(int position) {
@@ -144,7 +145,7 @@ void CExchangeProgress::timerEvent(QTimerEvent* event) {
 void CExchangeProgress::ShowSilenceHint() {
     if (m_bTransferRunning || !m_bRunning) return;
     const char* port = m_nComPort != 0 ? CPortMap::kCom1 : CPortMap::kCom2;
-    ShowNote(QString::fromStdString(FormatText(msg::kNoAnswerYet, port)));
+    ShowNote(QString::fromStdString(FormatText(TrFormat(msg::kNoAnswerYet), port)));
 }
 
 CExchangeProgress::CSessionUi::CSessionUi(CExchangeProgress& progress, CCommPort& port,

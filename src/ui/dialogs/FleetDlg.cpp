@@ -23,6 +23,7 @@
 #include "model/PlanText.h"
 #include "ui/common/CorePaths.h"
 #include "ui/common/FleetFiles.h"
+#include "ui/common/Translate.h"
 #include "ui/common/UiPrompts.h"
 #include "ui/dialogs/ExchangeProgress.h"
 
@@ -52,7 +53,7 @@ QString Text(const std::string& text) {
 }
 
 QPushButton* MakeButton(const char* text, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    auto* button = new QPushButton(Tr(text), parent);
     button->setObjectName(QString::fromUtf8(name));
     // Enter belongs to the label box: a scanner's Enter must never press a button.
     button->setAutoDefault(false);
@@ -111,7 +112,7 @@ CFleetDlg::CFleetDlg(CCommPort& port, CUiPrompts& prompts, QWidget* parent)
       m_port(port),
       m_prompts(prompts) {
     setObjectName(QStringLiteral("fleetDlg"));
-    setWindowTitle(QString::fromUtf8(msg::kFleetTitle));
+    setWindowTitle(Tr(msg::kFleetTitle));
     setModal(true);
     BuildSettings();
     BuildJob();
@@ -124,9 +125,9 @@ CFleetDlg::~CFleetDlg() {
 }
 
 void CFleetDlg::BuildSettings() {
-    m_pSettings = new QGroupBox(QString::fromUtf8(msg::kFleetSettings), this);
+    m_pSettings = new QGroupBox(Tr(msg::kFleetSettings), this);
     m_pSettings->setObjectName(QStringLiteral("settingsBox"));
-    m_pVerify = new QCheckBox(QString::fromUtf8(msg::kFleetVerify), m_pSettings);
+    m_pVerify = new QCheckBox(Tr(msg::kFleetVerify), m_pSettings);
     m_pVerify->setObjectName(QStringLiteral("verifyBox"));
     m_pCount = new QLineEdit(m_pSettings);
     m_pCount->setObjectName(QStringLiteral("countBox"));
@@ -137,13 +138,13 @@ void CFleetDlg::BuildSettings() {
     QPushButton* browse = MakeButton(msg::kFleetBrowse, "browseButton", m_pSettings);
     connect(browse, &QPushButton::clicked, this, &CFleetDlg::OnBrowse);
 
-    auto* countLabel = new QLabel(QString::fromUtf8(msg::kFleetStopAfter), m_pSettings);
+    auto* countLabel = new QLabel(Tr(msg::kFleetStopAfter), m_pSettings);
     countLabel->setBuddy(m_pCount);
-    auto* folderLabel = new QLabel(QString::fromUtf8(msg::kFleetLogFolder), m_pSettings);
+    auto* folderLabel = new QLabel(Tr(msg::kFleetLogFolder), m_pSettings);
     folderLabel->setBuddy(m_pFolder);
     auto* count = new QHBoxLayout;
     count->addWidget(m_pCount);
-    count->addWidget(new QLabel(QString::fromUtf8(msg::kFleetStopAfterUnit), m_pSettings), 1);
+    count->addWidget(new QLabel(Tr(msg::kFleetStopAfterUnit), m_pSettings), 1);
     auto* grid = new QGridLayout(m_pSettings);
     grid->addWidget(m_pVerify, 0, 0, 1, 3);
     grid->addWidget(countLabel, 1, 0);
@@ -168,14 +169,14 @@ void CFleetDlg::BuildJob() {
 
     m_pProgress = new CExchangeProgress(*this);
     m_pProgress->SetStepNamer([this](session::Step step, int number, int count) {
-        return FormatText(StepText(kFleetSteps, step), m_nRadio, number, count);
+        return FormatText(TrFormat(StepText(kFleetSteps, step)), m_nRadio, number, count);
     });
     connect(m_pProgress, &CExchangeProgress::BackupKept, this, &CFleetDlg::BackupKept);
 
     m_pTable = new QTableWidget(0, static_cast<int>(std::size(msg::kFleetColumns)), this);
     m_pTable->setObjectName(QStringLiteral("radioTable"));
     QStringList titles;
-    for (const char* title : msg::kFleetColumns) titles << QString::fromUtf8(title);
+    for (const char* title : msg::kFleetColumns) titles << Tr(title);
     m_pTable->setHorizontalHeaderLabels(titles);
     m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_pTable->horizontalHeader()->setSectionResizeMode(kResultColumn, QHeaderView::Stretch);
@@ -254,8 +255,8 @@ int CFleetDlg::DoModal(const CKM42Doc& plan, const std::string& planName) {
 }
 
 void CFleetDlg::OnBrowse() {
-    const std::optional<QString> folder = m_prompts.GetExistingDirectory(
-        this, QString::fromUtf8(msg::kFleetBrowseCaption), m_pFolder->text());
+    const std::optional<QString> folder =
+        m_prompts.GetExistingDirectory(this, Tr(msg::kFleetBrowseCaption), m_pFolder->text());
     if (folder) m_pFolder->setText(QDir::toNativeSeparators(*folder));
 }
 
@@ -271,8 +272,9 @@ std::optional<std::string> CFleetDlg::CheckedLogPath() {
     m_pFolder->setText(folder);
     const std::string path = CorePath(LogPathIn(folder));
     if (const fileio::Refusal why = fleet::CheckLog(path)) {
-        AppMessageBox(m_prompts, this,
-                      FormatText(msg::kLogNotWritten, path.c_str(), why->c_str()).c_str());
+        AppMessageBox(
+            m_prompts, this,
+            FormatText(TrFormat(msg::kLogNotWritten), path.c_str(), why->c_str()).c_str());
         return std::nullopt;
     }
     if (const std::optional<std::string> failure = SaveLogFolder(folder))
@@ -292,7 +294,7 @@ void CFleetDlg::OnStart() {
     m_pJob = std::make_unique<fleet::CJob>(m_Plan, settings);
     m_strLogFailure.clear();
     m_pJobText->setText(
-        Text(FormatText(msg::kFleetJobStarted, m_pJob->Name().c_str(), log->c_str())));
+        Text(FormatText(TrFormat(msg::kFleetJobStarted), m_pJob->Name().c_str(), log->c_str())));
     {
         const std::lock_guard lock(m_Answers.mutex);
         m_Answers.label.reset();
@@ -311,7 +313,7 @@ void CFleetDlg::OnStart() {
 
 void CFleetDlg::AskForRadio(int number) {
     m_nRadio = number;
-    m_pPromptText->setText(Text(FormatText(msg::kFleetConnectRadio, number)));
+    m_pPromptText->setText(Text(FormatText(TrFormat(msg::kFleetConnectRadio), number)));
     m_pProgress->StatusLine().clear();  // the step line and the bar say how the last one ended
     m_pLabel->clear();
     SetPhase(Phase::Label);
@@ -328,7 +330,7 @@ void CFleetDlg::OnLabelEntered() {
 
 void CFleetDlg::StartRadio() {
     SetPhase(Phase::Radio);
-    m_pPromptText->setText(Text(FormatText(msg::kFleetRadioRunning, m_nRadio)));
+    m_pPromptText->setText(Text(FormatText(TrFormat(msg::kFleetRadioRunning), m_nRadio)));
     m_pProgress->RenewCancel();
     m_pProgress->Reset();
     m_pProgress->Begin(m_nComPort, m_HintDelay);
@@ -339,7 +341,7 @@ void CFleetDlg::ShowRadio(const fleet::RadioOutcome& outcome) {
     AddRow(outcome.line);
     if (!outcome.logFailure) return;
     // The job ends here: no radio goes unlogged.
-    m_strLogFailure = FormatText(msg::kLogNotWritten, m_pJob->Settings().logPath.c_str(),
+    m_strLogFailure = FormatText(TrFormat(msg::kLogNotWritten), m_pJob->Settings().logPath.c_str(),
                                  outcome.logFailure->c_str());
     AppMessageBox(m_prompts, this, m_strLogFailure.c_str());
 }
@@ -347,7 +349,7 @@ void CFleetDlg::ShowRadio(const fleet::RadioOutcome& outcome) {
 void CFleetDlg::AskAfterFailure(const fleet::RadioOutcome& outcome) {
     m_nRadio = outcome.line.number;
     m_pPromptText->setText(
-        Text(FormatText(msg::kFleetRadioFailed, m_nRadio, outcome.line.reason.c_str())));
+        Text(FormatText(TrFormat(msg::kFleetRadioFailed), m_nRadio, outcome.line.reason.c_str())));
     SetPhase(Phase::Failure);
     m_pRetry->setFocus();
 }
@@ -375,7 +377,8 @@ void CFleetDlg::AddRow(const fleet::LogLine& line) {
     m_pTable->insertRow(row);
     const QString result = Text(fleet::ResultText(line));
     const QStringList texts = {QString::number(line.number), Text(line.label), Text(line.model),
-                               result, Text(FormatText(msg::kSecondsFormat, line.seconds))};
+                               result,
+                               Text(FormatText(TrFormat(msg::kSecondsFormat), line.seconds))};
     const RowLook* look = nullptr;
     for (const RowLook& l : kRowLooks)
         if (l.result == line.result) look = &l;
@@ -415,7 +418,7 @@ void CFleetDlg::FinishJob() {
     m_pProgress->End();
     m_pProgress->StatusLine().clear();  // no radio is being read or written any more
     m_pPromptText->setText(Text(m_strLogFailure));
-    const QString summary = Text(fleet::SummaryText(m_Tally));
+    const QString summary = Text(fleet::SummaryText(m_Tally, &TrFormat));
     m_pSummaryText->setText(summary);
     SetPhase(Phase::Ended);
     m_pClose->setFocus();

@@ -10,6 +10,7 @@
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "ui/common/FleetFiles.h"
+#include "ui/common/Translate.h"
 #include "ui/common/UiPrompts.h"
 
 namespace {
@@ -29,11 +30,11 @@ QStringList RowTexts(const fleet::LogLine& line) {
             Text(line.model),
             Text(line.band),
             Text(fleet::ResultText(line)),
-            Text(FormatText(msg::kSecondsFormat, line.seconds))};
+            Text(FormatText(TrFormat(msg::kSecondsFormat), line.seconds))};
 }
 
 QPushButton* MakeButton(const char* text, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    auto* button = new QPushButton(Tr(text), parent);
     button->setObjectName(QString::fromUtf8(name));
     button->setAutoDefault(false);  // Enter in the label box filters the list
     return button;
@@ -44,7 +45,7 @@ QPushButton* MakeButton(const char* text, const char* name, QWidget* parent) {
 CHistoryDlg::CHistoryDlg(CUiPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_prompts(prompts) {
     setObjectName(QStringLiteral("historyDlg"));
-    setWindowTitle(QString::fromUtf8(msg::kHistoryTitle));
+    setWindowTitle(Tr(msg::kHistoryTitle));
 
     m_pLogText = new QLabel(this);
     m_pLogText->setObjectName(QStringLiteral("logText"));
@@ -52,13 +53,13 @@ CHistoryDlg::CHistoryDlg(CUiPrompts& prompts, QWidget* parent)
     m_pLogText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_pFilter = new QLineEdit(this);
     m_pFilter->setObjectName(QStringLiteral("labelFilter"));
-    m_pFilter->setPlaceholderText(QString::fromUtf8(msg::kHistoryLabelHint));
+    m_pFilter->setPlaceholderText(Tr(msg::kHistoryLabelHint));
     m_pFilter->setClearButtonEnabled(true);
     connect(m_pFilter, &QLineEdit::returnPressed, this, &CHistoryDlg::ApplyFilter);
     connect(m_pFilter, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (text.isEmpty()) ApplyFilter();  // cleared: every radio again
     });
-    auto* filterLabel = new QLabel(QString::fromUtf8(msg::kHistoryLabelFilter), this);
+    auto* filterLabel = new QLabel(Tr(msg::kHistoryLabelFilter), this);
     filterLabel->setBuddy(m_pFilter);
 
     m_pList = new QTreeWidget(this);
@@ -67,7 +68,7 @@ CHistoryDlg::CHistoryDlg(CUiPrompts& prompts, QWidget* parent)
     m_pList->setUniformRowHeights(true);
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     QStringList titles;
-    for (const char* title : msg::kHistoryColumns) titles << QString::fromUtf8(title);
+    for (const char* title : msg::kHistoryColumns) titles << Tr(title);
     m_pList->setHeaderLabels(titles);
     m_pList->setMinimumWidth(fontMetrics().averageCharWidth() * kMinimumWidthChars);
     m_pList->setMinimumHeight(fontMetrics().lineSpacing() * kMinimumRows);
@@ -121,13 +122,14 @@ void CHistoryDlg::ApplyFilter() {
 void CHistoryDlg::MembersToControls() {
     const char* path = m_strLogPath.c_str();
     QString text = Text(m_History.lines.empty()
-                            ? (m_strFilter.empty()
-                                   ? FormatText(msg::kNoLogLines, path)
-                                   : FormatText(msg::kNoLogLinesOfLabel, m_strFilter.c_str(), path))
-                            : FormatText(msg::kHistoryLog, path));
+                            ? (m_strFilter.empty() ? FormatText(TrFormat(msg::kNoLogLines), path)
+                                                   : FormatText(TrFormat(msg::kNoLogLinesOfLabel),
+                                                                m_strFilter.c_str(), path))
+                            : FormatText(TrFormat(msg::kHistoryLog), path));
     if (!m_History.failure.empty()) text += '\n' + Text(m_History.failure);
     if (m_History.linesLeftOut > 0)
-        text += '\n' + Text(FormatText(msg::kLogLinesLeftOut, path, m_History.linesLeftOut));
+        text +=
+            '\n' + Text(FormatText(TrFormat(msg::kLogLinesLeftOut), path, m_History.linesLeftOut));
     m_pLogText->setText(text);
 
     m_pList->clear();

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "model/Messages.h"
+#include "ui/common/Translate.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ QString Text(const std::string& text) {
 }
 
 QLabel* Heading(const char* text, const char* name, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(Tr(text), parent);
     label->setObjectName(QString::fromUtf8(name));
     return label;
 }
@@ -28,7 +29,7 @@ CImportCsvDlg::CImportCsvDlg(const csv::ImportOutcome& outcome,
                              const std::vector<plandiff::DiffLine>& changes, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("importCsvDlg"));
-    setWindowTitle(QString::fromUtf8(msg::kImportCsvTitle));
+    setWindowTitle(Tr(msg::kImportCsvTitle));
     setMinimumWidth(kMinimumWidth);
 
     auto* changeList = new QListWidget(this);
@@ -37,7 +38,7 @@ CImportCsvDlg::CImportCsvDlg(const csv::ImportOutcome& outcome,
         changeList->addItem(Text(plandiff::DiffLineSentence(line)));
     for (const csv::RowOutcome& note : outcome.notes)
         changeList->addItem(Text(csv::RowOutcomeText(note)));
-    if (changeList->count() == 0) changeList->addItem(QString::fromUtf8(msg::kImportNoChanges));
+    if (changeList->count() == 0) changeList->addItem(Tr(msg::kImportNoChanges));
 
     auto* refusedList = new QListWidget(this);
     refusedList->setObjectName(QStringLiteral("refusedList"));
@@ -48,7 +49,7 @@ CImportCsvDlg::CImportCsvDlg(const csv::ImportOutcome& outcome,
     ok->setDefault(true);
     ok->setEnabled(!outcome.taken.empty());
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(Tr(QT_TRANSLATE_NOOP("msg", "Cancel")), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

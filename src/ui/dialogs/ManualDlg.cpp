@@ -16,15 +16,12 @@
 
 #include "model/Messages.h"
 #include "model/PlanText.h"
+#include "ui/common/Translate.h"
 
 namespace {
 
 constexpr int kWidthChars = 150;
 constexpr int kHeightLines = 40;
-
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 // What the reader sees of a chapter, so the find box matches words, not Markdown marks.
 QString ReadableText(const QString& path) {
@@ -39,7 +36,7 @@ QToolButton* MakeHistoryButton(const char* text, const char* name, QStyle::Stand
                                QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromUtf8(name));
-    button->setText(Text(text));
+    button->setText(Tr(text));
     button->setIcon(parent->style()->standardIcon(icon));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setEnabled(false);
@@ -50,7 +47,7 @@ QToolButton* MakeHistoryButton(const char* text, const char* name, QStyle::Stand
 
 CManualDlg::CManualDlg(const QStringList& candidates, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("manualDlg"));
-    setWindowTitle(Text(msg::kManualTitle));
+    setWindowTitle(Tr(msg::kManualTitle));
     // A window to read beside the main one, with a window's title bar buttons; closing the main
     // window still ends the program while it is open.
     setWindowFlags(Qt::Window);
@@ -66,9 +63,9 @@ void CManualDlg::BuildWidgets() {
         MakeHistoryButton(msg::kManualForward, "forwardButton", QStyle::SP_ArrowForward, this);
     m_pFind = new QLineEdit(this);
     m_pFind->setObjectName(QStringLiteral("findText"));
-    m_pFind->setPlaceholderText(Text(msg::kManualFindHint));
+    m_pFind->setPlaceholderText(Tr(msg::kManualFindHint));
     m_pFind->setClearButtonEnabled(true);
-    auto* findLabel = new QLabel(Text(msg::kManualFind), this);
+    auto* findLabel = new QLabel(Tr(msg::kManualFind), this);
     findLabel->setBuddy(m_pFind);
     m_pFindNote = new QLabel(this);
     m_pFindNote->setObjectName(QStringLiteral("findNote"));
@@ -124,8 +121,8 @@ void CManualDlg::LoadManual(const QStringList& candidates) {
     m_strFolder = FindManualFolder(candidates);
     if (m_strFolder.isEmpty()) {
         const QString tried = candidates.join(QLatin1Char('\n'));
-        m_pBrowser->setPlainText(
-            QString::fromStdString(FormatText(msg::kManualMissing, tried.toUtf8().constData())));
+        m_pBrowser->setPlainText(QString::fromStdString(
+            FormatText(TrFormat(msg::kManualMissing), tried.toUtf8().constData())));
         m_pFind->setEnabled(false);
         return;
     }
@@ -179,8 +176,8 @@ void CManualDlg::ListMatchingChapters(const QString& text) {
         m_pContents->item(row)->setHidden(!holds);
         shown += holds ? 1 : 0;
     }
-    m_pFindNote->setText(shown == 0 ? QString::fromStdString(FormatText(msg::kManualNoMatch,
-                                                                        text.toUtf8().constData()))
+    m_pFindNote->setText(shown == 0 ? QString::fromStdString(FormatText(
+                                          TrFormat(msg::kManualNoMatch), text.toUtf8().constData()))
                                     : QString());
 }
 

@@ -1,4 +1,5 @@
 #include "ui/dialogs/MemoryMapDlg.h"
+#include "ui/common/Translate.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,7 +14,7 @@
 
 namespace {
 
-constexpr const char* kCaption = "Memory Map";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("msg", "Memory Map");
 constexpr long kBytesPerLine = 16;
 // Lines "00" to "AC": the last one holds only the image copy's final eight bytes.
 constexpr long kLineCount = (static_cast<long>(kImageCopySize) + kBytesPerLine - 1) / kBytesPerLine;
@@ -34,7 +35,7 @@ constexpr int kGridHeight = 150;
 
 CMemoryMapDlg::CMemoryMapDlg(const ImageCopy& image, CUiPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_image(image), m_prompts(prompts) {
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(Tr(kCaption));
     setObjectName(QStringLiteral("memoryMapDlg"));
 
     m_Grid = new CMSFlexGrid(kGridRows, kGridCols, this);
@@ -47,7 +48,7 @@ CMemoryMapDlg::CMemoryMapDlg(const ImageCopy& image, CUiPrompts& prompts, QWidge
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancelButton = new QPushButton(Tr(QT_TRANSLATE_NOOP("msg", "Cancel")), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setAutoDefault(false);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,4 +1,5 @@
 #include "ui/dialogs/ModelDlg.h"
+#include "ui/common/Translate.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -11,16 +12,16 @@
 #include "ui/common/UiPrompts.h"
 
 namespace {
-constexpr const char* kCaption = "Select Radio Model";
-constexpr const char* kBandGroupTitle = "Select Radio Models";
-constexpr const char* kChannelGroupTitle = "Channel";
-constexpr const char* kFourChannels = "4 Channels";
-constexpr const char* kSixteenChannels = "16 Channels";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("msg", "Select Radio Model");
+constexpr const char* kBandGroupTitle = QT_TRANSLATE_NOOP("msg", "Select Radio Models");
+constexpr const char* kChannelGroupTitle = QT_TRANSLATE_NOOP("msg", "Channel");
+constexpr const char* kFourChannels = QT_TRANSLATE_NOOP("msg", "4 Channels");
+constexpr const char* kSixteenChannels = QT_TRANSLATE_NOOP("msg", "16 Channels");
 }  // namespace
 
 CModelDlg::CModelDlg(CKM42Doc& doc, CUiPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_prompts(prompts) {
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(Tr(kCaption));
     setObjectName(QStringLiteral("modelDlg"));
 
     auto* okButton = new QPushButton(QStringLiteral("OK"), this);
@@ -28,7 +29,7 @@ CModelDlg::CModelDlg(CKM42Doc& doc, CUiPrompts& prompts, QWidget* parent)
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &CModelDlg::accept);
 
-    auto* bandBox = new QGroupBox(QString::fromUtf8(kBandGroupTitle), this);
+    auto* bandBox = new QGroupBox(Tr(kBandGroupTitle), this);
     auto* bandLayout = new QVBoxLayout(bandBox);
     m_pBandGroup = new QButtonGroup(this);
     for (int band = 0; band < kBandCount; ++band) {
@@ -40,9 +41,9 @@ CModelDlg::CModelDlg(CKM42Doc& doc, CUiPrompts& prompts, QWidget* parent)
     }
     connect(m_pBandGroup, &QButtonGroup::idClicked, this, &CModelDlg::OnBandClicked);
 
-    auto* channelBox = new QGroupBox(QString::fromUtf8(kChannelGroupTitle), this);
+    auto* channelBox = new QGroupBox(Tr(kChannelGroupTitle), this);
     auto* channelLayout = new QVBoxLayout(channelBox);
-    m_pChannelButton = new QPushButton(QString::fromUtf8(kFourChannels), channelBox);
+    m_pChannelButton = new QPushButton(Tr(kFourChannels), channelBox);
     m_pChannelButton->setObjectName(QStringLiteral("channelButton"));
     m_pChannelButton->setCheckable(true);
     m_pChannelButton->setAutoDefault(false);
@@ -101,7 +102,7 @@ void CModelDlg::OnChannelToggle() {
 
 void CModelDlg::ShowChannelCaption() {
     m_pChannelButton->setText(
-        QString::fromUtf8(m_bSixteenChoice != 0 ? kSixteenChannels : kFourChannels));
+        Tr(m_bSixteenChoice != 0 ? kSixteenChannels : kFourChannels));
 }
 
 void CModelDlg::accept() {

@@ -15,32 +15,33 @@
 
 #include "model/PlanFields.h"
 #include "model/PlanText.h"
+#include "ui/common/Translate.h"
 #include "ui/common/UiPrompts.h"
 #include "ui/dialogs/FocusOutChecks.h"
 
 namespace {
 
-constexpr const char* kCaption = "Radio Option Features";
-constexpr const char* kFeaturesTitle = "Features";
-constexpr const char* kScanTitle = "Scan";
-constexpr const char* kPowerSaveTitle = "Power Save";
-constexpr const char* kCompanderTitle = "Audio Compander";
-constexpr const char* kEnable = "Enable";
-constexpr const char* kDisable = "Disable";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("msg", "Radio Option Features");
+constexpr const char* kFeaturesTitle = QT_TRANSLATE_NOOP("msg", "Features");
+constexpr const char* kScanTitle = QT_TRANSLATE_NOOP("msg", "Scan");
+constexpr const char* kPowerSaveTitle = QT_TRANSLATE_NOOP("msg", "Power Save");
+constexpr const char* kCompanderTitle = QT_TRANSLATE_NOOP("msg", "Audio Compander");
+constexpr const char* kEnable = QT_TRANSLATE_NOOP("msg", "Enable");
+constexpr const char* kDisable = QT_TRANSLATE_NOOP("msg", "Disable");
 // The "&" letters, and those of the toggles below, are the keys that reach the controls with
 // Alt; a letter may serve one control of the dialog only. Enter and Escape close it.
-constexpr const char* kTxInhibitLabel = "Tx &Inhibit";
-constexpr const char* kLookbackLabel = "Pr &Lookback Time";
-constexpr const char* kScanDelayLabel = "Dela&y";
-constexpr const char* kSpeedLabel = "S&peed";
-constexpr const char* kRxOnLabel = "Rx &On";
-constexpr const char* kRxOffLabel = "Rx O&ff";
-constexpr const char* kPowerSaveDelayLabel = "Del&ay";
+constexpr const char* kTxInhibitLabel = QT_TRANSLATE_NOOP("msg", "Tx &Inhibit");
+constexpr const char* kLookbackLabel = QT_TRANSLATE_NOOP("msg", "Pr &Lookback Time");
+constexpr const char* kScanDelayLabel = QT_TRANSLATE_NOOP("msg", "Dela&y");
+constexpr const char* kSpeedLabel = QT_TRANSLATE_NOOP("msg", "S&peed");
+constexpr const char* kRxOnLabel = QT_TRANSLATE_NOOP("msg", "Rx &On");
+constexpr const char* kRxOffLabel = QT_TRANSLATE_NOOP("msg", "Rx O&ff");
+constexpr const char* kPowerSaveDelayLabel = QT_TRANSLATE_NOOP("msg", "Del&ay");
 // By OptionToggle; the letter is marked where it first appears in each of the captions.
 constexpr std::array<char, COptionDlg::kToggleCount> kToggleKeys = {'T', 'D', 'B', 'M', 'N',
                                                                     'S', 'E', 'C', 'X', 'W'};
-constexpr const char* kSeconds = "s";
-constexpr const char* kOk = "OK";
+constexpr const char* kSeconds = QT_TRANSLATE_NOOP("msg", "s");
+constexpr const char* kOk = QT_TRANSLATE_NOOP("msg", "OK");
 
 // Characters each box takes.
 constexpr int kTimeOutChars = 3;
@@ -83,18 +84,24 @@ QLineEdit* MakeBox(QWidget* parent, const char* name, int chars) {
 QHBoxLayout* Row(QWidget* parent, const char* label, QWidget* field) {
     auto* row = new QHBoxLayout;
     if (label != nullptr) {
-        auto* text = new QLabel(QString::fromUtf8(label), parent);
+        auto* text = new QLabel(Tr(label), parent);
         text->setBuddy(field);
         row->addWidget(text);
     }
     row->addWidget(field, 1);
-    row->addWidget(new QLabel(QString::fromUtf8(kSeconds), parent));
+    row->addWidget(new QLabel(Tr(kSeconds), parent));
     return row;
 }
 
+QString CaptionShown(const CKM42Doc& doc, OptionToggle toggle) {
+    const ToggleText text = ToggleCaptionText(doc, toggle);
+    if (text.label == nullptr) return Tr(text.format);
+    return QString::fromStdString(FormatText(TrFormat(text.format), TrFormat(text.label)));
+}
+
 // The caption with its key letter marked.
-QString WithKey(const char* caption, char key) {
-    QString text = QString::fromUtf8(caption);
+QString WithKey(const QString& caption, char key) {
+    QString text = caption;
     const qsizetype at = text.indexOf(QLatin1Char(key), 0, Qt::CaseInsensitive);
     if (at >= 0) text.insert(at, QLatin1Char('&'));
     return text;
@@ -130,7 +137,7 @@ COptionDlg::COptionDlg(CKM42Doc& doc, CUiPrompts& prompts, QWidget* parent)
 
 void COptionDlg::BuildForm() {
     setObjectName(QStringLiteral("optionDlg"));
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(Tr(kCaption));
     // The caption's close button is disabled: "OK" or Escape close the dialog.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
@@ -138,7 +145,7 @@ void COptionDlg::BuildForm() {
     QGroupBox* scan = BuildScan();
     QGroupBox* powerSave = BuildPowerSave();
     m_pCompanderGroup = BuildCompander();
-    m_pOk = new QPushButton(QString::fromUtf8(kOk), this);
+    m_pOk = new QPushButton(Tr(kOk), this);
     m_pOk->setObjectName(QStringLiteral("okButton"));
     m_pOk->setDefault(true);
 
@@ -163,7 +170,7 @@ QPushButton* COptionDlg::MakeToggle(OptionToggle toggle, const char* name, QWidg
 }
 
 QGroupBox* COptionDlg::BuildFeatures() {
-    auto* box = new QGroupBox(QString::fromUtf8(kFeaturesTitle), this);
+    auto* box = new QGroupBox(Tr(kFeaturesTitle), this);
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(MakeToggle(OptionToggle::kTxTimeOut, "txTimeOutButton", box));
     m_pTxTimeOut = MakeBox(box, "txTimeOutEdit", kTimeOutChars);
@@ -182,7 +189,7 @@ QGroupBox* COptionDlg::BuildFeatures() {
 }
 
 QGroupBox* COptionDlg::BuildScan() {
-    auto* box = new QGroupBox(QString::fromUtf8(kScanTitle), this);
+    auto* box = new QGroupBox(Tr(kScanTitle), this);
     auto* layout = new QVBoxLayout(box);
     m_pScanDelay = MakeList(box, "scanDelayList", kScanDelayFirst, kScanDelayLast);
     layout->addLayout(Row(box, kScanDelayLabel, m_pScanDelay));
@@ -194,7 +201,7 @@ QGroupBox* COptionDlg::BuildScan() {
 }
 
 QGroupBox* COptionDlg::BuildPowerSave() {
-    auto* box = new QGroupBox(QString::fromUtf8(kPowerSaveTitle), this);
+    auto* box = new QGroupBox(Tr(kPowerSaveTitle), this);
     auto* layout = new QVBoxLayout(box);
     auto* check = new QCheckBox(box);
     check->setObjectName(QStringLiteral("powerSaveCheck"));
@@ -212,14 +219,14 @@ QGroupBox* COptionDlg::BuildPowerSave() {
 
 QGroupBox* COptionDlg::BuildCompander() {
     // The radio's compander setting is kept but not offered: the group stays hidden.
-    auto* box = new QGroupBox(QString::fromUtf8(kCompanderTitle), this);
+    auto* box = new QGroupBox(Tr(kCompanderTitle), this);
     box->setObjectName(QStringLiteral("companderGroup"));
     auto* layout = new QHBoxLayout(box);
     m_pCompander = new QButtonGroup(this);
     const std::array<std::pair<const char*, const char*>, 2> buttons = {
         {{kEnable, "companderEnable"}, {kDisable, "companderDisable"}}};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        auto* button = new QRadioButton(QString::fromUtf8(buttons[i].first), box);
+        auto* button = new QRadioButton(Tr(buttons[i].first), box);
         button->setObjectName(QString::fromUtf8(buttons[i].second));
         m_pCompander->addButton(button, static_cast<int>(i));
         layout->addWidget(button);
@@ -336,7 +343,7 @@ void COptionDlg::ShowCaptions() {
     const CKM42Doc& doc = m_doc;
     for (std::size_t i = 0; i < kToggleCount; ++i)
         m_pToggles[i]->setText(
-            WithKey(ToggleCaption(doc, static_cast<OptionToggle>(i)), kToggleKeys[i]));
+            WithKey(CaptionShown(doc, static_cast<OptionToggle>(i)), kToggleKeys[i]));
 }
 
 QAbstractButton* COptionDlg::Toggle(OptionToggle toggle) const {

@@ -10,6 +10,7 @@
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "model/RadioModel.h"
+#include "ui/common/Translate.h"
 #include "ui/common/UiPrompts.h"
 #include "ui/dialogs/DialogUnits.h"
 #include "ui/dialogs/ExchangeProgress.h"
@@ -24,8 +25,8 @@ constexpr int kStepHeight = 11;
 }  // namespace
 
 bool AskWriteAnyway(CUiPrompts& prompts, const RadioMismatch& mismatch, QWidget* parent) {
-    const std::string question =
-        FormatText(msg::kWrongRadioQuestion, mismatch.radio.c_str(), mismatch.plan.c_str());
+    const std::string question = FormatText(TrFormat(msg::kWrongRadioQuestion),
+                                            mismatch.radio.c_str(), mismatch.plan.c_str());
     return prompts.AskQuestion(parent, QString::fromStdString(question), QuestionKind::YesNo) ==
            QuestionAnswer::Yes;
 }
@@ -37,7 +38,7 @@ CRadioExchangeDlg::CRadioExchangeDlg(CCommPort& port, ImageCopy& imageCopy, CUiP
       m_port(port),
       m_prompts(prompts),
       m_Layout(layout) {
-    setWindowTitle(QString::fromUtf8(layout.caption));
+    setWindowTitle(Tr(layout.caption));
     setObjectName(QString::fromUtf8(layout.objectName));
     setModal(true);
 

@@ -1,10 +1,11 @@
 #include "ui/dialogs/ReadDlg.h"
 
+#include <QtGlobal>
 #include <algorithm>
 
 namespace {
 constexpr CRadioExchangeDlg::Layout kReadLayout{
-    "Read from Radio", "readDlg", 187, 49, 19, 7, 149, 8, 7, 23, 173, 14,
+    QT_TRANSLATE_NOOP("msg", "Read from Radio"), "readDlg", 187, 49, 19, 7, 149, 8, 7, 23, 173, 14,
 };
 }  // namespace
 

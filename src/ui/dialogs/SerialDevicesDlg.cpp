@@ -1,4 +1,5 @@
 #include "ui/dialogs/SerialDevicesDlg.h"
+#include "ui/common/Translate.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -19,19 +20,18 @@
 #include "ui/common/UiPrompts.h"
 
 namespace {
-constexpr const char* kCaption = "Serial Devices";
-constexpr const char* kListTitle = "Serial devices on this computer:";
-constexpr std::array kColumnTitles = {"Device", "Description", "Manufacturer", "USB ID",
-                                      "Serial number"};
-constexpr const char* kRefresh = "&Refresh";
-constexpr const char* kUseForCom1 = "Use for COM&1";
-constexpr const char* kUseForCom2 = "Use for COM&2";
-constexpr const char* kCom1Label = "COM&1:";
-constexpr const char* kCom2Label = "COM&2:";
-constexpr const char* kNoDevices = "(none found; type the path below)";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("msg", "Serial Devices");
+constexpr const char* kListTitle = QT_TRANSLATE_NOOP("msg", "Serial devices on this computer:");
+constexpr std::array kColumnTitles = {QT_TRANSLATE_NOOP("msg", "Device"), QT_TRANSLATE_NOOP("msg", "Description"), QT_TRANSLATE_NOOP("msg", "Manufacturer"), QT_TRANSLATE_NOOP("msg", "USB ID"), QT_TRANSLATE_NOOP("msg", "Serial number")};
+constexpr const char* kRefresh = QT_TRANSLATE_NOOP("msg", "&Refresh");
+constexpr const char* kUseForCom1 = QT_TRANSLATE_NOOP("msg", "Use for COM&1");
+constexpr const char* kUseForCom2 = QT_TRANSLATE_NOOP("msg", "Use for COM&2");
+constexpr const char* kCom1Label = QT_TRANSLATE_NOOP("msg", "COM&1:");
+constexpr const char* kCom2Label = QT_TRANSLATE_NOOP("msg", "COM&2:");
+constexpr const char* kNoDevices = QT_TRANSLATE_NOOP("msg", "(none found; type the path below)");
 constexpr const char* kRunNote =
-    "For this run %1 is %2 (command line or virtual radio); it stays so unless you change %1 "
-    "here.";
+    QT_TRANSLATE_NOOP("msg", "For this run %1 is %2 (command line or virtual radio); it stays so unless you change %1 "
+    "here.");
 
 enum Column { kColPath, kColDescription, kColManufacturer, kColUsbId, kColSerial };
 
@@ -48,13 +48,13 @@ QComboBox* MakeDeviceBox(QWidget* parent, const QString& name) {
 
 CSerialDevicesDlg::CSerialDevicesDlg(CCommPort& port, CUiPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_port(port), m_prompts(prompts), m_listDevices(&ListSerialDevices) {
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(Tr(kCaption));
     setObjectName(QStringLiteral("serialDevicesDlg"));
 
     m_pDeviceTable = new QTableWidget(0, static_cast<int>(kColumnTitles.size()), this);
     m_pDeviceTable->setObjectName(QStringLiteral("deviceTable"));
     QStringList titles;
-    for (const char* title : kColumnTitles) titles << QString::fromUtf8(title);
+    for (const char* title : kColumnTitles) titles << Tr(title);
     m_pDeviceTable->setHorizontalHeaderLabels(titles);
     m_pDeviceTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pDeviceTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -62,11 +62,11 @@ CSerialDevicesDlg::CSerialDevicesDlg(CCommPort& port, CUiPrompts& prompts, QWidg
     m_pDeviceTable->verticalHeader()->hide();
     m_pDeviceTable->horizontalHeader()->setStretchLastSection(true);
 
-    auto* refresh = new QPushButton(QString::fromUtf8(kRefresh), this);
+    auto* refresh = new QPushButton(Tr(kRefresh), this);
     refresh->setObjectName(QStringLiteral("refreshButton"));
-    auto* useCom1 = new QPushButton(QString::fromUtf8(kUseForCom1), this);
+    auto* useCom1 = new QPushButton(Tr(kUseForCom1), this);
     useCom1->setObjectName(QStringLiteral("useCom1Button"));
-    auto* useCom2 = new QPushButton(QString::fromUtf8(kUseForCom2), this);
+    auto* useCom2 = new QPushButton(Tr(kUseForCom2), this);
     useCom2->setObjectName(QStringLiteral("useCom2Button"));
     for (QPushButton* button : {refresh, useCom1, useCom2}) button->setAutoDefault(false);
 
@@ -90,10 +90,10 @@ CSerialDevicesDlg::CSerialDevicesDlg(CCommPort& port, CUiPrompts& prompts, QWidg
     listButtons->addWidget(useCom1);
     listButtons->addWidget(useCom2);
     auto* choice = new QFormLayout;
-    choice->addRow(QString::fromUtf8(kCom1Label), m_pCom1Box);
-    choice->addRow(QString::fromUtf8(kCom2Label), m_pCom2Box);
+    choice->addRow(Tr(kCom1Label), m_pCom1Box);
+    choice->addRow(Tr(kCom2Label), m_pCom2Box);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QString::fromUtf8(kListTitle), this));
+    layout->addWidget(new QLabel(Tr(kListTitle), this));
     layout->addWidget(m_pDeviceTable, 1);
     layout->addLayout(listButtons);
     layout->addLayout(choice);
@@ -131,7 +131,7 @@ void CSerialDevicesDlg::FillDeviceList() {
     }
     m_pDeviceTable->resizeColumnsToContents();
     if (!devices.empty()) m_pDeviceTable->selectRow(0);
-    m_pDeviceTable->setToolTip(devices.empty() ? QString::fromUtf8(kNoDevices) : QString());
+    m_pDeviceTable->setToolTip(devices.empty() ? Tr(kNoDevices) : QString());
     // The boxes offer the devices present, keeping whatever they hold now.
     for (QComboBox* box : {m_pCom1Box, m_pCom2Box}) {
         const QString current = box->currentText();
@@ -154,9 +154,9 @@ void CSerialDevicesDlg::ShowRunNote() {
     const PortDevices inEffect = DevicesOf(m_port.PortMap());
     QStringList notes;
     if (inEffect.com1 != m_SavedAtOpen.com1)
-        notes << QString::fromUtf8(kRunNote).arg(QStringLiteral("COM1"), inEffect.com1);
+        notes << Tr(kRunNote).arg(QStringLiteral("COM1"), inEffect.com1);
     if (inEffect.com2 != m_SavedAtOpen.com2)
-        notes << QString::fromUtf8(kRunNote).arg(QStringLiteral("COM2"), inEffect.com2);
+        notes << Tr(kRunNote).arg(QStringLiteral("COM2"), inEffect.com2);
     m_pRunNote->setText(notes.join(QLatin1Char('\n')));
     m_pRunNote->setVisible(!notes.isEmpty());
 }

@@ -1,12 +1,13 @@
 #include "ui/dialogs/WriteDlg.h"
 
+#include <QtGlobal>
 #include <algorithm>
 
 #include "codec/ImageCodec.h"
 
 namespace {
 constexpr CRadioExchangeDlg::Layout kWriteLayout{
-    "Write to Radio", "writeDlg", 187, 54, 16, 7, 156, 8, 7, 25, 173, 14,
+    QT_TRANSLATE_NOOP("msg", "Write to Radio"), "writeDlg", 187, 54, 16, 7, 156, 8, 7, 25, 173, 14,
 };
 }  // namespace
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QtGlobal>
 #include <array>
 
 #include "model/PlanText.h"
@@ -10,15 +11,15 @@ struct GridColumnInfo {
 };
 
 inline constexpr std::array<GridColumnInfo, kGridColumnCount> kGridColumns = {{
-    {"CH", 500},
-    {"Rx Freq", 1200},
-    {"Squelch", 900},
-    {"Value", 800},
-    {"Tx Freq", 1200},
-    {"Squelch", 900},
-    {"Value", 800},
-    {"S", 400},
-    {"P", 400},
-    {"Pwr", 500},
-    {"CS", 500},
+    {QT_TRANSLATE_NOOP("msg", "CH"), 500},
+    {QT_TRANSLATE_NOOP("msg", "Rx Freq"), 1200},
+    {QT_TRANSLATE_NOOP("msg", "Squelch"), 900},
+    {QT_TRANSLATE_NOOP("msg", "Value"), 800},
+    {QT_TRANSLATE_NOOP("msg", "Tx Freq"), 1200},
+    {QT_TRANSLATE_NOOP("msg", "Squelch"), 900},
+    {QT_TRANSLATE_NOOP("msg", "Value"), 800},
+    {QT_TRANSLATE_NOOP("msg", "S"), 400},
+    {QT_TRANSLATE_NOOP("msg", "P"), 400},
+    {QT_TRANSLATE_NOOP("msg", "Pwr"), 500},
+    {QT_TRANSLATE_NOOP("msg", "CS"), 500},
 }};

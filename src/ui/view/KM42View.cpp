@@ -24,6 +24,7 @@
 #include "ui/common/ManualFiles.h"
 #include "ui/common/MSFlexGrid.h"
 #include "ui/common/SerialDevices.h"
+#include "ui/common/Translate.h"
 #include "ui/common/UiPrompts.h"
 #include "ui/dialogs/AboutDlg.h"
 #include "ui/dialogs/BackupsDlg.h"
@@ -43,7 +44,7 @@
 
 namespace {
 
-constexpr const char* kMemoryMapLabel = "MEMORY MAP";
+constexpr const char* kMemoryMapLabel = QT_TRANSLATE_NOOP("msg", "MEMORY MAP");
 constexpr int kGrid16Rows = 17;  // title row and channels 1 to 16
 constexpr int kGrid4Rows = 5;    // title row and channels 1 to 4
 
@@ -129,7 +130,7 @@ void CKM42View::BuildForm() {
     m_pBandCaption->setGeometry(Place(units, kCaptionRect));
 
     // Kept for the memory map dialog, but nothing on the form shows it.
-    m_pMemoryMapButton = new QPushButton(QString::fromUtf8(kMemoryMapLabel), this);
+    m_pMemoryMapButton = new QPushButton(Tr(kMemoryMapLabel), this);
     m_pMemoryMapButton->setObjectName(QStringLiteral("memoryMapButton"));
     m_pMemoryMapButton->setGeometry(Place(units, kMemoryMapRect));
     m_pMemoryMapButton->setVisible(false);
@@ -295,7 +296,7 @@ void CKM42View::RecordPlanChange(const CKM42Doc& before, PlanEditKind kind) {
 bool CKM42View::AskToSaveChanges() {
     // The radio shop's program never asked, and a dealer's edits went with New or the close box.
     if (!m_pPlanChanges->IsModified()) return true;
-    switch (m_prompts.AskQuestion(this, QString::fromUtf8(msg::kSaveChangesQuestion),
+    switch (m_prompts.AskQuestion(this, Tr(msg::kSaveChangesQuestion),
                                   QuestionKind::SaveDiscardCancel)) {
         case QuestionAnswer::Save:
             return SavePlan();
@@ -342,7 +343,7 @@ std::optional<QString> CKM42View::AskSavePath(const FileDialogRequest& first,
             (!ownFile.isEmpty() && fileio::IsSameFile(CorePath(*path), CorePath(ownFile))))
             return path;
         const std::string question =
-            FormatText(msg::kReplaceFileQuestion, CorePath(FileNameOf(*path)).c_str());
+            FormatText(TrFormat(msg::kReplaceFileQuestion), CorePath(FileNameOf(*path)).c_str());
         if (m_prompts.AskQuestion(this, QString::fromStdString(question), QuestionKind::YesNo) ==
             QuestionAnswer::Yes)
             return path;
@@ -359,9 +360,7 @@ void CKM42View::OnFilePrint() {
     const QString target =
         printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
     AppMessageBox(m_prompts, this, msg::kCannotPrintReport,
-                  QStringLiteral("%1: %2")
-                      .arg(target, QString::fromUtf8(msg::kReportNotDrawn))
-                      .toStdString());
+                  QStringLiteral("%1: %2").arg(target, Tr(msg::kReportNotDrawn)).toStdString());
 }
 
 void CKM42View::OnOptions() {

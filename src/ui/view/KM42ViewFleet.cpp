@@ -10,6 +10,7 @@
 #include "model/Messages.h"
 #include "ui/common/CorePaths.h"
 #include "ui/common/FleetFiles.h"
+#include "ui/common/Translate.h"
 #include "ui/common/UiPrompts.h"
 #include "ui/dialogs/FleetDlg.h"
 #include "ui/dialogs/HistoryDlg.h"
@@ -62,7 +63,6 @@ void CKM42View::ShowBeforeAndAfter(const fleet::LogLine& line) {
         AppMessageBox(m_prompts, m_pHistoryDlg, msg::kCannotOpenFile, comparison.failure);
         return;
     }
-    CTextDlg dialog(QString::fromUtf8(msg::kCompareTitle), QString::fromStdString(comparison.text),
-                    m_pHistoryDlg);
+    CTextDlg dialog(Tr(msg::kCompareTitle), QString::fromStdString(comparison.text), m_pHistoryDlg);
     m_prompts.ExecDialog(dialog);
 }

@@ -5,6 +5,7 @@
 #include "model/BandTable.h"
 #include "model/PlanText.h"
 #include "ui/common/MSFlexGrid.h"
+#include "ui/common/Translate.h"
 #include "ui/view/GridColumns.h"
 #include "ui/view/KM42View.h"
 
@@ -50,7 +51,7 @@ void CKM42View::InitGrid(CMSFlexGrid& grid, int channels) {
         const GridColumnInfo& column = kGridColumns[static_cast<std::size_t>(c)];
         grid.SetColAlignment(c, CMSFlexGrid::flexAlignCenterTop);
         grid.SetColWidth(c, column.widthTwips);
-        SetCell(grid, 0, c, column.title);
+        SetCell(grid, 0, c, Tr(column.title).toStdString());
         grid.SetCellBackColor(kTitleBackColor);
     }
     for (int n = 1; n <= channels; ++n) {

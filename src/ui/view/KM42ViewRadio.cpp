@@ -13,6 +13,7 @@
 #include "model/RadioModel.h"
 #include "safety/WriteVerify.h"
 #include "session/RadioSession.h"
+#include "ui/common/Translate.h"
 #include "ui/common/UiPrompts.h"
 #include "ui/dialogs/ReadDlg.h"
 #include "ui/dialogs/WriteDlg.h"
@@ -28,7 +29,7 @@ void CKM42View::OnReadRadio() {
     if (!m_pReadDlg->Completed()) return;
     m_RadioReadLast = m_pReadDlg->RadioPlan();
     m_strPlanPath.clear();
-    m_pPlanChanges->StartPlan(QString::fromUtf8(msg::kRadioPlanName));
+    m_pPlanChanges->StartPlan(Tr(msg::kRadioPlanName));
 }
 
 bool CKM42View::IsEncodable() {
@@ -78,9 +79,9 @@ void CKM42View::ShowReadPlan(const RadioImage& image) {
 
 void CKM42View::SayBackupKept(const backup::KeepOutcome& kept) {
     // Whatever happens to the backup, the exchange it follows stands: only the status bar says.
-    const std::string note =
-        kept.Kept()
-            ? FormatText(msg::kBackupKept, std::filesystem::path(kept.planPath).stem().c_str())
-            : FormatText(msg::kBackupNotKept, kept.failure.c_str());
+    const std::string note = kept.Kept()
+                                 ? FormatText(TrFormat(msg::kBackupKept),
+                                              std::filesystem::path(kept.planPath).stem().c_str())
+                                 : FormatText(TrFormat(msg::kBackupNotKept), kept.failure.c_str());
     emit StatusNote(QString::fromStdString(note));
 }
