@@ -1,18 +1,26 @@
 #!/usr/bin/env bash
-# Builds PRG-715 and writes docs/main-window.png: the main window showing the sample KM161
-# plan, rendered on the offscreen platform (no display needed).
+# Builds PRG-715 and writes docs/main-window.png, the main window showing the sample KM161 plan,
+# and docs/manual-window.png, the user manual's window (Help > User Manual), both rendered on
+# the offscreen platform (no display needed).
+# usage: screenshot.sh [MAIN_WINDOW_PNG [MANUAL_WINDOW_PNG]]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${PRG715_BUILD_DIR:-$root/build}"
 out="${1:-$root/docs/main-window.png}"
+manual_out="${2:-$root/docs/manual-window.png}"
 "$root/scripts/build.sh"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 "$build/tests/ui/prg715_sample_plan" "$work/sample.kmd16"
 printf '\001\000\000\000' >"$work/port.port"  # COM1, so no start-up message
-mkdir -p "$(dirname "$out")"
-out="$(cd "$(dirname "$out")" && pwd)/$(basename "$out")"
+absolute() { mkdir -p "$(dirname "$1")" && echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
+out="$(absolute "$out")"
+manual_out="$(absolute "$manual_out")"
 cd "$work"
-QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$build/src/ui/prg715" --screenshot "$out" sample.kmd16
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+"$build/src/ui/prg715" --screenshot "$out" sample.kmd16
 echo "screenshot: $out"
+# The manual of these sources, whatever an installed copy holds.
+PRG715_MANUAL_DIR="$root/docs/manual" "$build/src/ui/prg715" --screenshot-manual "$manual_out"
+echo "screenshot: $manual_out"

@@ -1699,5 +1699,63 @@ Funkgeräte-Verlauf</translation>
         <source>Radio label</source>
         <translation>Etikett des Funkgeräts</translation>
     </message>
+    <message>
+        <source>&amp;User Manual</source>
+        <translation>&amp;Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Open the user manual
+User Manual</source>
+        <translation>Das Benutzerhandbuch öffnen
+Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>PRG-715 User Manual</source>
+        <translation>PRG-715 Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>a word in any chapter; Enter or F3 for the next</source>
+        <translation>ein Wort in einem Kapitel; Enter oder F3 für das nächste</translation>
+    </message>
+    <message>
+        <source>No chapter holds &quot;%s&quot;.</source>
+        <translation>Kein Kapitel enthält „%s“.</translation>
+    </message>
+    <message>
+        <source>The user manual was not found. These folders were tried:
+
+%s
+
+Set PRG715_MANUAL_DIR to the folder that holds its index.md.</source>
+        <translation>Das Benutzerhandbuch wurde nicht gefunden. Gesucht wurde in:
+
+%s
+
+Setzen Sie PRG715_MANUAL_DIR auf den Ordner mit seiner index.md.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder später</translation>
+    </message>
+    <message>
+        <source>User manual: %s</source>
+        <translation>Benutzerhandbuch: %s</translation>
+    </message>
+    <message>
+        <source>User manual: not installed</source>
+        <translation>Benutzerhandbuch: nicht installiert</translation>
+    </message>
 </context>
 </TS>

@@ -1699,5 +1699,63 @@ Historial de radios</translation>
         <source>Radio label</source>
         <translation>Etiqueta de la radio</translation>
     </message>
+    <message>
+        <source>&amp;User Manual</source>
+        <translation>Manual de &amp;usuario</translation>
+    </message>
+    <message>
+        <source>Open the user manual
+User Manual</source>
+        <translation>Abrir el manual de usuario
+Manual de usuario</translation>
+    </message>
+    <message>
+        <source>PRG-715 User Manual</source>
+        <translation>Manual de usuario de PRG-715</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>a word in any chapter; Enter or F3 for the next</source>
+        <translation>una palabra en cualquier capítulo; Intro o F3 para la siguiente</translation>
+    </message>
+    <message>
+        <source>No chapter holds &quot;%s&quot;.</source>
+        <translation>Ningún capítulo contiene «%s».</translation>
+    </message>
+    <message>
+        <source>The user manual was not found. These folders were tried:
+
+%s
+
+Set PRG715_MANUAL_DIR to the folder that holds its index.md.</source>
+        <translation>No se encontró el manual de usuario. Se buscó en estas carpetas:
+
+%s
+
+Indique en PRG715_MANUAL_DIR la carpeta que contiene su index.md.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior</translation>
+    </message>
+    <message>
+        <source>User manual: %s</source>
+        <translation>Manual de usuario: %s</translation>
+    </message>
+    <message>
+        <source>User manual: not installed</source>
+        <translation>Manual de usuario: no instalado</translation>
+    </message>
 </context>
 </TS>

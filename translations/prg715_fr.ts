@@ -1699,5 +1699,63 @@ Historique des radios</translation>
         <source>Radio label</source>
         <translation>Étiquette de la radio</translation>
     </message>
+    <message>
+        <source>&amp;User Manual</source>
+        <translation>Manuel d&apos;&amp;utilisation</translation>
+    </message>
+    <message>
+        <source>Open the user manual
+User Manual</source>
+        <translation>Ouvrir le manuel d&apos;utilisation
+Manuel d&apos;utilisation</translation>
+    </message>
+    <message>
+        <source>PRG-715 User Manual</source>
+        <translation>Manuel d&apos;utilisation de PRG-715</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <source>a word in any chapter; Enter or F3 for the next</source>
+        <translation>un mot dans un chapitre ; Entrée ou F3 pour le suivant</translation>
+    </message>
+    <message>
+        <source>No chapter holds &quot;%s&quot;.</source>
+        <translation>Aucun chapitre ne contient « %s ».</translation>
+    </message>
+    <message>
+        <source>The user manual was not found. These folders were tried:
+
+%s
+
+Set PRG715_MANUAL_DIR to the folder that holds its index.md.</source>
+        <translation>Le manuel d&apos;utilisation est introuvable. Dossiers essayés :
+
+%s
+
+Indiquez dans PRG715_MANUAL_DIR le dossier qui contient son index.md.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Logiciel libre sous licence publique générale GNU, version 3 ou ultérieure</translation>
+    </message>
+    <message>
+        <source>User manual: %s</source>
+        <translation>Manuel d&apos;utilisation : %s</translation>
+    </message>
+    <message>
+        <source>User manual: not installed</source>
+        <translation>Manuel d&apos;utilisation : non installé</translation>
+    </message>
 </context>
 </TS>

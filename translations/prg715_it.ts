@@ -1699,5 +1699,63 @@ Cronologia radio</translation>
         <source>Radio label</source>
         <translation>Etichetta della radio</translation>
     </message>
+    <message>
+        <source>&amp;User Manual</source>
+        <translation>Manuale &amp;utente</translation>
+    </message>
+    <message>
+        <source>Open the user manual
+User Manual</source>
+        <translation>Apri il manuale utente
+Manuale utente</translation>
+    </message>
+    <message>
+        <source>PRG-715 User Manual</source>
+        <translation>Manuale utente di PRG-715</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Cerca:</translation>
+    </message>
+    <message>
+        <source>a word in any chapter; Enter or F3 for the next</source>
+        <translation>una parola in un capitolo; Invio o F3 per la successiva</translation>
+    </message>
+    <message>
+        <source>No chapter holds &quot;%s&quot;.</source>
+        <translation>Nessun capitolo contiene «%s».</translation>
+    </message>
+    <message>
+        <source>The user manual was not found. These folders were tried:
+
+%s
+
+Set PRG715_MANUAL_DIR to the folder that holds its index.md.</source>
+        <translation>Manuale utente non trovato. Cartelle provate:
+
+%s
+
+Impostare PRG715_MANUAL_DIR sulla cartella che contiene il suo index.md.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Software libero sotto la GNU General Public License, versione 3 o successiva</translation>
+    </message>
+    <message>
+        <source>User manual: %s</source>
+        <translation>Manuale utente: %s</translation>
+    </message>
+    <message>
+        <source>User manual: not installed</source>
+        <translation>Manuale utente: non installato</translation>
+    </message>
 </context>
 </TS>

@@ -1699,5 +1699,63 @@ Radio History</source>
         <source>Radio label</source>
         <translation>無線機のラベル</translation>
     </message>
+    <message>
+        <source>&amp;User Manual</source>
+        <translation>ユーザーマニュアル(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Open the user manual
+User Manual</source>
+        <translation>ユーザーマニュアルを開きます
+ユーザーマニュアル</translation>
+    </message>
+    <message>
+        <source>PRG-715 User Manual</source>
+        <translation>PRG-715 ユーザーマニュアル</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>進む</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>検索(&amp;F):</translation>
+    </message>
+    <message>
+        <source>a word in any chapter; Enter or F3 for the next</source>
+        <translation>どの章の語句でも可。次は Enter または F3</translation>
+    </message>
+    <message>
+        <source>No chapter holds &quot;%s&quot;.</source>
+        <translation>「%s」を含む章はありません。</translation>
+    </message>
+    <message>
+        <source>The user manual was not found. These folders were tried:
+
+%s
+
+Set PRG715_MANUAL_DIR to the folder that holds its index.md.</source>
+        <translation>ユーザーマニュアルが見つかりません。次のフォルダーを確認しました:
+
+%s
+
+PRG715_MANUAL_DIR に index.md のあるフォルダーを設定してください。</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>GNU 一般公衆利用許諾書 バージョン 3 以降のもとでのフリーソフトウェア</translation>
+    </message>
+    <message>
+        <source>User manual: %s</source>
+        <translation>ユーザーマニュアル: %s</translation>
+    </message>
+    <message>
+        <source>User manual: not installed</source>
+        <translation>ユーザーマニュアル: インストールされていません</translation>
+    </message>
 </context>
 </TS>

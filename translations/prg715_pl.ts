@@ -1699,5 +1699,63 @@ Historia radiotelefonów</translation>
         <source>Radio label</source>
         <translation>Etykieta radiotelefonu</translation>
     </message>
+    <message>
+        <source>&amp;User Manual</source>
+        <translation>&amp;Instrukcja obsługi</translation>
+    </message>
+    <message>
+        <source>Open the user manual
+User Manual</source>
+        <translation>Otwórz instrukcję obsługi
+Instrukcja obsługi</translation>
+    </message>
+    <message>
+        <source>PRG-715 User Manual</source>
+        <translation>Instrukcja obsługi PRG-715</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Znajdź:</translation>
+    </message>
+    <message>
+        <source>a word in any chapter; Enter or F3 for the next</source>
+        <translation>słowo w dowolnym rozdziale; Enter lub F3 – następne</translation>
+    </message>
+    <message>
+        <source>No chapter holds &quot;%s&quot;.</source>
+        <translation>Żaden rozdział nie zawiera „%s”.</translation>
+    </message>
+    <message>
+        <source>The user manual was not found. These folders were tried:
+
+%s
+
+Set PRG715_MANUAL_DIR to the folder that holds its index.md.</source>
+        <translation>Nie znaleziono instrukcji obsługi. Sprawdzone foldery:
+
+%s
+
+Ustaw PRG715_MANUAL_DIR na folder zawierający jej index.md.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Wolne oprogramowanie na licencji GNU General Public License w wersji 3 lub późniejszej</translation>
+    </message>
+    <message>
+        <source>User manual: %s</source>
+        <translation>Instrukcja obsługi: %s</translation>
+    </message>
+    <message>
+        <source>User manual: not installed</source>
+        <translation>Instrukcja obsługi: niezainstalowana</translation>
+    </message>
 </context>
 </TS>

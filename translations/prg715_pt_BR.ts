@@ -1699,5 +1699,63 @@ Histórico de rádios</translation>
         <source>Radio label</source>
         <translation>Etiqueta do rádio</translation>
     </message>
+    <message>
+        <source>&amp;User Manual</source>
+        <translation>Manual do &amp;usuário</translation>
+    </message>
+    <message>
+        <source>Open the user manual
+User Manual</source>
+        <translation>Abrir o manual do usuário
+Manual do usuário</translation>
+    </message>
+    <message>
+        <source>PRG-715 User Manual</source>
+        <translation>Manual do usuário do PRG-715</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avançar</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Localizar:</translation>
+    </message>
+    <message>
+        <source>a word in any chapter; Enter or F3 for the next</source>
+        <translation>uma palavra em qualquer capítulo; Enter ou F3 para a próxima</translation>
+    </message>
+    <message>
+        <source>No chapter holds &quot;%s&quot;.</source>
+        <translation>Nenhum capítulo contém &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>The user manual was not found. These folders were tried:
+
+%s
+
+Set PRG715_MANUAL_DIR to the folder that holds its index.md.</source>
+        <translation>O manual do usuário não foi encontrado. Pastas verificadas:
+
+%s
+
+Defina PRG715_MANUAL_DIR como a pasta que contém o index.md dele.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Software livre sob a Licença Pública Geral GNU, versão 3 ou posterior</translation>
+    </message>
+    <message>
+        <source>User manual: %s</source>
+        <translation>Manual do usuário: %s</translation>
+    </message>
+    <message>
+        <source>User manual: not installed</source>
+        <translation>Manual do usuário: não instalado</translation>
+    </message>
 </context>
 </TS>

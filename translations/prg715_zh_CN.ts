@@ -1699,5 +1699,63 @@ Radio History</source>
         <source>Radio label</source>
         <translation>对讲机标签</translation>
     </message>
+    <message>
+        <source>&amp;User Manual</source>
+        <translation>用户手册(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Open the user manual
+User Manual</source>
+        <translation>打开用户手册
+用户手册</translation>
+    </message>
+    <message>
+        <source>PRG-715 User Manual</source>
+        <translation>PRG-715 用户手册</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>查找(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>a word in any chapter; Enter or F3 for the next</source>
+        <translation>任意章节中的词语；按 Enter 或 F3 查找下一个</translation>
+    </message>
+    <message>
+        <source>No chapter holds &quot;%s&quot;.</source>
+        <translation>没有章节包含“%s”。</translation>
+    </message>
+    <message>
+        <source>The user manual was not found. These folders were tried:
+
+%s
+
+Set PRG715_MANUAL_DIR to the folder that holds its index.md.</source>
+        <translation>未找到用户手册。已查找以下文件夹：
+
+%s
+
+请将 PRG715_MANUAL_DIR 设为包含其 index.md 的文件夹。</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>自由软件，依据 GNU 通用公共许可证第 3 版或更高版本发布</translation>
+    </message>
+    <message>
+        <source>User manual: %s</source>
+        <translation>用户手册：%s</translation>
+    </message>
+    <message>
+        <source>User manual: not installed</source>
+        <translation>用户手册：未安装</translation>
+    </message>
 </context>
 </TS>

@@ -410,6 +410,24 @@ inline constexpr const char* kFieldRxOffTime = PRG715_TEXT("Rx Off Time");
 inline constexpr const char* kFieldPowerSaveDelay = PRG715_TEXT("Power Save Delay");
 inline constexpr const char* kFieldCompander = PRG715_TEXT("Audio Compander");
 
+// Desktop: the user manual
+inline constexpr const char* kManualMenu = PRG715_TEXT("&User Manual");
+inline constexpr const char* kManualPrompt = PRG715_TEXT("Open the user manual\nUser Manual");
+inline constexpr const char* kManualTitle = PRG715_TEXT("PRG-715 User Manual");
+inline constexpr const char* kManualBack = PRG715_TEXT("Back");
+inline constexpr const char* kManualForward = PRG715_TEXT("Forward");
+inline constexpr const char* kManualFind = PRG715_TEXT("&Find:");
+inline constexpr const char* kManualFindHint =
+    PRG715_TEXT("a word in any chapter; Enter or F3 for the next");
+inline constexpr const char* kManualNoMatch = PRG715_TEXT("No chapter holds \"%s\".");
+inline constexpr const char* kManualMissing = PRG715_TEXT(
+    "The user manual was not found. These folders were tried:\n\n%s\n\n"
+    "Set PRG715_MANUAL_DIR to the folder that holds its index.md.");
+inline constexpr const char* kAboutLicence =
+    PRG715_TEXT("Free software under the GNU General Public License, version 3 or later");
+inline constexpr const char* kAboutManual = PRG715_TEXT("User manual: %s");
+inline constexpr const char* kAboutNoManual = PRG715_TEXT("User manual: not installed");
+
 // Desktop: Program Several Radios and Radio History (printf formats)
 inline constexpr const char* kFleetMenu = PRG715_TEXT("&Program Several Radios...");
 inline constexpr const char* kFleetPrompt = PRG715_TEXT(

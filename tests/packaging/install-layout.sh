@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # An install into a staging folder puts every file where a desktop, man, bash-completion and udev
-# look for it, with the right modes, nothing more, and programs that run from there.
-# usage: install-layout.sh CMAKE BUILD_DIR APP_ID VERSION
-cmake="$1" build="$2" id="$3" version="$4"
+# look for it, with the right modes, nothing more, and programs that run from there. The user
+# manual comes whole, every page of docs/manual.
+# usage: install-layout.sh CMAKE BUILD_DIR APP_ID VERSION SOURCE_DIR
+cmake="$1" build="$2" id="$3" version="$4" source="$5"
 source "$(dirname "$0")/common.sh"
 stage_install
 
@@ -22,6 +23,9 @@ data=(
     usr/share/bash-completion/completions/prg715-cli
 )
 for size in "${icon_sizes[@]}"; do data+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png"); done
+manual=usr/share/doc/prg715/manual
+for page in "$source"/docs/manual/*; do data+=("$manual/$(basename "$page")"); done
+[ -f "$source/docs/manual/index.md" ] || fail "no docs/manual/index.md in $source"
 
 for file in "${programs[@]}"; do
     [ -f "$stage/$file" ] || { fail "$file is not installed"; continue; }
@@ -44,7 +48,9 @@ bash -n "$stage/usr/share/bash-completion/completions/prg715-cli" ||
 
 # The installed programs run from where they were put, with no path back into the build.
 bin="$stage/usr/bin"
-"$bin/prg715-cli" --help >/dev/null || fail "installed prg715-cli --help failed"
+help="$("$bin/prg715-cli" --help)" || fail "installed prg715-cli --help failed"
+[[ "$(tail -1 <<<"$help")" == "The user manual: /"*"/share/doc/prg715/manual/index.md" ]] ||
+    fail "prg715-cli --help does not end by naming the manual: $(tail -1 <<<"$help")"
 "$bin/prg715-radio-sim" --help >/dev/null || fail "installed prg715-radio-sim --help failed"
 shown="$(QT_QPA_PLATFORM=offscreen "$bin/prg715" --version)" || fail "installed prg715 --version failed"
 [[ "$shown" == *"$version"* ]] || fail "installed prg715 --version says '$shown', not $version"

@@ -57,7 +57,8 @@ TEST_F(MainFrame, MenuBarHasTheExactLabelsOrderSeparatorsAndShortcutTexts) {
                                         "&Read the radio before writing", "&Verify after writing",
                                         "-", "&Program Several Radios..."}));
     EXPECT_EQ(Entries(menus[4]->menu()->actions()),
-              (std::vector<std::string>{"&Language", "-", "&About PRG-715..."}));
+              (std::vector<std::string>{"&User Manual\tF1", "-", "&Language", "-",
+                                        "&About PRG-715..."}));
 }
 
 // Help > Language keeps the choice for the next start and says so; the system's language is
@@ -230,6 +231,10 @@ TEST_F(MainFrame, AboutBoxShowsTheVersionAndClosesWithOk) {
         const auto* line = dialog.findChild<QLabel*>(QStringLiteral("aboutLine"));
         ASSERT_NE(line, nullptr);
         EXPECT_FALSE(line->text().isEmpty());
+        const auto* licence = dialog.findChild<QLabel*>(QStringLiteral("aboutLicence"));
+        ASSERT_NE(licence, nullptr);
+        EXPECT_EQ(licence->text().toStdString(),
+                  "Free software under the GNU General Public License, version 3 or later");
         const auto* icon = dialog.findChild<QLabel*>(QStringLiteral("aboutIcon"));
         ASSERT_NE(icon, nullptr);
         EXPECT_FALSE(icon->pixmap().isNull());

@@ -16,7 +16,8 @@ CCommandSet::CCommandSet() : m_app("", kProgram) {
     m_app.footer(
         "Run 'prg715-cli COMMAND --help' for a command's options.\n"
         "A file name to write may not be empty, end in / or \\, or end in a dot or a space.\n"
-        "Exit status: 0 success, 1 failure, 2 bad usage.");
+        "Exit status: 0 success, 1 failure, 2 bad usage.\n"
+        "The user manual: " PRG715_MANUAL_INDEX);
 }
 
 CLI::App& CCommandSet::Add(const std::string& name, const std::string& summary, RunFn run) {

@@ -119,6 +119,8 @@ constexpr std::array kCommands = {
         SpacingNarrow, QT_TRANSLATE_NOOP("msg", "Spacing &N"), "", "",
         QT_TRANSLATE_NOOP("msg", "Narrow channel spacing on the selected channels\nSpacing N"),
         true, false, ToolIcon::None},
+    CommandInfo{HelpManual, msg::kManualMenu, "F1", "", msg::kManualPrompt, false, false,
+                ToolIcon::None, QKeySequence::HelpContents},
     CommandInfo{AppAbout, QT_TRANSLATE_NOOP("msg", "&About PRG-715..."), "", "",
                 QT_TRANSLATE_NOOP(
                     "msg", "Display program information, version number and copyright\nAbout"),
@@ -134,7 +136,7 @@ constexpr std::array kOptionsMenu = {Options, Separator, ReadRadio, WriteRadio};
 constexpr std::array kPortMenu = {ComPort1,         ComPort2,  Separator,
                                   SerialDevices,    Separator, ReadBeforeWrite,
                                   VerifyAfterWrite, Separator, FleetJob};
-constexpr std::array kHelpMenu = {AppAbout};
+constexpr std::array kHelpMenu = {HelpManual, Separator, AppAbout};
 
 constexpr std::array kMenuBar = {
     MenuInfo{QT_TRANSLATE_NOOP("msg", "&File"), kFileMenu},

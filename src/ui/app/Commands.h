@@ -38,6 +38,7 @@ enum class CommandId : int {
     PowerLow = 32799,
     SpacingStandard = 32800,
     SpacingNarrow = 32801,
+    HelpManual = 57667,  // the user manual, in a window beside the main one
     AppAbout = 57664,
 };
 

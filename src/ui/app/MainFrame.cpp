@@ -157,6 +157,7 @@ void CMainFrame::ConnectCommands() {
     Route(CommandId::WriteRadio, &CKM42View::OnWriteRadio);
     Route(CommandId::FleetJob, &CKM42View::OnFleetJob);
     Route(CommandId::RadioHistory, &CKM42View::OnFileRadioHistory);
+    Route(CommandId::HelpManual, &CKM42View::OnHelpManual);
     Route(CommandId::EditUndo, &CKM42View::OnEditUndo);
     Route(CommandId::EditRedo, &CKM42View::OnEditRedo);
     Route(CommandId::EditCopy, &CKM42View::OnEditCopy);

@@ -1,8 +1,10 @@
 #include "ui/app/StartupTools.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QEventLoop>
 #include <QFile>
+#include <QListWidget>
 #include <QPixmap>
 #include <QWindow>
 #include <chrono>
@@ -10,6 +12,7 @@
 
 #include "ui/app/KM42App.h"
 #include "ui/app/MainFrame.h"
+#include "ui/dialogs/ManualDlg.h"
 
 namespace {
 
@@ -35,9 +38,29 @@ private:
     QEventLoop m_loop;
 };
 
-void WaitUntilShown(CMainFrame& frame) {
-    if (QWindow* window = frame.windowHandle()) CExposeWaiter waiter(*window);
+void WaitUntilShown(QWidget& widget) {
+    if (QWindow* window = widget.windowHandle()) CExposeWaiter waiter(*window);
     QCoreApplication::processEvents();
+}
+
+bool SavePicture(QWidget& widget, const QString& path) {
+    WaitUntilShown(widget);
+    if (widget.grab().save(path, "PNG")) return true;
+    std::fprintf(stderr, "prg715: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+// The manual's window as F1 opens it, on its first chapter after the contents.
+bool SaveManualPicture(CMainFrame& frame, const QString& path) {
+    WaitUntilShown(frame);
+    frame.Action(CommandId::HelpManual)->trigger();
+    CManualDlg* manual = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<CManualDlg*>(window)) manual = found;
+    if (manual == nullptr) return false;
+    if (auto* contents = manual->findChild<QListWidget*>(QStringLiteral("manualContents")))
+        contents->setCurrentRow(1);
+    return SavePicture(*manual, path);
 }
 
 long ResidentKilobytes() {
@@ -63,11 +86,16 @@ StartupOptions AddStartupOptions(QCommandLineParser& parser) {
         QCommandLineOption(QStringLiteral("screenshot"),
                            QStringLiteral("Save a picture of the main window to <png> and quit."),
                            QStringLiteral("png")),
+        QCommandLineOption(QStringLiteral("screenshot-manual"),
+                           QStringLiteral("Save a picture of the user manual's window to <png> "
+                                          "and quit."),
+                           QStringLiteral("png")),
         QCommandLineOption(QStringLiteral("startup-report"),
                            QStringLiteral("Print when the main window was shown and the resident "
                                           "memory then, and quit.")),
     };
     parser.addOption(options.screenshot);
+    parser.addOption(options.screenshotManual);
     parser.addOption(options.startupReport);
     return options;
 }
@@ -81,14 +109,9 @@ std::optional<int> RunStartupTools(const QCommandLineParser& parser, const Start
         std::fflush(stdout);
         return 0;
     }
-    if (parser.isSet(options.screenshot)) {
-        WaitUntilShown(app.MainFrame());
-        const QString path = parser.value(options.screenshot);
-        if (!app.MainFrame().grab().save(path, "PNG")) {
-            std::fprintf(stderr, "prg715: cannot write %s\n", qPrintable(path));
-            return 1;
-        }
-        return 0;
-    }
+    if (parser.isSet(options.screenshot))
+        return SavePicture(app.MainFrame(), parser.value(options.screenshot)) ? 0 : 1;
+    if (parser.isSet(options.screenshotManual))
+        return SaveManualPicture(app.MainFrame(), parser.value(options.screenshotManual)) ? 0 : 1;
     return std::nullopt;
 }

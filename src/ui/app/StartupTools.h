@@ -5,11 +5,12 @@
 class CKM42App;
 class QCommandLineParser;
 
-// Command-line tools for the project's scripts: a screenshot of the main window
-// (scripts/screenshot.sh) and a start-up report (scripts/measure-startup.sh). Both quit
-// the program once done.
+// Command-line tools for the project's scripts: a screenshot of the main window or of the user
+// manual's (scripts/screenshot.sh) and a start-up report (scripts/measure-startup.sh). Each
+// quits the program once done.
 struct StartupOptions {
     QCommandLineOption screenshot;
+    QCommandLineOption screenshotManual;
     QCommandLineOption startupReport;
 };
 

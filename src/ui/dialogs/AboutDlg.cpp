@@ -6,12 +6,21 @@
 #include <QVBoxLayout>
 
 #include "model/Messages.h"
+#include "model/PlanText.h"
 #include "ui/common/AppIcon.h"
+#include "ui/common/ManualFiles.h"
 #include "ui/common/Translate.h"
 
 namespace {
 constexpr int kIconSize = 32;
+
+QString ManualLine() {
+    const QString folder = FindManualFolder(ManualFolderCandidates());
+    if (folder.isEmpty()) return Tr(msg::kAboutNoManual);
+    return QString::fromStdString(
+        FormatText(TrFormat(msg::kAboutManual), folder.toUtf8().constData()));
 }
+}  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDlg"));
@@ -25,6 +34,11 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     version->setObjectName(QStringLiteral("aboutVersion"));
     auto* line = new QLabel(Tr(msg::kAboutSecondLine), this);
     line->setObjectName(QStringLiteral("aboutLine"));
+    auto* licence = new QLabel(Tr(msg::kAboutLicence), this);
+    licence->setObjectName(QStringLiteral("aboutLicence"));
+    auto* manual = new QLabel(ManualLine(), this);
+    manual->setObjectName(QStringLiteral("aboutManual"));
+    manual->setTextInteractionFlags(Qt::TextSelectableByMouse);  // a path to copy
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
@@ -34,6 +48,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* texts = new QVBoxLayout;
     texts->addWidget(version);
     texts->addWidget(line);
+    texts->addWidget(licence);
+    texts->addWidget(manual);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(icon, 0, Qt::AlignTop);
     layout->addLayout(texts, 1);

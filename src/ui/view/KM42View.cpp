@@ -21,6 +21,7 @@
 #include "report/ReportPainter.h"
 #include "ui/common/CorePaths.h"
 #include "ui/common/FileDialogs.h"
+#include "ui/common/ManualFiles.h"
 #include "ui/common/MSFlexGrid.h"
 #include "ui/common/SerialDevices.h"
 #include "ui/common/Translate.h"
@@ -31,6 +32,7 @@
 #include "ui/dialogs/DialogUnits.h"
 #include "ui/dialogs/FleetDlg.h"
 #include "ui/dialogs/HistoryDlg.h"
+#include "ui/dialogs/ManualDlg.h"
 #include "ui/dialogs/MemoryMapDlg.h"
 #include "ui/dialogs/ModelDlg.h"
 #include "ui/dialogs/OptionDlg.h"
@@ -392,6 +394,12 @@ void CKM42View::OnSerialDevices() {
 
 void CKM42View::OnAppAbout() {
     m_prompts.ExecDialog(*m_pAboutDlg);
+}
+
+void CKM42View::OnHelpManual() {
+    // Reading the chapters waits for the first F1, so a start that never opens it pays nothing.
+    if (!m_pManualDlg) m_pManualDlg = std::make_unique<CManualDlg>(ManualFolderCandidates(), nullptr);
+    m_pManualDlg->ShowManual();
 }
 
 void CKM42View::OnGridDblClick16() {

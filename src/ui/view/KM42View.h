@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,7 @@ class CBackupsDlg;
 class CChannelDlg;
 class CFleetDlg;
 class CHistoryDlg;
+class CManualDlg;
 class CMSFlexGrid;
 struct GridCellSpeech;
 class CMemoryMapDlg;
@@ -164,6 +166,8 @@ public slots:
     // Port > Serial Devices... and Help > About, run for the frame and the application.
     void OnSerialDevices();
     void OnAppAbout();
+    // Help > User Manual: one window, brought to the front when open already.
+    void OnHelpManual();
     void OnGridDblClick16();
     void OnGridDblClick4();
     void OnEditUndo();
@@ -242,6 +246,8 @@ private:
     CHistoryDlg* m_pHistoryDlg = nullptr;
     CSerialDevicesDlg* m_pSerialDevicesDlg = nullptr;
     CAboutDlg* m_pAboutDlg = nullptr;
+    // Made when first asked for; a window of its own, not kept above the main one.
+    std::unique_ptr<CManualDlg> m_pManualDlg;
     CPlanChanges* m_pPlanChanges = nullptr;
     QSize m_formSize;
     // The plan's own file (opened or saved), which Save offers; empty after New, Read and
