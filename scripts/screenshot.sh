@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds PRG-715 and writes docs/main-window.png, the main window showing the sample KM161 plan,
-# and docs/manual-window.png, the user manual's window (Help > User Manual), both rendered on
-# the offscreen platform (no display needed).
+# the same window in German and Japanese (docs/screens/main-window-de.png, -ja.png), and
+# docs/manual-window.png, the user manual's window (Help > User Manual), all rendered on the
+# offscreen platform (no display needed).
 # usage: screenshot.sh [MAIN_WINDOW_PNG [MANUAL_WINDOW_PNG]]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -21,6 +22,11 @@ cd "$work"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 "$build/src/ui/prg715" --screenshot "$out" sample.kmd16
 echo "screenshot: $out"
+for language in de ja; do
+    shot="$root/docs/screens/main-window-$language.png"
+    "$build/src/ui/prg715" --language "$language" --screenshot "$shot" sample.kmd16
+    echo "screenshot: $shot"
+done
 # The manual of these sources, whatever an installed copy holds.
 PRG715_MANUAL_DIR="$root/docs/manual" "$build/src/ui/prg715" --screenshot-manual "$manual_out"
 echo "screenshot: $manual_out"
