@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a channel list, imported into each of the four models' new plans and pasted
 // on one of their channels: reading must never fault, and since every row taken passed the
 // channel editor's rules, the plan must stay one the radio's memory can hold.

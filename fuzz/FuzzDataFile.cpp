@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a data file: loading must never fault, and neither may anything that shows
 // the loaded plan.
 #include <cstddef>

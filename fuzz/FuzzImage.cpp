@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an image read from a radio: decoding must never fault, and neither may the
 // check and the encoding of whatever plan comes out. Bytes beyond the image, when present,
 // are read as a data file holding the plan the image is decoded onto, so encoding also meets

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Says plainly when this machine's CMake is older than the build needs (Ubuntu 22.04 ships
 # 3.22), instead of leaving it to CMake's own error once the build has begun.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks as an ordinary user that a transfer ended in any way (to its end, Ctrl+C, SIGTERM,
 # kill -9) leaves the port free for that user's next transfer, on prg715-radio-sim. Root is
 # exempt from a terminal's exclusive mode, so run as root the script switches to the user

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rebuilds the fuzzers' seed corpus in fuzz/corpus/ from the built tools (scripts/build.sh first):
 # the default and sample plans and images of every model, and a few odd images and files, so
 # that fuzzing starts inside the formats instead of at their first byte.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (ASan + UBSan) and runs one of them.
 # usage: scripts/fuzz.sh TARGET [SECONDS]     e.g. scripts/fuzz.sh fuzz_datafile 60
 # (PRG715_FUZZ_CORPUS=DIR keeps new inputs in DIR instead of build-fuzz/corpus-TARGET)

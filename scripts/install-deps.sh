@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what PRG-715 needs to build, run and test on Debian 12 or later and Ubuntu 24.04 or
 # later (older releases ship a CMake older than 3.25 or no Qt 6).
 # Runs apt-get only when a package is missing, as root or through sudo.

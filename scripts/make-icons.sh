@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the application icon's PNG sizes for the hicolor theme from its SVG and records which
 # SVG they come from (packaging/icons/source.sha256, checked by the test suite). Run it after
 # changing the SVG and commit the PNGs with it. Needs rsvg-convert (Debian: librsvg2-bin).

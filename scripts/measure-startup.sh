@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures PRG-715's start-up: the time from starting the program to its main window being on
 # screen, and the resident memory at that moment. Runs it N times (default 5) on the current
 # display, or under Xvfb when there is none, and prints every run and the median.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of PRG-715 from scratch in build-package/ (or $PRG715_PACKAGE_DIR),
 # with Debian's hardening flags, checks it with lintian and prints the path of the .deb.
 # Progress goes to stderr, so `deb="$(bash scripts/package.sh)"` takes the path alone.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is needed, builds, and starts the PRG-715 desktop application. Arguments go to
 # the program (for example a data file to open). Without a display (DISPLAY and
 # WAYLAND_DISPLAY unset) it runs under Xvfb, invisibly, until stopped with Ctrl+C.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds PRG-715 and writes docs/main-window.png, the main window showing the sample KM161 plan,
 # the same window in German and Japanese (docs/screens/main-window-de.png, -ja.png), and
 # docs/manual-window.png, the user manual's window (Help > User Manual), all rendered on the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows port on this Linux machine: installs the MinGW-w64 cross compiler and wine
 # (install-deps.sh --windows), cross-builds the core, prg715-cli and the core's tests into
 # build-windows/ (or $PRG715_WINDOWS_BUILD_DIR), runs the tests under wine in a throwaway wine

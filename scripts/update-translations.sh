@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop's translations: brings translations/prg715_*.ts up to date with the texts in the
 # sources (the msg:: table and the desktop's own), keeping what translators wrote.
 # usage: update-translations.sh [--check]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long building and reading a radio image take. The write dialog encodes before the
 // first byte goes out and the read dialog decodes after the last; both should be invisible.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A virtual radio in a child process, forked before the benchmark starts any thread, so that
 // the figures measured are the benchmark's own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715_bench_fleet: a fleet job against a virtual radio in a child process.
 //  1. At the radio's real pace, per radio: the time from the radio's first answer to its log
 //     line on the disk, against the floor of the exchanges alone (a read, a write and a read

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # prg715-cli fleet killed with SIGKILL in the middle of radio 7 of 10, on prg715-radio-sim:
 # prints whether the log still holds radios 1 to 6 whole and parseable with no partial line,
 # and whether the port opens at once for the same ordinary user (as nobody when run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715_bench_link: a read and a write at the radio's real pace, against the virtual radio
 // in a child process, so the figures below are this process's alone. Prints the wall time
 // of each exchange against its floor and the processor time the exchange used.

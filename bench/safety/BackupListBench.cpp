@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long listing the backup folder takes with hundreds of backups in it (File > Open Backup
 // and `prg715-cli backups` list it each time), against decoding every image instead of reading
 // the plans beside them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715_bench_write_dialog: one Write to Radio through the desktop's dialog, at the radio's
 // real pace, against the built-in virtual radio. Prints the wall time of the write against the
 // protocol's floor, and the longest time the user-interface thread went without serving a

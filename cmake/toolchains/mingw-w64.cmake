@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-x86-64-posix):
 #   cmake -S . -B build-windows --toolchain cmake/toolchains/mingw-w64.cmake -DPRG715_BUILD_UI=OFF
 # The -posix thread model gives std::thread and std::mutex. The C++ runtime, libgcc and

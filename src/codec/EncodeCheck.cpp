@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the image cannot hold is refused here, before anything reaches a radio: a value that
 // does not fit its bits would otherwise go out silently cut, and the radio would work on a
 // frequency, tone or time other than the plan shows.

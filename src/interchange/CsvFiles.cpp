@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/CsvFiles.h"
 
 #include "interchange/CsvText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The signalling columns and the Comment, both ways. The format names a tone mode ("",
 // Tone, TSQL, DTCS) where it can and calls every other combination of the two directions
 // "Cross" with a CrossMode; a non-standard tone is a tone whose slot the Comment names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Steps shared by the read and the write exchange (internal to link/).
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steady clock on POSIX: CLOCK_MONOTONIC with absolute sleeps.
 #include <time.h>
 

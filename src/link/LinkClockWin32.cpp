@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steady clock on Windows. The system's default timer tick (15.6 ms) would stretch each of
 // a write's 2112 pauses of a few milliseconds to a whole tick: sleeps use a high-resolution
 // waitable timer where the system has one (Windows 10 1803 and later), else the timer

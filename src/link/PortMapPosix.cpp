@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Port names on POSIX: COM1 and COM2 are the motherboard's first two serial lines.
 #include "link/PortMap.h"
 #include "model/Messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Port names on Windows: COM1 and COM2 are themselves; any COMn names a port, and so does a
 // name in the device namespace (\\.\COM12, \\.\CNCA0).
 #include <cctype>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Win32 serial driver: COMn opened with no sharing (Windows keeps every other opener out
 // for as long as the handle lives, however the program ends) and overlapped I/O, so that the
 // watcher's wait for bytes can be ended from another thread.

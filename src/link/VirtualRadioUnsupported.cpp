@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual radio where there are no pseudo-terminals (Windows): it exists so that callers
 // need no build switches, and says why it cannot start.
 #include "link/VirtualRadio.h"

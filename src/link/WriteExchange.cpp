@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/ExchangeSteps.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plan files and images on POSIX.
 #include <fcntl.h>
 #include <signal.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plan files and images on Windows. Names arrive in UTF-8 and become wide names here.
 #include <windows.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every fixed text the user can see in a message box, in one table. The wording (trailing
 // blanks included) is what dealers know from the radio shop's manuals; do not "tidy" it.

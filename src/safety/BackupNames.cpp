@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one rule for a backup's name: every name is written by FormatBackupName, and a stem is a
 // backup's only when FormatBackupName writes it back letter for letter.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where backups live on systems that follow the XDG base directories: the user's data folder
 // is $XDG_DATA_HOME, or ~/.local/share where that is unset or not an absolute path.
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where backups live on Windows: the user's local application data folder (not the roaming
 // one: backups are this machine's record of the radios it touched).
 #include <stdlib.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading follows Qt's own INI reader step by step (a file the desktop wrote, or one a
 // user edited, must give the core exactly what it gave the desktop), the writing Qt's writer.
 #include "settings/IniText.h"

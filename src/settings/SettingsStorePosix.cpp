@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings on POSIX systems: the file Qt gives the desktop's settings, changed as text so
 // that whatever else the desktop keeps there stays as it was.
 #include <sys/stat.h>

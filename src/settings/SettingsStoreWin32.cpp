@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings on Windows: Qt's native settings live in the registry there, so the desktop has
 // always kept them under HKEY_CURRENT_USER\Software\PRG-715\PRG-715, one key per group. Each
 // value is written on its own, which the registry does all or nothing.

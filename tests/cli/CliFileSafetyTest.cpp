@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715-cli on files under abuse: outputs onto inputs, file-size limits, links, read-only
 // plans, long names, special files and standard output that goes nowhere. Whatever fails,
 // the files that were there stay byte-identical and nothing else appears.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715-cli fleet and history against prg715-radio-sim serving radio after radio.
 #include <gtest/gtest.h>
 

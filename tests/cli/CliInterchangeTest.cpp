@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715-cli export, import and diff on real files, and their exit statuses.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A transfer that ends in any way (to its end, Ctrl+C, SIGTERM, kill -9) leaves the port
 // usable for the next transfer of the same ordinary user, on both virtual radios: the
 // prg715-radio-sim program and the in-process one the desktop runs; and, short of kill -9,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715-cli read / write against a virtual radio, and prg715-radio-sim as a program.
 #include <gtest/gtest.h>
 #include <sys/resource.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How prg715-cli reads its command line, for every command it lists: help on request, usage
 // errors with exit status 2 and the command's usage line, and the spellings of options and
 // values that scripts already use.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715-cli read and write keep backups, `backups` lists them, write --check-radio refuses
 // another model and write --verify compares what the radio gives back; against the virtual
 // radio, in process and as prg715-radio-sim. A write takes its real 19 s (the command line

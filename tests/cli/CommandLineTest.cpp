@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts made from CLI11 declarations (usage, help, usage errors, shell words) and the
 // manual-page writer, on a small program declared here.
 #include <gmock/gmock.h>

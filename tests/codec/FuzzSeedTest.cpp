@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzzers' seed corpus (fuzz/corpus, scripts/fuzz-corpus.sh) must start them inside the
 // formats: every seed plan and image of a model is one the radio's memory can hold and that
 // comes back byte for byte, so fuzzing begins from the deep paths and not at byte 0.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every plan the editors can make must come back from the radio exactly as it was written.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A job of several radios on real pseudo-terminals: each radio's result, the log behind it and
 // where the job ends.
 #include <gtest/gtest.h>

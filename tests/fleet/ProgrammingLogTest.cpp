@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The programming log as a spreadsheet and a later look-up find it: every field back as
 // written, newest first, nothing cut short taken for a line, nobody else's file touched.
 #include <gtest/gtest.h>

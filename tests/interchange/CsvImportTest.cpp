@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-written channel lists, as dealers and other programs make them, into plans.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every plan the editors can make survives the trip out as a channel list and back in: as a
 // file, and as clipboard rows.
 #include <gmock/gmock.h>

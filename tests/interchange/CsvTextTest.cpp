@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Delimited text as spreadsheets write it, split into records and written back.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two plans compared field by field in the grid's and the report's words.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field table against the image and diff: a field the table sends to the radio changes
 // the image and is a line of diff wherever it reaches the radio; anywhere else, and for a
 // field the radio never gets, the image stays as it was and diff says nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exchanges over real pseudo-terminals: the real CCommPort on one end, the virtual radio on
 // the other. Pauses are shortened; every wait has a generous bound so a fault fails the test
 // instead of hanging it.

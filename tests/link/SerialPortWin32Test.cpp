@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Win32 serial port, run under wine by scripts/test-windows.sh. With PRG715_TEST_COM_PORT
 // naming a port that has prg715-radio-sim behind it (KM161, no pacing), the watcher and the
 // exchange run against a radio too.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fleet of virtual radios on one pseudo-terminal, met by the real exchanges in a fleet job's
 // order. Each radio's memory is filled with its number, so a read shows which one answered.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way plans and images reach the disk, on real files: links, permissions, owners,
 // odd file kinds and a file-size limit (long names through the command line's tests).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save's contract on every platform (Windows under wine too), on real files: exact bytes
 // or the previous file untouched, never a temporary left behind, names in UTF-8.
 #include <gtest/gtest.h>

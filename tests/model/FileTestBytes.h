@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the file-saving tests write and look for: an old and a new content of different sizes,
 // a file's bytes, and the names in a folder (so that a temporary left behind shows).

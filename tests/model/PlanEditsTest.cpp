@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The undo history's field changes: between any two plans they lead from one to the other
 // and back, field for field; and each step is named after what it changed.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files and limits only POSIX systems have: a FIFO where a file is expected, a file-size
 // limit that cuts a save short.
 #include <gtest/gtest.h>

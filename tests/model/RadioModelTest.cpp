@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which radio a plan is for, and the check that a plan goes into the right radio.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the packaging checks: failure reporting, a scratch folder and a staged install.
 # The caller sets: cmake (the cmake program), build (the build folder), id (the application id).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed bash completion of prg715-cli, driven as bash drives it (COMP_WORDS and
 # COMP_CWORD), offers every command, each command's options as its --help lists them, the
 # radio models, COM1, COM2 and the serial devices for --port, the words of the flag options,

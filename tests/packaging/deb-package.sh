@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cpack -G DEB makes a package named prg715 whose control fields a distribution needs are
 # filled in (the Qt libraries found by dpkg-shlibdeps), which holds the installed files under
 # /usr with stripped programs, and on which lintian finds no error and no fault with the manual

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed desktop entry, metainfo and MIME package pass the freedesktop validators and
 # agree with each other: after a plain install the file types the entry opens are known to the
 # MIME database and associated with the entry, its program and icon are installed, and every

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The committed PNG icons were rendered from the SVG as it is now (scripts/make-icons.sh records
 # the SVG it rendered), so a changed drawing cannot ship with stale pictures.
 # usage: icons-in-step.sh SOURCE_DIR APP_ID

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An install into a staging folder puts every file where a desktop, man, bash-completion and udev
 # look for it, with the right modes, nothing more, and programs that run from there. The user
 # manual comes whole, every page of docs/manual.

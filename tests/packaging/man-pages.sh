@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed manual pages render without a warning and name every option that the programs'
 # --help prints: each prg715-cli command's options in that command's part of the page.
 # usage: man-pages.sh CMAKE BUILD_DIR APP_ID

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A data file handed over the way a file manager does it, through the desktop entry's Exec line
 # with %f expanded to the file's path, opens in the installed program exactly as when the path
 # is given on the command line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plans and images the backup tests keep: a few channels on the raster of the band.
 #include "../support/RandomPlan.h"

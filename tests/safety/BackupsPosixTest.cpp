@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backups where the system follows the XDG base directories and limits file sizes.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backups kept after reads and writes: their names, the files, the listing, and failures that
 // must not reach the exchange they follow.
 #include <gmock/gmock.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backups on Windows: the local application data folder.
 #include <gtest/gtest.h>
 #include <stdlib.h>

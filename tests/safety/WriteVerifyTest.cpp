@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comparison after a write: what was sent against what the radio gives back.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check-platform.sh against CMake versions of the releases people try: too old ones are named
 # with what is needed, the ones that build pass.
 set -uo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layers by their includes: a dialog reaches neither the view nor the application, and
 # nothing outside the desktop pulls in Qt Widgets. The rules are first shown to catch a planted
 # break, so an empty match cannot pass for a clean tree.

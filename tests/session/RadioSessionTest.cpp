@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order of a session's steps, what a front end is told and asked, and where it stops.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

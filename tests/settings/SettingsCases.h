@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Settings files as the desktop, a user's editor or a damaged disk may have left them, with
 // what the desktop's Qt settings made of each: the core must read them all the same.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's side of the shared settings: what its Qt settings made of the file is what the
 // core makes of it, each reads what the other wrote, and prg715-cli's COM1 is the desktop's.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings the desktop and prg715-cli share, kept where and as the desktop always kept them.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The icon the program shows is the one installed into the desktop's icon theme, at every size
 // the theme gets.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel lists in the desktop: rows selected on the grid, copied and pasted through the
 // clipboard with the keyboard, and File > Import CSV... / Export CSV....
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing dialogs built alone, over a plain document and the recording prompts: the
 // application is never started and no view exists. What each one edits reaches the document,
 // or shows from the image copy it was given.

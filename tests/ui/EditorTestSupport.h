@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Driving the editing dialogs like a user: click into a box, type, leave it with Tab.
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio shop's texts of Read and Write, written out here as the dealers know them: a typo
 // in the message table must fail a test, so none of these comes from the table.
 #include "RadioFixture.h"

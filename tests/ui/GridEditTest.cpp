@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorTestSupport.h"
 #include "SamplePlan.h"
 #include "model/DataFile.h"

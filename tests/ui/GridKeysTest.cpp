@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel grid by keyboard: the keys that edit and move, flags set on several channels at
 // once, the grid's menu, and the keys it takes to enter a plan.
 #include <QContextMenuEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Driving the main window as a keyboard user does: every key goes to whatever holds the focus
 // in the active window, and is counted.

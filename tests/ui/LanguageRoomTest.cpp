@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop in each language it offers (PRG715_TEST_LANGUAGE, one run per language on an X
 // server, beside the message boxes' own check): every dialog's texts show whole in the room the
 // dialog gives them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CAP / NUM / SCRL panes on a real X server (run under Xvfb by ctest): they follow the
 // keyboard's lock state when a lock key event arrives.
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the sample KM161 plan (SamplePlan.h) to the file named on the command line, for
 // scripts/screenshot.sh.
 #include <cstdio>

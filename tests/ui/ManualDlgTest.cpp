@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help > User Manual on the manual of these sources: F1 opens it with every chapter, a link is
 // followed and retraced, the find box narrows the chapters and moves to the word; and the plain
 // message where no manual is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo: random runs of every kind of edit through the real widgets, undone and
 // redone by their keys, give back each plan exactly as a save writes it; the history follows
 // the saves, drops what was undone once a new change comes, and starts afresh with each plan.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "UiFixture.h"
 #include "model/Messages.h"
 #include "ui/app/Commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Port > Program Several Radios... against virtual radios over real pseudo-terminals, one on
 // the cable after another, and File > Radio History... over the log such a job leaves.
 #include <QCheckBox>

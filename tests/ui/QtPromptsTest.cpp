@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application's own message boxes and print dialog, shown for real, give their texts room.
 #include <gmock/gmock.h>
 

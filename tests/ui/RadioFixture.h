@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop against the virtual radio over a real pseudo-terminal. The radio answers as
 // fast as it can and the exchanges' pauses are shortened; every wait is bounded only so that

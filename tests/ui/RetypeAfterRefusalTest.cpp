@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A value typed straight after a refusal is checked and kept like the first one. The refusals
 // come as real message boxes answered with Enter, with no window manager to hand the
 // activation back, and the keys go where the keyboard would send them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The UI tests drive real widgets; without a display they run on the offscreen platform
 // (also when ctest lists the tests at build time). PRG715_TEST_LANGUAGE=de runs them with the
 // desktop's German texts, as `prg715 --language de` shows them.

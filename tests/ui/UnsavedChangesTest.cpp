@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Changes neither saved nor written: every kind of edit records one, the title shows it, and
 // New, Open, Exit and the close box ask before they lose it.
 #include <QClipboard>

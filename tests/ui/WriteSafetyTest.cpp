@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Around the exchanges with a radio: backups of what crossed the cable, File > Open Backup...,
 // the question before a plan goes into another model, and the reads before and after a write
 // that the Port menu can add. Against the virtual radio over real pseudo-terminals.

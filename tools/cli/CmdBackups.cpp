@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715-cli backups: the backups that read and write (and the desktop) keep, newest first.
 #include <cstdio>
 #include <string>

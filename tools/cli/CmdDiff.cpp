@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715-cli diff: two plans, each a data file or a radio image, compared as a write's verify
 // compares them: every stored field that reaches the radio, then the memory bytes. Exit
 // status 0 when they are the same plan, 1 when they differ, 2 when they cannot be compared

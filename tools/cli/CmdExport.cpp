@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715-cli export: a plan as a channel list for spreadsheets and other programs.
 #include <cstdio>
 

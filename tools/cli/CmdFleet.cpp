@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715-cli fleet / history: the desktop's Program Several Radios and Radio History on the
 // command line, over the same job and the same log.
 #include <cerrno>

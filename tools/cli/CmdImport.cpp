@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715-cli import: a channel list into a plan, every row checked with the channel editor's
 // rules. Refused rows go to stderr (the first hundred, then how many more) and make the exit
 // status 1; the rows taken are still written unless --all-or-nothing asks for every row or none.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715-cli read / write: the desktop's Read from Radio and Write to Radio on the command
 // line, with the same exchanges and the same texts.
 #include <algorithm>

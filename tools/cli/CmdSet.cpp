@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715-cli set: edits a data file in place with the rules of the channel editor, the grid's
 // flag cells and the option features editor, so scripted programming can never store what
 // the desktop would refuse. The whole command line is read and checked for its form first,

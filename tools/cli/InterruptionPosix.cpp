@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ctrl+C, SIGTERM and SIGHUP on POSIX: taken by a thread of their own through sigwait, so
 // that nothing runs in a signal handler.
 #include <pthread.h>

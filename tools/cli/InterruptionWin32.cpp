@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ctrl+C, Ctrl+Break and a closed console window on Windows: the system calls the handler on
 // a thread of its own, where the command is ended as a shell reports the POSIX signals.
 #include <windows.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the commands that talk to a radio share (read, write, fleet): the line and its options,
 // and the radio session's front end on the console.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715-cli: the programming tool's core from the command line, for scripts, for dealers
 // programming many radios, and for reproducing what the desktop does.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts a command-line program shows about its own command line, made from its CLI11
 // declarations so that usage, --help, usage errors and the manual page cannot drift apart.

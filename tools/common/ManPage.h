@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Manual pages in roff (man macros), written from the programs' own declarations: a page's
 // prose is a template kept with the packaging, its synopsis and options come from here, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bash completion of a program of commands, written from its CLI11 declarations: the
 // commands, each command's options, the fixed words an option takes ("KM41", "on"), serial

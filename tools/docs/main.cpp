@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715-docs: writes the manual pages and the shell completion at build time, from the very
 // declarations the programs parse their command lines with (the desktop's from its --help,
 // which its command-line parser writes). Not installed.

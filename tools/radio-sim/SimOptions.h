@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // prg715-radio-sim's command line: one declaration gives the parser, --help and the manual
 // page; the values are checked for their range afterwards, with the program's own messages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715-radio-sim: a KM radio on a pseudo-terminal, to try the programming tool (desktop or
 // command line) without a radio, and to rehearse what goes wrong on a real line.
 #include <signal.h>

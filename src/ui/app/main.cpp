@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prg715: the desktop programming tool for the KM radios.
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel editor's form: its controls, their names and the tab order.
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing a plan from its grid: the channel editor, the four flag toggles (on one channel or
 // on a selection), clearing channels, and the Edit commands that act on the plan's history.
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program Several Radios and Radio History in the view: the job runs in its dialog over the
 // radio session; the view checks the plan first as a write does, opens a radio's plan from the
 // history as Open Backup opens one, and shows what a radio's job changed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel grids of the view: set-up, fill from the document, and the row refresh after
 // the channel editor.
 #include <utility>

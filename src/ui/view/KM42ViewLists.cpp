@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel lists in the view: File > Import CSV... and Export CSV..., and the grid's rows
 // copied and pasted as spreadsheet text (Edit > Copy and Paste).
 #include <QClipboard>

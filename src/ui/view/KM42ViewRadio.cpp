@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read from Radio and Write to Radio in the view: the radio session runs in the read and write
 // dialogs (the exchanges, their backups); the view takes a complete read into the plan, checks
 // the plan before a write, asks about the radio read last, and says once how a write with the

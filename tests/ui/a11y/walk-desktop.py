@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running desktop through AT-SPI as a screen reader does: the main window, its menus
 and the dialogs its commands open. Fails on a focusable object without a name, a channel grid
 cell that does not say its channel and column, or a command that no key reaches.

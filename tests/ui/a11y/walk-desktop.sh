@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the desktop on the sample plan and the virtual radio, on a private X server, session
 # bus and accessibility bus, and lets walk-desktop.py read it as a screen reader does.
 # usage: walk-desktop.sh PRG715 SAMPLE_PLAN_TOOL   (exit 77: the tools for it are missing)
