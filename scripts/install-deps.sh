@@ -37,6 +37,8 @@ fi
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 echo "install-deps: installing ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Another install running at the same time (a second build, the desktop's updater) is waited for.
+wait_lock=(-o DPkg::Lock::Timeout=900)
+$sudo apt-get "${wait_lock[@]}" update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get "${wait_lock[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 "$(dirname "$0")/check-platform.sh"

@@ -214,6 +214,15 @@ inline constexpr const char* kOutputNameFolder = "%s '%s' names a folder, not a 
 inline constexpr const char* kOutputNameTrailing =
     "%s '%s' ends in a dot or a space, which Windows drops from file names";
 
+// Every program's --version: "prg715-cli 2.5", lines of the program's own (the desktop's Qt),
+// then the licence
+inline constexpr const char* kVersionOption = "print the version and the licence and exit";
+inline constexpr const char* kVersionLicence =
+    "Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later)\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.";
+inline constexpr const char* kVersionQt = "Qt %s (built with Qt %s)";
+
 // Desktop application shell: port choice at start-up, About box
 inline constexpr const char* kPortFileUnreadable =
     PRG715_TEXT("Cannot read the serial port choice from \"port.port\". COM Port 1 is selected.");

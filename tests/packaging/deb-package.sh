@@ -27,6 +27,9 @@ for library in libqt6widgets6 libqt6printsupport6 libqt6serialport6 libstdc++6; 
     [[ ", $(field Depends)" == *", $library (>= "* ]] ||
         fail "Depends does not name $library with a version: $(field Depends)"
 done
+# Nobody configured a home page, so the package names none, and no address anywhere is made up.
+[ -z "$(field Homepage)" ] || fail "the package names the home page '$(field Homepage)'"
+dpkg-deb --info "$deb" control | grep -q 'prg715\.org' && fail "the package names prg715.org"
 description="$(field Description)"
 [ -n "$(head -1 <<<"$description")" ] || fail "no short description"
 [ "$(wc -l <<<"$description")" -ge 3 ] || fail "no long description: $description"
@@ -42,9 +45,13 @@ for program in prg715 prg715-cli prg715-radio-sim; do
     fi
 done
 
-# lintian prints one line per finding; E: lines are errors.
-lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || fail "lintian finds errors:"
+# lintian prints one line per finding: errors and warnings fail, information and pedantic
+# notes are shown.
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || fail "lintian finds faults:"
 grep -v 'root privileges' "$work/lintian.log" || true
+grep -rlF 'prg715.org' "$work/unpacked" && fail "installed files name prg715.org"
+grep -q '^License: GPL-3+$' "$work/unpacked/usr/share/doc/prg715/copyright" ||
+    fail "debian/copyright does not state the GPL version 3 or later"
 # Every program has its manual page, and the pages are well formed.
 if grep -E 'no-manual-page|manpage-|groff-message' "$work/lintian.log"; then
     fail "lintian finds fault with the manual pages"

@@ -18,8 +18,9 @@ if ! report="$(desktop-file-validate "$entry" 2>&1)" || grep -v ': hint: ' <<<"$
 then
     fail "desktop-file-validate: $report"
 fi
-appstreamcli validate --no-net "$metainfo" >"$work/validate.log" 2>&1 ||
-    fail "appstreamcli validate: $(cat "$work/validate.log")"
+validate() { appstreamcli validate --pedantic --no-net "$1" >"$work/validate.log" 2>&1 ||
+    fail "appstreamcli validate --pedantic: $(cat "$work/validate.log")"; }
+validate "$metainfo"
 # The tree check also finds the launchable's desktop entry and the icon it names.
 appstreamcli validate-tree --no-net "$prefix" >"$work/tree.log" 2>&1 ||
     fail "appstreamcli validate-tree: $(cat "$work/tree.log")"
@@ -53,9 +54,25 @@ newest="$(grep -o '<release version="[^"]*"' "$metainfo" | head -1 | cut -d'"' -
 [ "$newest" = "$version" ] || fail "the metainfo's newest release is '$newest', not $version"
 changelog="$(zcat "$share/doc/prg715/changelog.gz" | head -1)"
 [[ "$changelog" == "prg715 ($version) "* ]] || fail "the changelog starts '$changelog', not $version"
-# The screenshot the metainfo shows is the one kept with the sources.
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+    fail "the metainfo does not name the program's licence"
+
+# No address the project does not have: by default the metainfo names no home page and no
+# screenshot; configured with one, it names both, and still validates.
+grep -E 'https?://|@' "$metainfo" && fail "the metainfo names an address nobody configured"
+homepage=https://radio-shop.example/prg715
+"$cmake" -S "$source" -B "$work/with-homepage" -DPRG715_HOMEPAGE=$homepage \
+    -DPRG715_MAINTAINER="Shop Packager <packager@radio-shop.example>" \
+    -DPRG715_BUILD_TESTS=OFF -DPRG715_BUILD_BENCH=OFF >"$work/configure.log" 2>&1 ||
+    fail "configuring with a home page failed: $(tail -5 "$work/configure.log")"
+configured="$work/with-homepage/packaging/$id.metainfo.xml"
+validate "$configured"
+grep -q "<url type=\"homepage\">$homepage</url>" "$configured" || fail "no home page in the metainfo"
+grep -q "<image type=\"source\">$homepage/screenshots/main-window.png</image>" "$configured" ||
+    fail "the metainfo's screenshot is not the home page's main-window.png"
 [ -f "$source/docs/main-window.png" ] || fail "docs/main-window.png is missing"
-grep -q '<image type="source">https://[^<]*/main-window.png</image>' "$metainfo" ||
-    fail "the metainfo's screenshot is not main-window.png"
-grep -q '<caption>[^<]' "$metainfo" || fail "the screenshot has no caption"
+grep -q 'CPACK_PACKAGE_CONTACT "Shop Packager <packager@radio-shop.example>"' \
+    "$work/with-homepage/CPackConfig.cmake" || fail "the maintainer option does not reach the package"
+grep -q " -- Shop Packager <packager@radio-shop.example>  " \
+    "$work/with-homepage/packaging/debian/changelog" || fail "the changelog is not signed by the maintainer"
 finish

@@ -53,8 +53,16 @@ help="$("$bin/prg715-cli" --help)" || fail "installed prg715-cli --help failed"
 [[ "$(tail -1 <<<"$help")" == "The user manual: /"*"/share/doc/prg715/manual/index.md" ]] ||
     fail "prg715-cli --help does not end by naming the manual: $(tail -1 <<<"$help")"
 "$bin/prg715-radio-sim" --help >/dev/null || fail "installed prg715-radio-sim --help failed"
-shown="$(QT_QPA_PLATFORM=offscreen "$bin/prg715" --version)" || fail "installed prg715 --version failed"
-[[ "$shown" == *"$version"* ]] || fail "installed prg715 --version says '$shown', not $version"
+# Each program names itself, this version and the licence; the desktop its Qt too.
+for program in prg715 prg715-cli prg715-radio-sim; do
+    shown="$(QT_QPA_PLATFORM=offscreen "$bin/$program" --version)" ||
+        { fail "installed $program --version failed"; continue; }
+    [ "$(head -1 <<<"$shown")" = "$program $version" ] ||
+        fail "$program --version starts '$(head -1 <<<"$shown")', not '$program $version'"
+    grep -q '^Licence: GPL-3.0-or-later ' <<<"$shown" || fail "$program --version names no licence"
+done
+grep -q '^Qt 6\.' <<<"$(QT_QPA_PLATFORM=offscreen "$bin/prg715" --version)" ||
+    fail "prg715 --version does not name its Qt"
 for program in "${programs[@]}"; do
     if readelf -d "$stage/$program" | grep -q -E 'R(UN)?PATH'; then
         fail "$program keeps a run path into the build folder"

@@ -7,15 +7,18 @@
 #include "model/FileAccess.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
+#include "model/ProgramInfo.h"
 #include "model/RadioModel.h"
 
 namespace cli {
 
 CCommandSet::CCommandSet() : m_app("", kProgram) {
     m_app.set_help_flag("-h,--help", "print this help and exit");
+    m_app.set_version_flag("--version", program::VersionText(kProgram), msg::kVersionOption);
     m_app.require_subcommand(1, 1);
     m_app.footer(
-        "Run 'prg715-cli COMMAND --help' for a command's options.\n"
+        "Run 'prg715-cli COMMAND --help' for a command's options, 'prg715-cli --version' for the\n"
+        "version and the licence.\n"
         "A file name to write may not be empty, end in / or \\, or end in a dot or a space.\n"
         "Exit status: 0 success, 1 failure, 2 bad usage.\n"
         "The user manual: " PRG715_MANUAL_INDEX);

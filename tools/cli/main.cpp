@@ -59,6 +59,9 @@ int ParseAndRun(cli::CCommandSet& commands, const std::vector<std::string>& args
         std::fputs(cmdline::HelpText(reached, &reached == &app ? "" : cli::kProgram).c_str(),
                    stdout);
         return cli::kExitOk;
+    } catch (const CLI::CallForVersion& e) {
+        std::fputs(e.what(), stdout);
+        return cli::kExitOk;
     } catch (const CLI::ParseError& e) {
         const CLI::App& reached = cmdline::ReachedCommand(app);
         if (&reached == &app || !app.remaining().empty()) {

@@ -8,6 +8,7 @@
 #include "link/DemoRadio.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
+#include "model/ProgramInfo.h"
 #include "model/RadioModel.h"
 
 namespace sim {
@@ -112,6 +113,7 @@ radiolink::RadioUnit Fleet::Radio(int number) const {
 
 void DeclareOptions(CLI::App& app, OptionTexts& t) {
     app.set_help_flag("-h,--help", "print this help and exit");
+    app.set_version_flag("--version", program::VersionText(kProgram), msg::kVersionOption);
     app.description(
         "Acts as a radio on a new pseudo-terminal and prints its device path; point the port "
         "(COM1/COM2 mapping, or prg715-cli --port) at it. Runs until interrupted. With --radios "

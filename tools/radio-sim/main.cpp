@@ -155,6 +155,9 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForHelp&) {
         std::fputs(cmdline::HelpText(app, "").c_str(), stdout);
         return 0;
+    } catch (const CLI::CallForVersion& e) {
+        std::fputs(e.what(), stdout);
+        return 0;
     } catch (const CLI::ParseError& e) {
         return UsageError(app, cmdline::UsageErrorText(app, e, args));
     } catch (const std::invalid_argument& e) {

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "model/Messages.h"
 #include "model/PlanText.h"
+#include "model/ProgramInfo.h"
 #include "settings/Settings.h"
 #include "ui/app/KM42App.h"
 #include "ui/app/MainFrame.h"
@@ -59,7 +61,7 @@ ProgramOptions AddProgramOptions(QCommandLineParser& parser) {
 
 void NameApplication() {
     QCoreApplication::setApplicationName(QString::fromUtf8(msg::kAppTitle));
-    QCoreApplication::setApplicationVersion(QStringLiteral(PRG715_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(program::Version()));
 }
 
 // --version and --help are answered before the desktop starts, which needs a display; both
@@ -76,7 +78,11 @@ void AnswerWithoutDisplay(int argc, char** argv) {
     if (!version && !parser.isSet(QStringLiteral("help"))) return;
     const QCoreApplication core(argc, argv);  // the usage line names the program as started
     NameApplication();
-    if (version) parser.showVersion();
+    if (version) {
+        const std::string qt = FormatText(msg::kVersionQt, qVersion(), QT_VERSION_STR);
+        std::fputs(program::VersionText("prg715", {qt}).c_str(), stdout);
+        std::exit(0);
+    }
     parser.showHelp(0);
 }
 
