@@ -1757,5 +1757,31 @@ Setzen Sie PRG715_MANUAL_DIR auf den Ordner mit seiner index.md.</translation>
         <source>User manual: not installed</source>
         <translation>Benutzerhandbuch: nicht installiert</translation>
     </message>
+    <message>
+        <source>Save &amp;Diagnostic Report...</source>
+        <translation>&amp;Diagnosebericht speichern...</translation>
+    </message>
+    <message>
+        <source>Save a report to attach to a problem with a radio
+Save Diagnostic Report</source>
+        <translation>Einen Bericht speichern, der einer Problemmeldung zu einem Funkgerät beigelegt wird
+Diagnosebericht speichern</translation>
+    </message>
+    <message>
+        <source>Save Diagnostic Report</source>
+        <translation>Diagnosebericht speichern</translation>
+    </message>
+    <message>
+        <source>The report holds the program&apos;s version, the platform, the serial devices, the settings, the last transfer traces and the names of the recent backups. Attach it to your report of the problem.</source>
+        <translation>Der Bericht enthält die Version des Programms, die Plattform, die seriellen Geräte, die Einstellungen, die letzten Übertragungsprotokolle und die Namen der letzten Backups. Legen Sie ihn Ihrer Problemmeldung bei.</translation>
+    </message>
+    <message>
+        <source>&amp;Include the last plan (a customer&apos;s frequencies)</source>
+        <translation>Letzten &amp;Plan einbeziehen (Frequenzen eines Kunden)</translation>
+    </message>
+    <message>
+        <source>Diagnostic report saved as %s</source>
+        <translation>Diagnosebericht gespeichert unter %s</translation>
+    </message>
 </context>
 </TS>

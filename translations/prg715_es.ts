@@ -1757,5 +1757,31 @@ Indique en PRG715_MANUAL_DIR la carpeta que contiene su index.md.</translation>
         <source>User manual: not installed</source>
         <translation>Manual de usuario: no instalado</translation>
     </message>
+    <message>
+        <source>Save &amp;Diagnostic Report...</source>
+        <translation>Guardar informe de &amp;diagnóstico...</translation>
+    </message>
+    <message>
+        <source>Save a report to attach to a problem with a radio
+Save Diagnostic Report</source>
+        <translation>Guardar un informe para adjuntar a la notificación de un problema con una radio
+Guardar informe de diagnóstico</translation>
+    </message>
+    <message>
+        <source>Save Diagnostic Report</source>
+        <translation>Guardar informe de diagnóstico</translation>
+    </message>
+    <message>
+        <source>The report holds the program&apos;s version, the platform, the serial devices, the settings, the last transfer traces and the names of the recent backups. Attach it to your report of the problem.</source>
+        <translation>El informe contiene la versión del programa, la plataforma, los dispositivos serie, la configuración, las últimas trazas de transferencia y los nombres de las copias de seguridad recientes. Adjúntelo a su informe del problema.</translation>
+    </message>
+    <message>
+        <source>&amp;Include the last plan (a customer&apos;s frequencies)</source>
+        <translation>&amp;Incluir el último plan (las frecuencias de un cliente)</translation>
+    </message>
+    <message>
+        <source>Diagnostic report saved as %s</source>
+        <translation>Informe de diagnóstico guardado como %s</translation>
+    </message>
 </context>
 </TS>

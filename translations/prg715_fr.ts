@@ -1757,5 +1757,31 @@ Indiquez dans PRG715_MANUAL_DIR le dossier qui contient son index.md.</translati
         <source>User manual: not installed</source>
         <translation>Manuel d&apos;utilisation : non installé</translation>
     </message>
+    <message>
+        <source>Save &amp;Diagnostic Report...</source>
+        <translation>Enregistrer un rapport de &amp;diagnostic...</translation>
+    </message>
+    <message>
+        <source>Save a report to attach to a problem with a radio
+Save Diagnostic Report</source>
+        <translation>Enregistrer un rapport à joindre au signalement d&apos;un problème avec une radio
+Enregistrer le rapport de diagnostic</translation>
+    </message>
+    <message>
+        <source>Save Diagnostic Report</source>
+        <translation>Enregistrer le rapport de diagnostic</translation>
+    </message>
+    <message>
+        <source>The report holds the program&apos;s version, the platform, the serial devices, the settings, the last transfer traces and the names of the recent backups. Attach it to your report of the problem.</source>
+        <translation>Le rapport contient la version du programme, la plateforme, les périphériques série, les réglages, les dernières traces de transfert et les noms des sauvegardes récentes. Joignez-le à votre signalement du problème.</translation>
+    </message>
+    <message>
+        <source>&amp;Include the last plan (a customer&apos;s frequencies)</source>
+        <translation>&amp;Inclure le dernier plan (les fréquences d&apos;un client)</translation>
+    </message>
+    <message>
+        <source>Diagnostic report saved as %s</source>
+        <translation>Rapport de diagnostic enregistré sous %s</translation>
+    </message>
 </context>
 </TS>

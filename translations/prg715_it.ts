@@ -1757,5 +1757,31 @@ Impostare PRG715_MANUAL_DIR sulla cartella che contiene il suo index.md.</transl
         <source>User manual: not installed</source>
         <translation>Manuale utente: non installato</translation>
     </message>
+    <message>
+        <source>Save &amp;Diagnostic Report...</source>
+        <translation>Salva rapporto di &amp;diagnostica...</translation>
+    </message>
+    <message>
+        <source>Save a report to attach to a problem with a radio
+Save Diagnostic Report</source>
+        <translation>Salva un rapporto da allegare alla segnalazione di un problema con una radio
+Salva rapporto di diagnostica</translation>
+    </message>
+    <message>
+        <source>Save Diagnostic Report</source>
+        <translation>Salva rapporto di diagnostica</translation>
+    </message>
+    <message>
+        <source>The report holds the program&apos;s version, the platform, the serial devices, the settings, the last transfer traces and the names of the recent backups. Attach it to your report of the problem.</source>
+        <translation>Il rapporto contiene la versione del programma, la piattaforma, i dispositivi seriali, le impostazioni, le ultime tracce di trasferimento e i nomi dei backup recenti. Allegalo alla segnalazione del problema.</translation>
+    </message>
+    <message>
+        <source>&amp;Include the last plan (a customer&apos;s frequencies)</source>
+        <translation>&amp;Includi l&apos;ultimo piano (le frequenze di un cliente)</translation>
+    </message>
+    <message>
+        <source>Diagnostic report saved as %s</source>
+        <translation>Rapporto di diagnostica salvato come %s</translation>
+    </message>
 </context>
 </TS>

@@ -1757,5 +1757,31 @@ PRG715_MANUAL_DIR に index.md のあるフォルダーを設定してくださ�
         <source>User manual: not installed</source>
         <translation>ユーザーマニュアル: インストールされていません</translation>
     </message>
+    <message>
+        <source>Save &amp;Diagnostic Report...</source>
+        <translation>診断レポートを保存(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Save a report to attach to a problem with a radio
+Save Diagnostic Report</source>
+        <translation>無線機の問題報告に添付するレポートを保存します
+診断レポートを保存</translation>
+    </message>
+    <message>
+        <source>Save Diagnostic Report</source>
+        <translation>診断レポートを保存</translation>
+    </message>
+    <message>
+        <source>The report holds the program&apos;s version, the platform, the serial devices, the settings, the last transfer traces and the names of the recent backups. Attach it to your report of the problem.</source>
+        <translation>レポートには、プログラムのバージョン、プラットフォーム、シリアルデバイス、設定、最近の転送トレース、最近のバックアップの名前が含まれます。問題の報告に添付してください。</translation>
+    </message>
+    <message>
+        <source>&amp;Include the last plan (a customer&apos;s frequencies)</source>
+        <translation>最後のプランを含める（顧客の周波数）(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Diagnostic report saved as %s</source>
+        <translation>診断レポートを %s に保存しました</translation>
+    </message>
 </context>
 </TS>

@@ -1757,5 +1757,31 @@ Ustaw PRG715_MANUAL_DIR na folder zawierający jej index.md.</translation>
         <source>User manual: not installed</source>
         <translation>Instrukcja obsługi: niezainstalowana</translation>
     </message>
+    <message>
+        <source>Save &amp;Diagnostic Report...</source>
+        <translation>Zapisz raport &amp;diagnostyczny...</translation>
+    </message>
+    <message>
+        <source>Save a report to attach to a problem with a radio
+Save Diagnostic Report</source>
+        <translation>Zapisz raport do dołączenia do zgłoszenia problemu z radiotelefonem
+Zapisz raport diagnostyczny</translation>
+    </message>
+    <message>
+        <source>Save Diagnostic Report</source>
+        <translation>Zapisz raport diagnostyczny</translation>
+    </message>
+    <message>
+        <source>The report holds the program&apos;s version, the platform, the serial devices, the settings, the last transfer traces and the names of the recent backups. Attach it to your report of the problem.</source>
+        <translation>Raport zawiera wersję programu, platformę, urządzenia szeregowe, ustawienia, ostatnie zapisy transmisji i nazwy ostatnich kopii zapasowych. Dołącz go do zgłoszenia problemu.</translation>
+    </message>
+    <message>
+        <source>&amp;Include the last plan (a customer&apos;s frequencies)</source>
+        <translation>&amp;Dołącz ostatni plan (częstotliwości klienta)</translation>
+    </message>
+    <message>
+        <source>Diagnostic report saved as %s</source>
+        <translation>Raport diagnostyczny zapisano jako %s</translation>
+    </message>
 </context>
 </TS>

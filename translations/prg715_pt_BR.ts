@@ -1757,5 +1757,31 @@ Defina PRG715_MANUAL_DIR como a pasta que contém o index.md dele.</translation>
         <source>User manual: not installed</source>
         <translation>Manual do usuário: não instalado</translation>
     </message>
+    <message>
+        <source>Save &amp;Diagnostic Report...</source>
+        <translation>Salvar relatório de &amp;diagnóstico...</translation>
+    </message>
+    <message>
+        <source>Save a report to attach to a problem with a radio
+Save Diagnostic Report</source>
+        <translation>Salvar um relatório para anexar à notificação de um problema com um rádio
+Salvar relatório de diagnóstico</translation>
+    </message>
+    <message>
+        <source>Save Diagnostic Report</source>
+        <translation>Salvar relatório de diagnóstico</translation>
+    </message>
+    <message>
+        <source>The report holds the program&apos;s version, the platform, the serial devices, the settings, the last transfer traces and the names of the recent backups. Attach it to your report of the problem.</source>
+        <translation>O relatório contém a versão do programa, a plataforma, os dispositivos seriais, as configurações, os últimos registros de transferência e os nomes dos backups recentes. Anexe-o ao seu relato do problema.</translation>
+    </message>
+    <message>
+        <source>&amp;Include the last plan (a customer&apos;s frequencies)</source>
+        <translation>&amp;Incluir o último plano (as frequências de um cliente)</translation>
+    </message>
+    <message>
+        <source>Diagnostic report saved as %s</source>
+        <translation>Relatório de diagnóstico salvo como %s</translation>
+    </message>
 </context>
 </TS>

@@ -1757,5 +1757,31 @@ Set PRG715_MANUAL_DIR to the folder that holds its index.md.</source>
         <source>User manual: not installed</source>
         <translation>用户手册：未安装</translation>
     </message>
+    <message>
+        <source>Save &amp;Diagnostic Report...</source>
+        <translation>保存诊断报告(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Save a report to attach to a problem with a radio
+Save Diagnostic Report</source>
+        <translation>保存一份报告，附在电台问题的报告中
+保存诊断报告</translation>
+    </message>
+    <message>
+        <source>Save Diagnostic Report</source>
+        <translation>保存诊断报告</translation>
+    </message>
+    <message>
+        <source>The report holds the program&apos;s version, the platform, the serial devices, the settings, the last transfer traces and the names of the recent backups. Attach it to your report of the problem.</source>
+        <translation>报告包含程序版本、平台、串口设备、设置、最近的传输跟踪记录以及最近备份的名称。请将其附在您的问题报告中。</translation>
+    </message>
+    <message>
+        <source>&amp;Include the last plan (a customer&apos;s frequencies)</source>
+        <translation>包含最后一个计划（客户的频率）(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Diagnostic report saved as %s</source>
+        <translation>诊断报告已保存为 %s</translation>
+    </message>
 </context>
 </TS>

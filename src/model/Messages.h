@@ -223,6 +223,30 @@ inline constexpr const char* kVersionLicence =
     "There is NO WARRANTY, to the extent permitted by law.";
 inline constexpr const char* kVersionQt = "Qt %s (built with Qt %s)";
 
+// The diagnostic report: a file for the developers, English from every front end (printf
+// formats)
+inline constexpr const char* kReportTitle = "PRG-715 diagnostic report";
+inline constexpr const char* kReportWritten = "Written %s UTC by %s\n";
+inline constexpr const char* kReportProgram = "Program";
+inline constexpr const char* kReportPlatform = "Platform";
+inline constexpr const char* kReportSerialDevices = "Serial devices present";
+inline constexpr const char* kReportSettings = "Settings";
+inline constexpr const char* kReportSettingsPlace = "Kept in: %s\n";
+inline constexpr const char* kReportPorts = "COM1: %s\nCOM2: %s\n";
+inline constexpr const char* kReportChecks =
+    "Read the radio before writing: %s\nVerify after writing: %s\n";
+inline constexpr const char* kReportLogFolder = "Programming log folder: %s\n";
+inline constexpr const char* kReportLanguage = "Desktop language: %s\n";
+inline constexpr const char* kReportBackups = "Recent backups (names only, newest first)";
+inline constexpr const char* kReportTraces = "Transfer traces (newest first)";
+inline constexpr const char* kReportShownOf = "%d of %d\n";
+inline constexpr const char* kReportLastPlan = "Last plan";
+inline constexpr const char* kReportPlanLeftOut =
+    "left out (the user did not ask for it to be included)";
+inline constexpr const char* kReportNone = "(none)";
+inline constexpr const char* kReportUnreadable = "(cannot be read: %s)";
+inline constexpr const char* kReportSaved = "Diagnostic report saved as %s\n";
+
 // Desktop application shell: port choice at start-up, About box
 inline constexpr const char* kPortFileUnreadable =
     PRG715_TEXT("Cannot read the serial port choice from \"port.port\". COM Port 1 is selected.");
@@ -421,6 +445,18 @@ inline constexpr const char* kFieldPowerSaveDelay = PRG715_TEXT("Power Save Dela
 inline constexpr const char* kFieldCompander = PRG715_TEXT("Audio Compander");
 
 // Desktop: the user manual
+// Desktop: Help > Save Diagnostic Report... (printf formats)
+inline constexpr const char* kDiagnosticsMenu = PRG715_TEXT("Save &Diagnostic Report...");
+inline constexpr const char* kDiagnosticsPrompt = PRG715_TEXT(
+    "Save a report to attach to a problem with a radio\nSave Diagnostic Report");
+inline constexpr const char* kDiagnosticsCaption = PRG715_TEXT("Save Diagnostic Report");
+inline constexpr const char* kDiagnosticsIntro = PRG715_TEXT(
+    "The report holds the program's version, the platform, the serial devices, the settings, "
+    "the last transfer traces and the names of the recent backups. Attach it to your report of "
+    "the problem.");
+inline constexpr const char* kDiagnosticsIncludePlan =
+    PRG715_TEXT("&Include the last plan (a customer's frequencies)");
+inline constexpr const char* kDiagnosticsSaved = PRG715_TEXT("Diagnostic report saved as %s");
 inline constexpr const char* kManualMenu = PRG715_TEXT("&User Manual");
 inline constexpr const char* kManualPrompt = PRG715_TEXT("Open the user manual\nUser Manual");
 inline constexpr const char* kManualTitle = PRG715_TEXT("PRG-715 User Manual");

@@ -80,13 +80,14 @@ TEST_F(LanguageRoom, EveryDialogAndMessageShowsItsTextsWhole) {
     Action(CommandId::FileNew)->trigger();
     for (const CommandId id :
          {CommandId::Options, CommandId::AppAbout, CommandId::SerialDevices,
-          CommandId::FileOpenBackup, CommandId::FleetJob, CommandId::RadioHistory}) {
+          CommandId::FileOpenBackup, CommandId::FleetJob, CommandId::RadioHistory,
+          CommandId::HelpDiagnostics}) {
         CheckNextDialog(Command(id).label);
         Action(id)->trigger();
     }
     CheckNextDialog("channel");
     DoubleClickCell(Doc().m_b16Channel != 0 ? *View().m_Grid16 : *View().m_Grid4, 1, 1);
-    EXPECT_EQ(prompts.dialogsRun.size(), 8u) << "a dialog did not open";
+    EXPECT_EQ(prompts.dialogsRun.size(), 9u) << "a dialog did not open";
     EXPECT_TRUE(prompts.messages.empty()) << prompts.messages.front().text.toStdString();
     EXPECT_THAT(m_cut, ::testing::IsEmpty());
 }

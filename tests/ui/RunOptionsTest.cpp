@@ -181,7 +181,7 @@ TEST(ProgramCommandLine, RefusesBadLinkOptionsBeforeShowingAWindow) {
 TEST(ProgramCommandLine, HelpAndVersionNeedNoDisplay) {
     for (const auto& [option, start] :
          {std::pair{"--help", std::string("Usage: ") + PRG715_APP + " [options] file\n"},
-          std::pair{"-v", std::string(msg::kAppTitle) + " "}}) {
+          std::pair{"-v", std::string("prg715 ")}}) {
         const ProgramResult r =
             RunProgram("/usr/bin/env", {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u",
                                         "QT_QPA_PLATFORM", PRG715_APP, option});

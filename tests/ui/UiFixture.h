@@ -34,6 +34,8 @@ protected:
         ::setenv("XDG_CONFIG_HOME", m_dir.Path().c_str(), 1);
         // Backups of the reads and writes go to the test's folder too.
         ::setenv("XDG_DATA_HOME", m_dir.File("data").c_str(), 1);
+        // And the transfer traces.
+        ::setenv("XDG_STATE_HOME", m_dir.File("state").c_str(), 1);
     }
     ~UiTest() override {
         app.reset();

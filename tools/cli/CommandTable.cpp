@@ -18,12 +18,13 @@ void DeclareDiff(CCommandSet& commands);
 void DeclareBackups(CCommandSet& commands);
 void DeclareFleet(CCommandSet& commands);
 void DeclareHistory(CCommandSet& commands);
+void DeclareDiagnostics(CCommandSet& commands);
 
 void DeclareCommands(CCommandSet& commands) {
     for (void (*declare)(CCommandSet&) :
          {DeclareNew, DeclareShow, DeclareReport, DeclareSet, DeclareEncode, DeclareDecode,
           DeclareDump, DeclareRead, DeclareWrite, DeclareFleet, DeclareHistory, DeclareBackups, DeclareExport, DeclareImport,
-          DeclareDiff})
+          DeclareDiff, DeclareDiagnostics})
         declare(commands);
 }
 

@@ -113,7 +113,6 @@ radiolink::RadioUnit Fleet::Radio(int number) const {
 
 void DeclareOptions(CLI::App& app, OptionTexts& t) {
     app.set_help_flag("-h,--help", "print this help and exit");
-    app.set_version_flag("--version", program::VersionText(kProgram), msg::kVersionOption);
     app.description(
         "Acts as a radio on a new pseudo-terminal and prints its device path; point the port "
         "(COM1/COM2 mapping, or prg715-cli --port) at it. Runs until interrupted. With --radios "
@@ -147,6 +146,8 @@ void DeclareOptions(CLI::App& app, OptionTexts& t) {
              "back shows the damage")
         ->group(kFaults);
     DeclareFleetOptions(app, t);
+    // Last, beside --help in the listing, and after the radio's own options in the usage line.
+    app.set_version_flag("--version", program::VersionText(kProgram), msg::kVersionOption);
 }
 
 Settings CheckedSettings(const OptionTexts& t) {

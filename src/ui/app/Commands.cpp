@@ -122,6 +122,8 @@ constexpr std::array kCommands = {
         true, false, ToolIcon::None},
     CommandInfo{HelpManual, msg::kManualMenu, "F1", "", msg::kManualPrompt, false, false,
                 ToolIcon::None, QKeySequence::HelpContents},
+    CommandInfo{HelpDiagnostics, msg::kDiagnosticsMenu, "", "", msg::kDiagnosticsPrompt, false,
+                false, ToolIcon::None},
     CommandInfo{AppAbout, QT_TRANSLATE_NOOP("msg", "&About PRG-715..."), "", "",
                 QT_TRANSLATE_NOOP(
                     "msg", "Display program information, version number and copyright\nAbout"),
@@ -137,7 +139,7 @@ constexpr std::array kOptionsMenu = {Options, Separator, ReadRadio, WriteRadio};
 constexpr std::array kPortMenu = {ComPort1,         ComPort2,  Separator,
                                   SerialDevices,    Separator, ReadBeforeWrite,
                                   VerifyAfterWrite, Separator, FleetJob};
-constexpr std::array kHelpMenu = {HelpManual, Separator, AppAbout};
+constexpr std::array kHelpMenu = {HelpManual, HelpDiagnostics, Separator, AppAbout};
 
 constexpr std::array kMenuBar = {
     MenuInfo{QT_TRANSLATE_NOOP("msg", "&File"), kFileMenu},

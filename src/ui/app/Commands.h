@@ -40,6 +40,7 @@ enum class CommandId : int {
     SpacingStandard = 32800,
     SpacingNarrow = 32801,
     HelpManual = 57667,  // the user manual, in a window beside the main one
+    HelpDiagnostics = 32804,  // the report a dealer attaches to a problem
     AppAbout = 57664,
 };
 

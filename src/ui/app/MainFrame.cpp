@@ -159,6 +159,7 @@ void CMainFrame::ConnectCommands() {
     Route(CommandId::FleetJob, &CKM42View::OnFleetJob);
     Route(CommandId::RadioHistory, &CKM42View::OnFileRadioHistory);
     Route(CommandId::HelpManual, &CKM42View::OnHelpManual);
+    Route(CommandId::HelpDiagnostics, &CKM42View::OnSaveDiagnostics);
     Route(CommandId::EditUndo, &CKM42View::OnEditUndo);
     Route(CommandId::EditRedo, &CKM42View::OnEditRedo);
     Route(CommandId::EditCopy, &CKM42View::OnEditCopy);

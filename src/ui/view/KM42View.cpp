@@ -28,6 +28,7 @@
 #include "ui/common/Translate.h"
 #include "ui/common/UiPrompts.h"
 #include "ui/dialogs/AboutDlg.h"
+#include "ui/dialogs/DiagnosticsDlg.h"
 #include "ui/dialogs/BackupsDlg.h"
 #include "ui/dialogs/ChannelDlg.h"
 #include "ui/dialogs/DialogUnits.h"
@@ -401,6 +402,10 @@ void CKM42View::OnHelpManual() {
     // Reading the chapters waits for the first F1, so a start that never opens it pays nothing.
     if (!m_pManualDlg) m_pManualDlg = std::make_unique<CManualDlg>(ManualFolderCandidates(), nullptr);
     m_pManualDlg->ShowManual();
+}
+
+void CKM42View::OnSaveDiagnostics() {
+    SaveDiagnosticReport(this, m_prompts);
 }
 
 void CKM42View::OnGridDblClick16() {

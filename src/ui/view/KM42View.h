@@ -169,6 +169,7 @@ public slots:
     void OnAppAbout();
     // Help > User Manual: one window, brought to the front when open already.
     void OnHelpManual();
+    void OnSaveDiagnostics();
     void OnGridDblClick16();
     void OnGridDblClick4();
     void OnEditUndo();
