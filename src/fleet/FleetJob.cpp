@@ -40,6 +40,9 @@ public:
         m_ui.BackupKept(direction, kept);
     }
     bool GoOn(Step finished) override { return m_ui.GoOn(finished); }
+    void TraceRecorded(const radiolink::Trace& trace, const trace::KeepOutcome& kept) override {
+        m_ui.TraceRecorded(trace, kept);
+    }
     bool WriteAnyway(const RadioMismatch&) override { return false; }
 
     std::string before, after;

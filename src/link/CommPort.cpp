@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "link/LinkProtocol.h"
+#include "link/TraceRecorder.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
 
@@ -37,6 +38,8 @@ int CCommPort::OpenPort(const std::string& name, int baud, std::uint16_t portId,
     m_bLineLost = false;
     m_wPortID = portId;
     m_nBaud = baud;
+    m_nParity = parity;
+    m_nStopBits = stopBits;
     m_sPortName = name;
     m_sDevicePath = m_PortMap.DeviceFor(name);
     m_LastOpenFailure = {};
@@ -124,7 +127,18 @@ void CCommPort::Notify(const std::string& text) const {
     if (m_Notifier.showMessage) m_Notifier.showMessage(text);
 }
 
+void CCommPort::AttachTrace(radiolink::TraceRecorder* recorder) {
+    if (recorder != nullptr)
+        recorder->SetLine(m_sPortName, m_sDevicePath,
+                          radiolink::LineSettingsText(m_nBaud, m_nParity, m_nStopBits));
+    m_pTrace.store(recorder, std::memory_order_release);
+}
+
 void CCommPort::TakeChunk(const std::uint8_t* chunk, std::size_t count) {
+    const auto now = std::chrono::steady_clock::now();
+    // What reached the port, also a chunk the queue has no room for.
+    if (radiolink::TraceRecorder* trace = m_pTrace.load(std::memory_order_acquire))
+        trace->Received(chunk, count, now);
     const std::size_t room =
         static_cast<std::size_t>(CByteQueue::kCapacity - 1 - m_QueueRead.GetSize());
     if (count > room) {
@@ -133,7 +147,7 @@ void CCommPort::TakeChunk(const std::uint8_t* chunk, std::size_t count) {
         return;
     }
     for (std::size_t i = 0; i < count; ++i) m_QueueRead.PutByte(chunk[i]);
-    m_LastArrival = std::chrono::steady_clock::now().time_since_epoch().count();
+    m_LastArrival = now.time_since_epoch().count();
 }
 
 void CCommPort::ThreadWatchComm() {

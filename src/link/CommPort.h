@@ -53,6 +53,7 @@ public:
                      int atLeast = 1) override;
     radiolink::LinkTime LastArrival() const override;
     bool IsLineDown() const override;
+    void AttachTrace(radiolink::TraceRecorder* recorder) override;
 
     bool IsOpen() const { return m_pDevice != nullptr; }
     const std::string& PortName() const { return m_sPortName; }
@@ -78,6 +79,9 @@ private:
     std::thread m_Thread;
     std::uint16_t m_wPortID = 0;
     int m_nBaud = 0;
+    int m_nParity = 0;
+    int m_nStopBits = 0;
+    std::atomic<radiolink::TraceRecorder*> m_pTrace{nullptr};  // read by the watcher
     std::mutex m_ArrivalMutex;
     std::condition_variable_any m_Arrival;
     Notifier m_Notifier;

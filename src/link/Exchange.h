@@ -18,6 +18,8 @@
 // worker thread behind its progress dialogs, the command line runs them directly.
 namespace radiolink {
 
+class TraceRecorder;
+
 struct ExchangeOptions {
     LinkClock* clock = nullptr;  // null: the steady clock
     LinkTiming timing{};
@@ -35,6 +37,8 @@ struct ExchangeOptions {
     // After each block: 64, 128, ... 2112; then 2740 (the full bar) on success only.
     // Both callbacks run on the thread that runs the exchange: a dialog posts them on.
     std::function<void(int position)> onProgress{};
+    // Records every byte of the exchange with its time and step; null: nothing is recorded.
+    TraceRecorder* trace = nullptr;
 };
 
 enum class ExchangeOutcome {

@@ -33,7 +33,10 @@ std::optional<std::uint8_t> RequestAndAwaitAnswer(RadioLine& line, std::uint8_t 
                                                   const ExchangeOptions& options,
                                                   ExchangeResult& result) {
     LinkClock& clock = ClockOf(options);
-    if (!SendByte(line, request)) {
+    Mark(options, TraceStepKind::Request);
+    const bool sent = SendByte(line, options, request);
+    Mark(options, TraceStepKind::Answer);
+    if (!sent) {
         Fail(result, ExchangeOutcome::NoAnswer, msg::kLinkSendFailed);
         return std::nullopt;
     }

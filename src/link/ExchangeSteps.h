@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "link/Exchange.h"
+#include "link/TraceRecorder.h"
 
 namespace radiolink::steps {
 
@@ -23,8 +24,36 @@ inline LinkClock& ClockOf(const ExchangeOptions& options) {
     return options.clock != nullptr ? *options.clock : SteadyLinkClock();
 }
 
-inline bool SendByte(RadioLine& line, std::uint8_t byte) {
+// The bytes sent and received from now on belong to `step` of the exchange's trace.
+inline void Mark(const ExchangeOptions& options, TraceStepKind kind, int block = 0) {
+    if (options.trace != nullptr) options.trace->Step({kind, static_cast<std::uint8_t>(block)});
+}
+
+inline bool SendByte(RadioLine& line, const ExchangeOptions& options, std::uint8_t byte) {
+    if (options.trace != nullptr) options.trace->Sent(byte, ClockOf(options).Now());
     return line.WriteComm(&byte, 1) == 1;
+}
+
+// Runs `exchange` (which returns its ExchangeResult) with the port closed however it ends,
+// and its bytes recorded when the options ask for a trace.
+template <class Exchange>
+ExchangeResult Traced(RadioLine& line, const ExchangeOptions& options, ExchangeKind kind,
+                      Exchange exchange) {
+    TraceRecorder* const trace = options.trace;
+    if (trace != nullptr) {
+        trace->Begin(kind, ClockOf(options).Now());
+        line.AttachTrace(trace);
+    }
+    ExchangeResult result;
+    {
+        PortCloser closer(line);
+        result = exchange();
+    }
+    if (trace != nullptr) {
+        line.AttachTrace(nullptr);  // the port is closed: its watcher has stopped
+        trace->End(result, ClockOf(options).Now());
+    }
+    return result;
 }
 
 // The token that may end a running transfer (none unless the caller allows it).

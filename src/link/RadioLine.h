@@ -10,6 +10,8 @@
 
 namespace radiolink {
 
+class TraceRecorder;
+
 // What an exchange needs from an open port: send bytes, take received bytes from the queue,
 // sleep until some arrive, close. CCommPort is the real one; tests script their own.
 class RadioLine {
@@ -27,6 +29,10 @@ public:
     // The port is closed or the device went away: nothing more will arrive.
     virtual bool IsLineDown() const = 0;
     virtual void ClosePort() = 0;
+    // From now until detached (null), every byte received goes to `recorder` too, stamped with
+    // its arrival; the line describes itself to it. Detached only once the port is closed. A
+    // line that keeps no such record leaves a trace of the bytes sent alone.
+    virtual void AttachTrace(TraceRecorder* /*recorder*/) {}
 };
 
 }  // namespace radiolink

@@ -36,10 +36,7 @@ bool ReceiveBlock(RadioLine& line, LinkClock& clock, const ExchangeOptions& opti
     return true;
 }
 
-}  // namespace
-
-ExchangeResult ReadRadio(RadioLine& line, RadioImage& image, const ExchangeOptions& options) {
-    steps::PortCloser closer(line);
+ExchangeResult Read(RadioLine& line, RadioImage& image, const ExchangeOptions& options) {
     LinkClock& clock = steps::ClockOf(options);
     image.fill(0);
     ExchangeResult result;
@@ -55,11 +52,13 @@ ExchangeResult ReadRadio(RadioLine& line, RadioImage& image, const ExchangeOptio
 
     Pacer pacer(clock);
     pacer.Pause(options.timing.readStartPause);
-    steps::SendByte(line, proto::kStart);
+    steps::Mark(options, TraceStepKind::Start);
+    steps::SendByte(line, options, proto::kStart);
     std::size_t position = 0;
     for (std::size_t blockStart = 0; blockStart < image::kLineSize;
          blockStart += image::kBlockSize) {
         result.block = static_cast<int>(blockStart / image::kBlockSize) + 1;
+        steps::Mark(options, TraceStepKind::Block, result.block);
         const bool complete = ReceiveBlock(line, clock, options, image, position, blockStart);
         result.position = position;
         if (steps::StoppedMidTransfer(options, result)) return result;
@@ -80,11 +79,19 @@ ExchangeResult ReadRadio(RadioLine& line, RadioImage& image, const ExchangeOptio
         // The next block's first byte goes where this block's end byte landed.
         --position;
         if (options.onProgress) options.onProgress(static_cast<int>(position));
-        steps::SendByte(line, proto::kBlockEnd);
+        steps::Mark(options, TraceStepKind::Acknowledgement, result.block);
+        steps::SendByte(line, options, proto::kBlockEnd);
     }
     result.position = position + 1;  // the last block end byte stays at 2112
     if (options.onProgress) options.onProgress(proto::kProgressRange);
     return result;
+}
+
+}  // namespace
+
+ExchangeResult ReadRadio(RadioLine& line, RadioImage& image, const ExchangeOptions& options) {
+    return steps::Traced(line, options, ExchangeKind::Read,
+                         [&] { return Read(line, image, options); });
 }
 
 }  // namespace radiolink

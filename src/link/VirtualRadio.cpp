@@ -124,7 +124,11 @@ void CVirtualRadio::Connect(const RadioUnit& unit) {
 void CVirtualRadio::Run() {
     std::array<std::uint8_t, 512> buffer{};
     Clock::time_point lastByte = Clock::now();
-    if (m_Options.onRadioConnected) m_Options.onRadioConnected(m_Turn.number);
+    const bool replaying = !m_Options.replay.empty();
+    if (replaying)
+        PlayRadioBytes(Clock::now());
+    else if (m_Options.onRadioConnected)
+        m_Options.onRadioConnected(m_Turn.number);
     while (!m_bStopping) {
         int timeoutMs = -1;
         if (m_State != State::Idle) {
@@ -143,6 +147,10 @@ void CVirtualRadio::Run() {
         const ssize_t n = ::read(m_Master, buffer.data(), buffer.size());
         if (n <= 0) continue;
         lastByte = Clock::now();
+        if (replaying) {
+            for (ssize_t i = 0; i < n && !m_bStopping; ++i) Replay(buffer[static_cast<std::size_t>(i)]);
+            continue;
+        }
         PaceReceived(static_cast<std::size_t>(n));
         for (ssize_t i = 0; i < n && !m_bStopping; ++i)
             HandleByte(buffer[static_cast<std::size_t>(i)]);
@@ -349,6 +357,40 @@ void CVirtualRadio::Send(const std::vector<std::uint8_t>& bytes) {
         SleepUntil(m_TxFree);
         if (m_bStopping) return;
         if (::write(m_Master, &byte, 1) < 0) return;
+    }
+}
+
+// The program's byte is the next one recorded; the radio's bytes after it follow it at their
+// recorded distance. Played to its end, the recording leaves the radio silent.
+void CVirtualRadio::Replay(std::uint8_t byte) {
+    const std::vector<ReplayByte>& script = m_Options.replay;
+    if (m_nReplayAt >= script.size()) return;
+    const ReplayByte& recorded = script[m_nReplayAt++];
+    // One report an exchange: after a first difference the rest may all be off.
+    if (recorded.byte != byte && recorded.exchange != m_nReplayDiffers) {
+        m_nReplayDiffers = recorded.exchange;
+        if (m_Options.onReplayDiffers) m_Options.onReplayDiffers(recorded, byte);
+    }
+    PlayRadioBytes(Clock::now());
+}
+
+void CVirtualRadio::PlayRadioBytes(Clock::time_point anchor) {
+    const std::vector<ReplayByte>& script = m_Options.replay;
+    while (m_nReplayAt < script.size() && script[m_nReplayAt].fromRadio && !m_bStopping) {
+        // Bytes recorded as one arrival go out together.
+        const std::chrono::microseconds after = script[m_nReplayAt].after;
+        std::vector<std::uint8_t> bytes;
+        for (; m_nReplayAt < script.size() && script[m_nReplayAt].fromRadio &&
+               (script[m_nReplayAt].after == after || !m_Options.paced);
+             ++m_nReplayAt)
+            bytes.push_back(script[m_nReplayAt].byte);
+        if (m_Options.paced) SleepUntil(anchor + after);
+        if (m_bStopping) return;
+        [[maybe_unused]] const ssize_t sent = ::write(m_Master, bytes.data(), bytes.size());
+    }
+    if (m_nReplayAt == script.size() && m_Options.onReplayDone) {
+        m_Options.onReplayDone();
+        m_nReplayAt = script.size() + 1;  // said once
     }
 }
 

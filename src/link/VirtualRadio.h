@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "codec/RadioImage.h"
+#include "link/TraceReplay.h"
 
 namespace radiolink {
 
@@ -69,6 +70,13 @@ public:
         // served, its write confirmed with no read-back to come, or another radio in its place.
         std::function<void(int number)> onRadioConnected{};
         std::function<void(int number)> onRadioDone{};
+        // Not empty: the radio plays these recorded exchanges instead of its memory and faults,
+        // once, then falls silent. `paced`: at the recorded timings, else as fast as possible.
+        std::vector<ReplayByte> replay{};
+        // On the radio's thread: a program byte that is not the one recorded (the replay goes
+        // on), and the end of the recording.
+        std::function<void(const ReplayByte& recorded, std::uint8_t got)> onReplayDiffers{};
+        std::function<void()> onReplayDone{};
     };
 
     CVirtualRadio(const LineImage& memory, Options options);
@@ -127,6 +135,8 @@ private:
     void Send(const std::vector<std::uint8_t>& bytes);
     void SleepUntil(std::chrono::steady_clock::time_point when);
     void PaceReceived(std::size_t count);
+    void Replay(std::uint8_t byte);
+    void PlayRadioBytes(std::chrono::steady_clock::time_point anchor);
 
     Options m_Options;
     RadioUnit m_Unit;  // its memory under m_MemoryMutex; its faults the radio thread's own
@@ -152,6 +162,8 @@ private:
     std::vector<std::uint8_t> m_Received;
     std::chrono::steady_clock::time_point m_TxFree{};
     std::chrono::steady_clock::time_point m_RxFree{};
+    std::size_t m_nReplayAt = 0;  // the next byte of the replay
+    int m_nReplayDiffers = 0;     // exchange of the last difference reported
 };
 
 }  // namespace radiolink

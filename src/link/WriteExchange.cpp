@@ -4,10 +4,9 @@
 #include "model/PlanText.h"
 
 namespace radiolink {
+namespace {
 
-ExchangeResult WriteRadio(RadioLine& line, const RadioImage& image,
-                          const ExchangeOptions& options) {
-    steps::PortCloser closer(line);
+ExchangeResult Write(RadioLine& line, const RadioImage& image, const ExchangeOptions& options) {
     LinkClock& clock = steps::ClockOf(options);
     const LinkTiming& timing = options.timing;
     ExchangeResult result;
@@ -25,20 +24,23 @@ ExchangeResult WriteRadio(RadioLine& line, const RadioImage& image,
     // instead, and says once at the end whether the whole memory arrived.
     Pacer pacer(clock);
     pacer.Pause(timing.writeStartPause);
-    bool sent = steps::SendByte(line, proto::kStart);
+    steps::Mark(options, TraceStepKind::Start);
+    bool sent = steps::SendByte(line, options, proto::kStart);
     pacer.Pause(timing.writeStartPause);
     for (std::size_t position = 0; position < image::kLineSize && sent;) {
         result.block = static_cast<int>(position / image::kBlockSize) + 1;
+        steps::Mark(options, TraceStepKind::Block, result.block);
         for (std::size_t i = 0; i < image::kBlockSize && sent; ++i) {
             if (steps::StoppedMidTransfer(options, result)) return result;
-            sent = steps::SendByte(line, image[position + i]);
+            sent = steps::SendByte(line, options, image[position + i]);
             pacer.Pause(timing.byteGap);
         }
-        sent = sent && steps::SendByte(line, proto::kBlockEnd);
+        sent = sent && steps::SendByte(line, options, proto::kBlockEnd);
         if (!sent) break;
         position += image::kBlockSize;
         result.position = position;
         if (options.onProgress) options.onProgress(static_cast<int>(position));
+        if (position == image::kLineSize) steps::Mark(options, TraceStepKind::Confirmation);
         pacer.Pause(position == image::kLineSize ? timing.lastBlockPause : timing.blockEndPause);
     }
     if (!sent) {
@@ -59,6 +61,14 @@ ExchangeResult WriteRadio(RadioLine& line, const RadioImage& image,
         steps::Fail(result, ExchangeOutcome::NotConfirmed,
                     FormatText(msg::kLinkWrongConfirmation, result.endByte));
     return result;
+}
+
+}  // namespace
+
+ExchangeResult WriteRadio(RadioLine& line, const RadioImage& image,
+                          const ExchangeOptions& options) {
+    return steps::Traced(line, options, ExchangeKind::Write,
+                         [&] { return Write(line, image, options); });
 }
 
 }  // namespace radiolink

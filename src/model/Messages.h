@@ -247,6 +247,53 @@ inline constexpr const char* kReportNone = "(none)";
 inline constexpr const char* kReportUnreadable = "(cannot be read: %s)";
 inline constexpr const char* kReportSaved = "Diagnostic report saved as %s\n";
 
+// Transfer traces: what crossed the cable, kept after every exchange, read back by
+// `prg715-cli trace` and prg715-radio-sim --replay (printf formats)
+inline constexpr const char* kTraceLine = "line %d: %s";
+inline constexpr const char* kTraceNotATrace =
+    "not a transfer trace (it does not begin with \"%s\")";
+inline constexpr const char* kTraceUnknownField = "unknown field \"%s\"";
+inline constexpr const char* kTraceFieldTwice = "%s given twice";
+inline constexpr const char* kTraceBadValue = "%s: bad value \"%s\"";
+inline constexpr const char* kTraceMissingField = "the exchange that starts on line %d has no %s";
+inline constexpr const char* kTraceNotUnderstood =
+    "neither a field, a line of bytes nor a comment: \"%s\"";
+inline constexpr const char* kTraceBadTime = "\"%s\" is not a time in microseconds";
+inline constexpr const char* kTraceNoBytes = "no bytes in hex after the time";
+inline constexpr const char* kTraceBadStep = "unknown step \"%s\"";
+inline constexpr const char* kTraceTimeBackwards = "time %s comes before the line above's %s";
+inline constexpr const char* kTraceTimeAfterEnd = "time %s is after the exchange's end (%s)";
+inline constexpr const char* kTraceFileTooLarge = "larger than %zu bytes: not a transfer trace";
+inline constexpr const char* kTraceFileFailure = "%s: %s";
+inline constexpr const char* kNoStateFolder = "neither XDG_STATE_HOME nor HOME is set";
+inline constexpr const char* kTraceNotKept = "no transfer trace kept: %s";
+inline constexpr const char* kTraceNotWritten = "the trace could not be written to %s: %s";
+inline constexpr const char* kNoTracesYet = "No transfer traces yet in %s";
+// prg715-cli trace: the summary of each exchange
+inline constexpr const char* kSummaryHeading = "%s %s";  // "read of KM162", time
+inline constexpr const char* kSummaryKindModel = "%s of %s";
+inline constexpr const char* kSummaryField = "  %-9s %s";
+inline constexpr const char* kSummaryOutcome = "%s: %s";
+inline constexpr const char* kSummaryTotals = "%zu bytes sent, %zu received in %s s";
+inline constexpr const char* kSummaryLost = "%zu bytes more than the recorder had room for";
+inline constexpr const char* kSummarySteps = "  steps:";
+inline constexpr const char* kSummaryStep = "    %-22s %5zu sent %5zu received";
+inline constexpr const char* kSummaryGaps =
+    "  gaps (a radio byte more than 3 times the median %s ms and over 50 ms after the byte "
+    "before it):";
+inline constexpr const char* kSummaryNoGaps = "  no gaps longer than usual";
+inline constexpr const char* kSummaryGap = "    at %s s, %s byte %zu: %s ms after the byte before";
+inline constexpr const char* kSummaryFailure =
+    "  failure point: %s, %s byte %zu at %s s; nothing more for %s s until the end";
+inline constexpr const char* kSummaryNothing =
+    "  failure point: no byte crossed the line in the %s s the exchange took";
+inline constexpr const char* kSummarySentWord = "sent";
+inline constexpr const char* kSummaryReceivedWord = "received";
+inline constexpr const char* kReplayDiffers =
+    "replay: exchange %d, %s: the program sent 0x%02X where the trace has 0x%02X";
+inline constexpr const char* kReplayStarted = "replaying %zu exchanges from %s";
+inline constexpr const char* kReplayDone = "replay: all %zu exchanges played";
+
 // Desktop application shell: port choice at start-up, About box
 inline constexpr const char* kPortFileUnreadable =
     PRG715_TEXT("Cannot read the serial port choice from \"port.port\". COM Port 1 is selected.");

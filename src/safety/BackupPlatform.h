@@ -10,6 +10,14 @@
 // per platform.
 namespace backup::platform {
 
+// The user's folders the application keeps its files in, each ending in "PRG-715": the data
+// folder (backups, the programming log) and the state folder (transfer traces). POSIX: the XDG
+// base directory ($XDG_DATA_HOME or ~/.local/share, $XDG_STATE_HOME or ~/.local/state; a
+// relative path in the variable counts as unset); Windows: the local application data folder
+// for both. Empty when the system names none.
+enum class UserFolderKind { Data, State };
+std::string AppFolder(UserFolderKind kind);
+
 std::tm LocalTime(std::time_t seconds);
 
 // Joins the backup folder and a file name as the system's own paths are written.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where backups live on systems that follow the XDG base directories: the user's data folder
-// is $XDG_DATA_HOME, or ~/.local/share where that is unset or not an absolute path.
+// Where backups and traces live on systems that follow the XDG base directories: the user's
+// data folder is $XDG_DATA_HOME, or ~/.local/share where that is unset or not an absolute path;
+// the state folder likewise $XDG_STATE_HOME or ~/.local/state.
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -15,9 +16,11 @@
 namespace backup {
 namespace {
 constexpr const char* kDataHomeVariable = "XDG_DATA_HOME";
+constexpr const char* kStateHomeVariable = "XDG_STATE_HOME";
 constexpr const char* kHomeVariable = "HOME";
 constexpr const char* kDefaultDataHome = "/.local/share";
-constexpr const char* kBackupSubfolder = "/PRG-715/backups";
+constexpr const char* kDefaultStateHome = "/.local/state";
+constexpr const char* kAppSubfolder = "/PRG-715";
 // The XDG rule for the folders an application creates, and what a customer's plans need on a
 // shop's shared computer.
 constexpr mode_t kPrivateFolder = 0700;
@@ -47,18 +50,19 @@ fileio::Refusal FolderAt(const std::string& path) {
 }
 }  // namespace
 
-std::string BackupFolder() {
-    std::string dataHome = Variable(kDataHomeVariable);
-    if (dataHome.empty() || dataHome.front() != '/') {
+namespace platform {
+
+std::string AppFolder(UserFolderKind kind) {
+    const bool data = kind == UserFolderKind::Data;
+    std::string base = Variable(data ? kDataHomeVariable : kStateHomeVariable);
+    if (base.empty() || base.front() != '/') {
         const std::string home = Variable(kHomeVariable);
         if (home.empty()) return {};
-        dataHome = home + kDefaultDataHome;
+        base = home + (data ? kDefaultDataHome : kDefaultStateHome);
     }
-    while (dataHome.size() > 1 && dataHome.back() == '/') dataHome.pop_back();
-    return dataHome + kBackupSubfolder;
+    while (base.size() > 1 && base.back() == '/') base.pop_back();
+    return base + kAppSubfolder;
 }
-
-namespace platform {
 
 std::string InFolder(const std::string& folder, const std::string& fileName) {
     return folder + "/" + fileName;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where backups live on Windows: the user's local application data folder (not the roaming
-// one: backups are this machine's record of the radios it touched).
+// Where backups and traces live on Windows: the user's local application data folder (not the
+// roaming one: both are this machine's record of the radios it touched).
 #include <stdlib.h>
 #include <windows.h>
 
@@ -16,18 +16,18 @@
 namespace backup {
 namespace {
 constexpr const wchar_t* kLocalDataVariable = L"LOCALAPPDATA";
-constexpr const char* kBackupSubfolder = "\\PRG-715\\backups";
+constexpr const char* kAppSubfolder = "\\PRG-715";
 }  // namespace
 
-std::string BackupFolder() {
+namespace platform {
+
+std::string AppFolder(UserFolderKind) {
     const wchar_t* localData = ::_wgetenv(kLocalDataVariable);
     if (localData == nullptr || *localData == L'\0') return {};
     std::string folder = win32::Utf8(localData);
     while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
-    return folder + kBackupSubfolder;
+    return folder + kAppSubfolder;
 }
-
-namespace platform {
 
 std::string InFolder(const std::string& folder, const std::string& fileName) {
     return folder + "\\" + fileName;

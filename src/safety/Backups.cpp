@@ -20,6 +20,8 @@ namespace {
 namespace fs = std::filesystem;
 using fileio::NameClaim;
 
+constexpr const char* kBackupSubfolder = "backups";
+
 // Names are UTF-8 throughout the core; std::filesystem would read a plain string in the
 // system's narrow code page on Windows, so the conversions are spelled out.
 fs::path PathOf(const std::string& utf8) {
@@ -106,6 +108,11 @@ bool Newer(const BackupEntry& a, const BackupEntry& b) {
 }
 
 }  // namespace
+
+std::string BackupFolder() {
+    const std::string app = platform::AppFolder(platform::UserFolderKind::Data);
+    return app.empty() ? app : platform::InFolder(app, kBackupSubfolder);
+}
 
 KeepOutcome KeepBackup(Direction direction, const RadioImage& image, const CKM42Doc& plan,
                        const std::string& folder, std::chrono::system_clock::time_point when) {

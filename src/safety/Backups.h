@@ -18,7 +18,7 @@ namespace backup {
 enum class Direction { Read, Write };
 
 // The folder the backups live in, ".../PRG-715/backups" under the user's data folder; empty
-// when the system names no data folder. Each platform has its own definition of it.
+// when the system names no data folder.
 std::string BackupFolder();
 
 // Local time to the second.

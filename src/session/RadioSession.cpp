@@ -2,6 +2,7 @@
 #include "session/RadioSession.h"
 
 #include "codec/ImageCodec.h"
+#include "link/TraceRecorder.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
 
@@ -30,21 +31,29 @@ public:
             m_outcome.line = std::move(why);
             return false;
         }
-        const radiolink::ExchangeOptions options = m_ui.ExchangeOptions();
+        radiolink::ExchangeOptions options = m_ui.ExchangeOptions();
+        options.trace = &m_Recorder;
         m_outcome.exchange = IsRead(step)
                                  ? radiolink::ReadRadio(m_ui.Line(), m_outcome.lastRead, options)
                                  : radiolink::WriteRadio(m_ui.Line(), m_outcome.sent, options);
+        const bool complete = m_outcome.exchange.outcome == ExchangeOutcome::Complete;
+        std::optional<CKM42Doc> radio;
+        if (complete && IsRead(step)) {
+            radio.emplace();
+            DecodeImage(m_outcome.lastRead, *radio);
+        }
+        // The model is known from a complete read, and a write is the plan's.
+        const CKM42Doc* model = radio ? &*radio : IsRead(step) ? nullptr : plan;
+        KeepTrace(model != nullptr ? ModelOf(*model).name : "");
         m_ui.StepEnded(step, m_outcome.exchange);
-        if (m_outcome.exchange.outcome != ExchangeOutcome::Complete) {
+        if (!complete) {
             const bool cancelled = m_outcome.exchange.outcome == ExchangeOutcome::Cancelled;
             m_outcome.ending = cancelled ? Ending::Cancelled : failed;
             return false;
         }
         if (IsRead(step)) {
-            CKM42Doc radio;
-            DecodeImage(m_outcome.lastRead, radio);
             m_outcome.radio = radio;
-            Keep(backup::Direction::Read, m_outcome.lastRead, radio);
+            Keep(backup::Direction::Read, m_outcome.lastRead, *radio);
         } else {
             Keep(backup::Direction::Write, m_outcome.sent, *plan);
         }
@@ -59,11 +68,18 @@ public:
     }
 
 private:
+    void KeepTrace(const std::string& model) {
+        m_Recorder.SetModel(model);
+        const radiolink::Trace& trace = m_Recorder.Result();
+        m_ui.TraceRecorded(trace, trace::KeepTrace(trace));
+    }
+
     void Keep(backup::Direction direction, const RadioImage& image, const CKM42Doc& plan) {
         if (m_bKeepBackups) m_ui.BackupKept(direction, backup::KeepBackup(direction, image, plan));
     }
 
     ExchangeUi& m_ui;
+    radiolink::TraceRecorder m_Recorder;  // one for the session's exchanges, made before them
     Result m_outcome;
     const int m_count;
     int m_number = 0;

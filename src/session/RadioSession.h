@@ -8,14 +8,17 @@
 #include "link/RadioLine.h"
 #include "model/KM42Doc.h"
 #include "model/RadioModel.h"
+#include "link/Trace.h"
 #include "safety/Backups.h"
+#include "safety/Traces.h"
 #include "safety/WriteVerify.h"
 
 // What a user starts against a radio, sequenced in one place: Read from Radio (and its
 // backup), and Write to Radio with the checks a dealer may add (read the radio first, kept as
 // a backup, with a radio of another model or band asked about; write; keep the write as a
 // backup; read the radio back and compare). Front ends (the desktop's dialogs, the command
-// line's console) show the steps and answer the question through ExchangeUi and WriteUi.
+// line's console) show the steps and answer the question through ExchangeUi and WriteUi. Every
+// exchange is recorded byte by byte and its trace kept with the last ones (trace::KeepTrace).
 namespace session {
 
 struct WriteChecks {
@@ -47,6 +50,10 @@ public:
     virtual void BackupKept(backup::Direction direction, const backup::KeepOutcome& kept) = 0;
     // After a complete step and its backup: whether the next step runs.
     virtual bool GoOn(Step /*finished*/) { return true; }
+    // After each exchange, complete or not, before StepEnded: what crossed the cable, and
+    // where it was kept or why not (which never fails the session).
+    virtual void TraceRecorded(const radiolink::Trace& /*trace*/,
+                               const trace::KeepOutcome& /*kept*/) {}
 };
 
 class WriteUi : public ExchangeUi {
