@@ -27,6 +27,20 @@ constexpr const char* kHigh = "high";
 constexpr const char* kLow = "low";
 constexpr const char* kStandard = "s";
 constexpr const char* kNarrow = "n";
+// The signalling words as typed; the declared value name is made of them, so --help, the
+// manual page and the shell completion show exactly the forms ParseSquelch reads.
+constexpr const char* kCsq = "csq";
+constexpr const char* kCtcss = "ctcss";
+constexpr const char* kDcs = "dcs";
+constexpr const char* kInverted = "inv";
+constexpr const char* kNsc1 = "nsc1";
+constexpr const char* kNsc2 = "nsc2";
+
+// "csq|ctcss:TONE|dcs:CODE[:inv]|nsc1|nsc2".
+std::string SquelchForms() {
+    return std::string(kCsq) + "|" + kCtcss + ":TONE|" + kDcs + ":CODE[:" + kInverted + "]|" +
+           kNsc1 + "|" + kNsc2;
+}
 
 void Refuse(const std::string& context, const std::string& message) {
     throw Failure(context + ": " + message);
@@ -48,21 +62,21 @@ SquelchChoice ParseSquelch(const std::string& option, const std::string& text) {
     const std::size_t colon = text.find(':');
     const std::string kind = text.substr(0, colon);
     const std::string rest = colon == std::string::npos ? "" : text.substr(colon + 1);
-    if ((kind == "csq" || kind == "nsc1" || kind == "nsc2") && colon == std::string::npos) {
-        choice.type = kind == "csq" ? kSquelchCsq : kind == "nsc1" ? kSquelchNsc1 : kSquelchNsc2;
-    } else if (kind == "ctcss" && !rest.empty()) {
+    if ((kind == kCsq || kind == kNsc1 || kind == kNsc2) && colon == std::string::npos) {
+        choice.type = kind == kCsq ? kSquelchCsq : kind == kNsc1 ? kSquelchNsc1 : kSquelchNsc2;
+    } else if (kind == kCtcss && !rest.empty()) {
         choice.type = kSquelchCtcss;
         choice.toneHz = TypedNumber::Read(RequireNumber(choice.what, rest)).Value();
-    } else if (kind == "dcs" && !rest.empty()) {
+    } else if (kind == kDcs && !rest.empty()) {
         const std::size_t colon2 = rest.find(':');
         const std::string code = rest.substr(0, colon2);
         const std::string flag = colon2 == std::string::npos ? "" : rest.substr(colon2 + 1);
-        if (colon2 != std::string::npos && flag != "inv")
+        if (colon2 != std::string::npos && flag != kInverted)
             throw UsageError(choice.what + ": expected dcs:CODE or dcs:CODE:inv");
         choice.type = kSquelchDcs;
         choice.dcsCode = RequireCount(choice.what, code);
         choice.dcsTextTooLong = code.size() > 3;
-        choice.inverted = flag == "inv";
+        choice.inverted = flag == kInverted;
     } else {
         throw UsageError(choice.what + ": expected csq, ctcss:TONE, dcs:CODE[:inv], nsc1 or nsc2");
     }
@@ -294,10 +308,11 @@ void AddChannelOptions(CLI::App& command, SetTexts& t) {
          "values move to the 12.5 kHz raster (noted)"},
         {"--tx", t.tx, "MHZ",
          "transmit frequency, on the receive frequency's raster; \"\" or 0 clears it"},
-        {"--rx-squelch", t.rxSquelch, "S",
-         "receive signalling: S = csq | ctcss:TONE | dcs:CODE[:inv] | nsc1 | nsc2 (TONE in Hz "
-         "as 100.0, CODE as 023)"},
-        {"--tx-squelch", t.txSquelch, "S", "transmit signalling, written as for --rx-squelch"},
+        {"--rx-squelch", t.rxSquelch, SquelchForms(),
+         "receive signalling: carrier squelch, a CTCSS tone (TONE in Hz as 100.0), a DCS code "
+         "(CODE as 023, :inv for the inverted code) or a non-standard tone"},
+        {"--tx-squelch", t.txSquelch, SquelchForms(),
+         "transmit signalling, written as for --rx-squelch"},
         {"--scan", t.scan, choice(kOn, kOff), "the channel's scan flag"},
         {"--priority", t.priority, choice(kOn, kOff), "the priority channel (one in a plan)"},
         {"--power", t.power, choice(kHigh, kLow), "transmit power"},
