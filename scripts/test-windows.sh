@@ -6,9 +6,9 @@
 # prefix, makes the zips (package-windows.sh) and checks what they hold, then runs the Windows
 # prg715-cli.exe read and write through COM5, which the wine prefix points at the
 # pseudo-terminal of the Linux prg715-radio-sim: a good exchange with the radio unpaced and at
-# its real pace, and a silent radio. Plans and images must match the
-# Linux prg715-cli's byte for byte, in a folder past 260 characters too. Prints the figures:
-# build time, the program's and the zip's size, tests, exchange times.
+# its real pace, and a silent radio. Plans and images must match the Linux prg715-cli's byte
+# for byte, in a folder past 260 characters too. Prints the figures: build time, the program's
+# and the zip's size, tests, exchange times.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 linux_build="${PRG715_BUILD_DIR:-$root/build}"
