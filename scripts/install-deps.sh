@@ -4,7 +4,8 @@
 # later (older releases ship a CMake older than 3.25 or no Qt 6).
 # Runs apt-get only when a package is missing, as root or through sudo.
 # usage: install-deps.sh [--windows]   (--windows: also the MinGW-w64 cross compiler, wine to
-# run its programs, and GoogleTest's sources to build with it; scripts/test-windows.sh)
+# run its programs, GoogleTest's sources to build with it, Python for the programs' icon and
+# unzip to look into the zip; scripts/test-windows.sh)
 set -euo pipefail
 
 packages=(
@@ -19,7 +20,7 @@ packages=(
 )
 if [ "${1:-}" = "--windows" ]; then
     # The -posix thread model, so std::thread and std::mutex work in the cross build.
-    packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
+    packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest python3 unzip)
 elif [ $# -gt 0 ]; then
     echo "usage: install-deps.sh [--windows]" >&2
     exit 2

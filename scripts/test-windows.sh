@@ -3,10 +3,12 @@
 # The Windows port on this Linux machine: installs the MinGW-w64 cross compiler and wine
 # (install-deps.sh --windows), cross-builds the core, prg715-cli and the core's tests into
 # build-windows/ (or $PRG715_WINDOWS_BUILD_DIR), runs the tests under wine in a throwaway wine
-# prefix, then runs the Windows prg715-cli.exe read and write through COM5, which the wine
-# prefix points at the pseudo-terminal of the Linux prg715-radio-sim: a good exchange with the
-# radio unpaced and at its real pace, and a silent radio. Plans and images must match the
-# Linux prg715-cli's byte for byte. Prints the figures: build time, tests, exchange times.
+# prefix, makes the zips (package-windows.sh) and checks what they hold, then runs the Windows
+# prg715-cli.exe read and write through COM5, which the wine prefix points at the
+# pseudo-terminal of the Linux prg715-radio-sim: a good exchange with the radio unpaced and at
+# its real pace, and a silent radio. Plans and images must match the Linux prg715-cli's byte
+# for byte, in a folder past 260 characters too. Prints the figures: build time, the program's
+# and the zip's size, tests, exchange times.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 linux_build="${PRG715_BUILD_DIR:-$root/build}"
@@ -25,15 +27,8 @@ linux_cli="$linux_build/tools/cli/prg715-cli"
 
 seconds_of() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", b - a }'; }
 
-launcher=()
-if command -v ccache >/dev/null; then
-    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-fi
 start=$(date +%s.%N)
-cmake -S "$root" -B "$build" -G Ninja --toolchain "$root/cmake/toolchains/mingw-w64.cmake" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRG715_BUILD_UI=OFF -DPRG715_BUILD_BENCH=OFF \
-    -DPRG715_GTEST_SOURCE_DIR=/usr/src/googletest "${launcher[@]}" >/dev/null
-cmake --build "$build" --parallel "$(nproc)" >/dev/null
+PRG715_WINDOWS_BUILD_DIR="$build" "$root/scripts/build-windows.sh" >/dev/null
 build_seconds=$(seconds_of "$start" "$(date +%s.%N)")
 cli="$build/tools/cli/prg715-cli.exe"
 
@@ -103,6 +98,20 @@ passed=$(awk '/\[  PASSED  \] [0-9]+ test/ { n += $4 } END { print n + 0 }' \
 skipped=$(grep -c '^\[  SKIPPED \] [A-Za-z]*\.' "$build"/Testing/Temporary/LastTest.log || true)
 tail -n 3 "$work/ctest.log"
 
+echo "the zips (scripts/package-windows.sh on this build)"
+zip="$(PRG715_WINDOWS_BUILD_DIR="$build" "$root/scripts/package-windows.sh" \
+    2>"$work/package.log")" || { cat "$work/package.log"; failed=1; }
+# What a user unpacks: the program, the README, the licence and the whole manual, in one folder.
+top="$(basename "${zip%.zip}")"
+listing() { unzip -Z1 "$1" | grep -v '/$' | sort; }
+{ printf '%s\n' prg715-cli.exe README.md LICENSE
+  (cd "$root" && find docs/manual -type f); } | sed "s|^|$top/|" | sort >"$work/zip.expected"
+check "zip: $top/ with prg715-cli.exe, README.md, LICENSE, docs/manual and nothing else" \
+    same <(listing "$zip") "$work/zip.expected"
+check "zip: the stripped program as built" same <(unzip -p "$zip" "$top/prg715-cli.exe") "$cli"
+check "symbols zip: prg715-cli.exe.debug alone" \
+    same <(listing "${zip%.zip}-symbols.zip") <(echo "$top/prg715-cli.exe.debug")
+
 cd "$work"
 echo "prg715-cli.exe and the Linux prg715-cli against an unpaced KM162 radio"
 "$linux_cli" new --model KM162 -o plan >/dev/null
@@ -132,6 +141,23 @@ mkdir john.smith
 wine "$cli" new --model KM41 -o 'john.smith\dotted' >/dev/null
 check "a dot in a folder's name is no extension" same john.smith/dotted.kmd04 linux-new.kmd04
 check "a path that starts with / is no option" quiet wine "$cli" show "$work/plan.kmd16"
+# Past the 260 characters a Windows without long paths enabled refuses unless told otherwise.
+deep="$(printf 'folder-%s-%090d/' 1 0 2 0 3 0)"
+mkdir -p "$deep"
+deep_win="Z:${work//\//\\}\\${deep//\//\\}"  # winepath stops at 260 characters
+"$linux_cli" new --model KM162 -o linux-deep >/dev/null
+"$linux_cli" set linux-deep.kmd16 --channel 3 --rx 451.0375 >/dev/null
+"$linux_cli" encode linux-deep.kmd16 -o linux-deep.img >/dev/null
+"$linux_cli" show linux-deep.kmd16 >linux-deep.txt
+wine "$cli" new --model KM162 -o "${deep//\//\\}plan" >/dev/null 2>&1 || true
+wine "$cli" set "${deep_win}plan.kmd16" --channel 3 --rx 451.0375 >/dev/null 2>&1 || true
+wine "$cli" encode "${deep_win}plan.kmd16" -o "${deep_win}plan.img" >/dev/null 2>&1 || true
+{ wine "$cli" show "${deep_win}plan.kmd16" 2>&1 || true; } | tr -d '\r' >win-deep.txt
+deep_as_on_linux() {
+    same "${deep}plan.kmd16" linux-deep.kmd16 && same "${deep}plan.img" linux-deep.img &&
+        same win-deep.txt linux-deep.txt
+}
+check "a folder of ${#deep_win} characters: new, set, encode and show as on Linux" deep_as_on_linux
 status=0
 wine "$cli" new --model KM41 -o 'dot.' 2>win.err || status=$?
 check "a name ending in a dot: bad usage, nothing saved" \
@@ -194,10 +220,13 @@ stop_sim
 
 # Floors as bench/link prints them, T = one byte at 2400 baud 8N1: the read 2180 T + 100 ms,
 # the write 18.646 s + 2 T. The times include starting the program under wine (measured).
+size_of() { stat -c %s "$1" 2>/dev/null || echo 0; }
 awk -v b="$build_seconds" -v t="$test_seconds" -v p="$passed" -v s="$skipped" \
-    -v r="$read_seconds" -v w="$write_seconds" -v o="$wine_start" 'BEGIN {
-    T = 10 / 2400; rf = 2180 * T + 0.1; wf = 18.646 + 2 * T
+    -v r="$read_seconds" -v w="$write_seconds" -v o="$wine_start" \
+    -v e="$(size_of "$cli")" -v d="$(size_of "$cli.debug")" -v z="$(size_of "$zip")" 'BEGIN {
+    T = 10 / 2400; rf = 2180 * T + 0.1; wf = 18.646 + 2 * T; M = 1024 * 1024
     printf "cross build: %.0f s\n", b
+    printf "prg715-cli.exe: %.2f MB (its symbols apart: %.1f MB); the zip: %.2f MB\n", e / M, d / M, z / M
     printf "tests under wine: %d passed, %d skipped, %.1f s\n", p, s, t
     printf "starting prg715-cli.exe under wine: %.2f s\n", o
     printf "read at the radio'\''s pace:  %6.2f s (floor %.3f s, %+.1f%%)\n", r, rf, (r / rf - 1) * 100

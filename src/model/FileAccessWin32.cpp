@@ -39,7 +39,7 @@ HANDLE AsHandle(std::intptr_t handle) {
 class CLookedAt {
 public:
     explicit CLookedAt(const std::string& path, DWORD access = FILE_READ_ATTRIBUTES)
-        : m_Handle(::CreateFileW(win32::Wide(path).c_str(), access, kShareAll, nullptr,
+        : m_Handle(::CreateFileW(win32::FileName(path).c_str(), access, kShareAll, nullptr,
                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)),
           m_Error(m_Handle == INVALID_HANDLE_VALUE ? ::GetLastError() : ERROR_SUCCESS) {}
     ~CLookedAt() {
@@ -86,7 +86,7 @@ std::string FolderOf(const std::string& path) {
 // Only a symbolic link is resolved; the file it finally names is the one replaced.
 Refusal FollowLinks(const std::string& path, std::string& target) {
     target = path;
-    const DWORD attributes = ::GetFileAttributesW(win32::Wide(path).c_str());
+    const DWORD attributes = ::GetFileAttributesW(win32::FileName(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
         return std::nullopt;
     const CLookedAt file(path);
@@ -127,8 +127,8 @@ CTemporaryFile::CTemporaryFile(const std::string& folder, Readers) : m_Handle(kN
     for (int attempt = 0; attempt < 100 && m_Handle == kNoFile; ++attempt) {
         m_strPath = Joined(folder, FormatText(".prg715-%lx-%x.tmp", ::GetCurrentProcessId(),
                                               s_nCounter.fetch_add(1)));
-        const HANDLE file = ::CreateFileW(win32::Wide(m_strPath).c_str(), GENERIC_WRITE, 0, nullptr,
-                                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE file = ::CreateFileW(win32::FileName(m_strPath).c_str(), GENERIC_WRITE, 0,
+                                          nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         const DWORD error = file == INVALID_HANDLE_VALUE ? ::GetLastError() : ERROR_SUCCESS;
         m_Handle = reinterpret_cast<std::intptr_t>(file);
         m_CreationFailure = error != ERROR_SUCCESS ? Reason(error) : std::nullopt;
@@ -139,7 +139,7 @@ CTemporaryFile::CTemporaryFile(const std::string& folder, Readers) : m_Handle(kN
 
 CTemporaryFile::~CTemporaryFile() {
     if (m_Handle != kNoFile) ::CloseHandle(AsHandle(m_Handle));
-    if (m_bPresent) ::DeleteFileW(win32::Wide(m_strPath).c_str());
+    if (m_bPresent) ::DeleteFileW(win32::FileName(m_strPath).c_str());
 }
 
 // ReplaceFileW keeps the replaced file's attributes and access rights by itself.
@@ -174,8 +174,8 @@ Refusal CTemporaryFile::Close() {
 // ReplaceFileW where the target exists (it keeps the target's attributes); MoveFileExW where
 // it does not, and where ReplaceFileW gave up after removing the target.
 Refusal CTemporaryFile::Replace(const std::string& target) {
-    const std::wstring to = win32::Wide(target);
-    const std::wstring from = win32::Wide(m_strPath);
+    const std::wstring to = win32::FileName(target);
+    const std::wstring from = win32::FileName(m_strPath);
     bool replaced = false;
     if (::GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES)
         replaced = ::ReplaceFileW(to.c_str(), from.c_str(), nullptr,
@@ -191,7 +191,7 @@ Refusal CTemporaryFile::Replace(const std::string& target) {
 // claiming one name at once exactly one succeeds; the bytes then live under that name only.
 NameClaim CTemporaryFile::ClaimName(const std::string& target, std::span<const std::uint8_t>,
                                     std::string& why) {
-    if (::MoveFileExW(win32::Wide(m_strPath).c_str(), win32::Wide(target).c_str(),
+    if (::MoveFileExW(win32::FileName(m_strPath).c_str(), win32::FileName(target).c_str(),
                       MOVEFILE_WRITE_THROUGH)) {
         m_bPresent = false;
         return NameClaim::Claimed;
@@ -204,7 +204,7 @@ NameClaim CTemporaryFile::ClaimName(const std::string& target, std::span<const s
 
 // The bytes go back under the temporary's name, ready for another claim or to be removed.
 Refusal CTemporaryFile::WithdrawName(const std::string& target) {
-    if (!::MoveFileExW(win32::Wide(target).c_str(), win32::Wide(m_strPath).c_str(),
+    if (!::MoveFileExW(win32::FileName(target).c_str(), win32::FileName(m_strPath).c_str(),
                        MOVEFILE_WRITE_THROUGH))
         return LastReason();
     m_bPresent = true;
@@ -254,9 +254,9 @@ Refusal ReadFileStart(const std::string& path, std::size_t limit, std::vector<st
 }
 
 Refusal AppendToFile(const std::string& path, std::string_view text, std::string_view header) {
-    const HANDLE file = ::CreateFileW(win32::Wide(path).c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = ::CreateFileW(
+        win32::FileName(path).c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
+        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return LastReason();
     Refusal why;
     LARGE_INTEGER size{};
@@ -265,7 +265,8 @@ Refusal AppendToFile(const std::string& path, std::string_view text, std::string
     } else if (!::GetFileSizeEx(file, &size)) {
         why = LastReason();
     } else {
-        const std::string whole = (size.QuadPart == 0 ? std::string(header) : "") + std::string(text);
+        const std::string whole =
+            (size.QuadPart == 0 ? std::string(header) : "") + std::string(text);
         DWORD written = 0;
         if (!::WriteFile(file, whole.data(), static_cast<DWORD>(whole.size()), &written, nullptr) ||
             written != whole.size() || !::FlushFileBuffers(file))

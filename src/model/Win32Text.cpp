@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 
 namespace win32 {
 namespace {
@@ -52,6 +53,24 @@ std::string Utf8(const std::wstring& wide) {
     std::string utf8(static_cast<std::size_t>(length), '\0');
     ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
     return utf8;
+}
+
+std::wstring FileName(const std::string& utf8) {
+    std::wstring name = Wide(utf8);
+    constexpr std::wstring_view kLong = LR"(\\?\)";
+    constexpr std::wstring_view kDevice = LR"(\\.\)";
+    if (name.starts_with(kLong) || name.starts_with(kDevice)) return name;
+    // Folders are refused 12 characters earlier than files, room for an 8.3 name.
+    constexpr DWORD kShortEnough = MAX_PATH - 12;
+    const DWORD size = ::GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+    if (size == 0 || size <= kShortEnough) return name;
+    // The full path also resolves what the prefix would take literally: "/", "." and "..".
+    std::wstring full(size, L'\0');
+    const DWORD length = ::GetFullPathNameW(name.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) return name;
+    full.resize(length);
+    if (full.starts_with(LR"(\\)")) return LR"(\\?\UNC\)" + full.substr(2);  // \\server\share
+    return std::wstring(kLong) + full;
 }
 
 std::string ErrorText(unsigned long error) {

@@ -75,6 +75,16 @@ TEST(SerialPortOnWindows, MissingPortAndPlainFileAreRefusedWithTheirReasons) {
     EXPECT_EQ(ReadBytes(file), (std::vector<unsigned char>{1, 2, 3}));
 }
 
+// The port is opened without sharing, so Windows' driver refuses any second opener; wine does
+// not, so only the wording of that refusal can be checked here.
+TEST(SerialPortOnWindows, RefusalOfAPortHeldElsewhereSaysItIsInUse) {
+    for (const DWORD error : {ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION, ERROR_BUSY}) {
+        const OpenFailure failure = DescribeOpenError(static_cast<int>(error), "COM5");
+        EXPECT_EQ(failure.kind, OpenFailureKind::Busy) << error;
+        EXPECT_EQ(failure.reason, "COM5: in use by another program") << error;
+    }
+}
+
 class SerialPortWithRadio : public ::testing::Test {
 protected:
     void SetUp() override {
