@@ -120,7 +120,7 @@ std::string LastPlanSection(const backup::BackupList& backups) {
     CKM42Doc plan;
     if (const fileio::Refusal refusal = fileio::ReadFileStart(newest.planPath, kFileLimit, bytes))
         text += FormatText(msg::kReportUnreadable, refusal->c_str()) + "\n";
-    else if (DeserializeDocument(bytes.data(), bytes.size(), plan))
+    else if (datafile::DeserializeDocument(bytes.data(), bytes.size(), plan))
         text += "\n" + csv::ExportCsv(plan);
     if (newest.imagePath.empty()) return text;
     if (const fileio::Refusal refusal = fileio::ReadFileStart(newest.imagePath, kFileLimit, bytes))

@@ -58,7 +58,8 @@ TEST_F(MainFrame, MenuBarHasTheExactLabelsOrderSeparatorsAndShortcutTexts) {
                                         "&Read the radio before writing", "&Verify after writing",
                                         "-", "&Program Several Radios..."}));
     EXPECT_EQ(Entries(menus[4]->menu()->actions()),
-              (std::vector<std::string>{"&User Manual\tF1", "-", "&Language", "-",
+              (std::vector<std::string>{"&User Manual\tF1", "Save &Diagnostic Report...", "-",
+                                        "&Language", "-",
                                         "&About PRG-715..."}));
 }
 

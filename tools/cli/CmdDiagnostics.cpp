@@ -31,9 +31,12 @@ void DeclareDiagnostics(CCommandSet& commands) {
     auto a = std::make_shared<DiagnosticsArgs>();
     CLI::App& command = commands.Add(
         "diagnostics",
-        "write a report to attach to a problem: version, platform, serial devices, settings, the "
-        "last transfer traces and the names of recent backups",
+        "write a report to attach to a problem with a radio",
         [a] { return RunDiagnostics(*a); });
+    command.footer(
+        "The report holds the program's version, the platform, the serial devices present,\n"
+        "the settings, the last transfer traces and the names of the recent backups; a\n"
+        "customer's plan only with --include-plan.");
     AddOutput(command, a->output, "REPORT.txt", "the report to write");
     command.add_flag("--include-plan", a->includePlan,
                      "add the newest backup's channels and memory bytes (a customer's plan)");

@@ -53,7 +53,7 @@ int RunImport(const ImportArgs& a) {
 void DeclareImport(CCommandSet& commands) {
     auto a = std::make_shared<ImportArgs>();
     CLI::App& command = commands.Add(
-        "import", "read a CSV channel list into a plan with the channel editor's rules",
+        "import", "read a CSV channel list into a plan with the editor's rules",
         [a] { return RunImport(*a); });
     command.add_option("IN.csv", a->list, "the channel list")->required();
     AddValue(command, "FILE", a->plan, "FILE", "the data file to change in place");
