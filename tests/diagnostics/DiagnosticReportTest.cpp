@@ -16,6 +16,13 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::Not;
 
+// A device each platform's settings take for COM1.
+#ifdef _WIN32
+constexpr const char* kCableDevice = "COM7";
+#else
+constexpr const char* kCableDevice = "/dev/ttyUSB7";
+#endif
+
 std::string FileText(const std::string& path) {
     const std::vector<unsigned char> bytes = ReadBytes(path);
     return {bytes.begin(), bytes.end()};
@@ -32,7 +39,7 @@ struct Shop {
         request.backupFolder = dir.File("backups");
         request.traceFolder = dir.File("traces");
         CPortMap ports;
-        ports.SetDevice("COM1", "/dev/ttyUSB7");
+        ports.SetDevice("COM1", kCableDevice);
         EXPECT_FALSE(settings::SavePortMap(ports, request.settingsLocation));
         const CKM42Doc plan = PlanWithChannels(kBandUhf2, true, 3);
         const auto now = std::chrono::system_clock::now();
@@ -56,7 +63,7 @@ TEST(DiagnosticReport, HoldsProgramSettingsBackupNamesAndTheNewestTracesButNoPla
     const std::string report = diagnostics::ReportText(shop.request);
     EXPECT_THAT(report, HasSubstr(std::string("prg715-cli ") + program::Version() + "\n"));
     EXPECT_THAT(report, HasSubstr(diagnostics::PlatformText()));
-    EXPECT_THAT(report, HasSubstr("COM1: /dev/ttyUSB7\n"));
+    EXPECT_THAT(report, HasSubstr(std::string("COM1: ") + kCableDevice + "\n"));
     EXPECT_THAT(report, HasSubstr("_read_KM162\n"));
     EXPECT_THAT(report, HasSubstr("_write_KM162\n"));
     EXPECT_THAT(report, HasSubstr("5 of 7\n"));
