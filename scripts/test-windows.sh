@@ -37,8 +37,8 @@ export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEARCH=win64
 # No display, and no question about the Mono and Gecko installers: wine must never wait.
 export WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
 export LC_ALL=C.UTF-8
-# The Linux CLI's backups stay in the throwaway folder too.
-export XDG_DATA_HOME="$work/linux-data"
+# The Linux CLI's backups and traces stay in the throwaway folder too.
+export XDG_DATA_HOME="$work/linux-data" XDG_STATE_HOME="$work/linux-state"
 sim_pid=""
 stop_sim() {
     if [ -n "$sim_pid" ]; then

@@ -274,7 +274,7 @@ inline constexpr const char* kSummaryHeading = "%s %s";  // "read of KM162", tim
 inline constexpr const char* kSummaryKindModel = "%s of %s";
 inline constexpr const char* kSummaryField = "  %-9s %s";
 inline constexpr const char* kSummaryOutcome = "%s: %s";
-inline constexpr const char* kSummaryTotals = "%zu bytes sent, %zu received in %s s";
+inline constexpr const char* kSummaryTotals = "%zu sent, %zu received in %s s";
 inline constexpr const char* kSummaryLost = "%zu bytes more than the recorder had room for";
 inline constexpr const char* kSummarySteps = "  steps:";
 inline constexpr const char* kSummaryStep = "    %-22s %5zu sent %5zu received";
@@ -291,8 +291,8 @@ inline constexpr const char* kSummarySentWord = "sent";
 inline constexpr const char* kSummaryReceivedWord = "received";
 inline constexpr const char* kReplayDiffers =
     "replay: exchange %d, %s: the program sent 0x%02X where the trace has 0x%02X";
-inline constexpr const char* kReplayStarted = "replaying %zu exchanges from %s";
-inline constexpr const char* kReplayDone = "replay: all %zu exchanges played";
+inline constexpr const char* kReplayStarted = "replaying %s (exchanges: %zu)";
+inline constexpr const char* kReplayDone = "replay: played to its end (exchanges: %zu)";
 
 // Desktop application shell: port choice at start-up, About box
 inline constexpr const char* kPortFileUnreadable =
@@ -598,6 +598,8 @@ inline constexpr const char* kSimUnknownModel = "%s: unknown model '%s' (the mod
 inline constexpr const char* kSimMoreModelsThanRadios =
     "--models names %zu radios; --radios serves only %d";
 inline constexpr const char* kSimFaultRadioBeyond = "--fault-radio %d: --radios serves only %d";
+inline constexpr const char* kSimReplayAlone =
+    "--replay plays the radio the trace recorded: leave out %s";
 inline constexpr const char* kSimImageWithRadios =
     "--image is one radio's memory; --radios %d serves each radio a fresh one";
 }  // namespace msg
