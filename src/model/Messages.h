@@ -266,7 +266,6 @@ inline constexpr const char* kTraceTimeAfterEnd = "time %s is after the exchange
 inline constexpr const char* kTraceFileTooLarge = "larger than %zu bytes: not a transfer trace";
 inline constexpr const char* kTraceFileFailure = "%s: %s";
 inline constexpr const char* kNoStateFolder = "neither XDG_STATE_HOME nor HOME is set";
-inline constexpr const char* kTraceNotKept = "no transfer trace kept: %s";
 inline constexpr const char* kTraceNotWritten = "the trace could not be written to %s: %s";
 inline constexpr const char* kNoTracesYet = "No transfer traces yet in %s";
 // prg715-cli trace: the summary of each exchange

@@ -30,7 +30,7 @@ int RunTrace(const std::string& path) {
 void DeclareTrace(CCommandSet& commands) {
     auto path = std::make_shared<std::string>();
     CLI::App& command = commands.Add(
-        "trace", "sum up a transfer trace: each exchange's steps, its gaps and where it failed",
+        "trace", "sum up a transfer trace: steps, late bytes, where it failed",
         [path] { return RunTrace(*path); });
     command.add_option("FILE", *path, "a trace kept after an exchange, or written by --trace")
         ->required();

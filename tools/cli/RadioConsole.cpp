@@ -131,11 +131,9 @@ bool CConsoleSession::WriteAnyway(const RadioMismatch& mismatch) {
 }
 
 // The file starts afresh with the command's first exchange; the others are added as they end,
-// so an interrupted job leaves every exchange it finished.
-void CConsoleSession::TraceRecorded(const radiolink::Trace& trace, const trace::KeepOutcome& kept) {
-    if (!kept.Kept())
-        std::fprintf(stderr, "%s %s: %s\n", kProgram, m_Setup.command,
-                     FormatText(msg::kTraceNotKept, kept.failure.c_str()).c_str());
+// so an interrupted job leaves every exchange it finished. The kept copy is not mentioned: it
+// is there for a diagnosis, and its absence must not disturb a transfer's output.
+void CConsoleSession::TraceRecorded(const radiolink::Trace& trace, const trace::KeepOutcome&) {
     if (!m_Setup.traceFile) return;
     const std::string& path = *m_Setup.traceFile;
     const std::string text = radiolink::FormatTrace(trace);
