@@ -16,6 +16,7 @@ namespace {
 using namespace std::chrono;
 
 constexpr std::size_t kBytesPerLine = 16;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr const char* kColumns = "# > sent, < received; microseconds from the start; hex; step";
 
 enum class Field {
@@ -288,6 +289,8 @@ std::string FormatTrace(const Trace& t) {
 }
 
 ParsedTraces ParseTraces(std::string_view text) {
+    // An editor that saved the file on Windows may have put a byte order mark first.
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     ParsedTraces parsed;
     std::optional<CTraceReader> reader;
     const auto finish = [&](int lineNumber) {

@@ -209,6 +209,10 @@ TEST(TraceText, CutAndDamagedTextsAreReadOrRefusedWithoutReadingPastThem) {
                                 Step(TraceStepKind::Block, 1 + static_cast<int>(i) % 33)});
     const std::string text = FormatTrace(trace) + FormatTrace(trace);
     ASSERT_EQ(ParseTraces(text).traces.size(), 2u);
+    // As an editor on Windows may save it: a byte order mark and CR LF line ends.
+    std::string edited = "\xEF\xBB\xBF";
+    for (const char c : text) edited += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    EXPECT_EQ(ParseTraces(edited).traces, ParseTraces(text).traces);
     std::mt19937 random(715);
     for (std::size_t cut = 0; cut <= text.size(); ++cut) {
         // The text ends exactly there, as a damaged file would, with nothing after it in memory.
