@@ -12,6 +12,8 @@ cli="$build/tools/cli/prg715-cli"
 sim="$build/tools/radio-sim/prg715-radio-sim"
 work="$(mktemp -d)"
 chmod 777 "$work"
+# The transfer traces every exchange keeps stay in the throwaway folder.
+export XDG_STATE_HOME="$work/state"
 sim_pid=""
 cleanup() {
     [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null

@@ -37,8 +37,8 @@ export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEARCH=win64
 # No display, and no question about the Mono and Gecko installers: wine must never wait.
 export WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
 export LC_ALL=C.UTF-8
-# The Linux CLI's backups stay in the throwaway folder too.
-export XDG_DATA_HOME="$work/linux-data"
+# The Linux CLI's backups and traces stay in the throwaway folder too.
+export XDG_DATA_HOME="$work/linux-data" XDG_STATE_HOME="$work/linux-state"
 sim_pid=""
 stop_sim() {
     if [ -n "$sim_pid" ]; then
@@ -134,6 +134,11 @@ check "backups: the read and the write kept in LOCALAPPDATA\\PRG-715\\backups" a
 kept_read="$(awk -F'\t' '$2 == "read" { print $6; exit }' win-backups.txt)"
 check "backups: the image kept is the one read" \
     same "$(winepath -u "${kept_read%.kmd16}.img" 2>/dev/null)" win-read.img
+win_traces="$(winepath -u "${kept_read%\\backups\\*}\\traces" 2>/dev/null)"
+check "traces: the read and the write kept in LOCALAPPDATA\\PRG-715\\traces" \
+    quiet ls "$win_traces"/*-read-KM162.trace "$win_traces"/*-write-KM162.trace
+check "traces: the Linux prg715-cli reads the Windows one" \
+    quiet "$linux_cli" trace "$(ls "$win_traces"/*-read-KM162.trace | head -n 1)"
 wine "$cli" new --model KM41 -o "Kanäle Süd ✓" >/dev/null
 "$linux_cli" new --model KM41 -o linux-new >/dev/null
 check "a UTF-8 name on the command line names the file" same "Kanäle Süd ✓.kmd04" linux-new.kmd04

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // prg715_bench_link: a read and a write at the radio's real pace, against the virtual radio
 // in a child process, so the figures below are this process's alone. Prints the wall time
-// of each exchange against its floor and the processor time the exchange used.
+// of each exchange against its floor and the processor time the exchange used, without and
+// with the transfer trace that every session records.
 //
 // Floors, with T = one byte on a 2400-baud 8N1 line (10 bits, 4.167 ms):
 //   read:  the radio's answer and its 33 blocks of 65 bytes, each block started by an
@@ -18,10 +19,11 @@
 #include <cstdio>
 #include <string>
 
+#include "../common/RadioProcess.h"
 #include "link/CommPort.h"
 #include "link/Exchange.h"
+#include "link/TraceRecorder.h"
 #include "link/VirtualRadio.h"
-#include "../common/RadioProcess.h"
 
 namespace {
 
@@ -64,7 +66,7 @@ bool Report(const char* name, const Figures& f, double floor) {
     const double over = f.wall / floor - 1.0;
     const double share = f.cpu / f.wall;
     std::printf(
-        "%-6s wall %7.3f s   floor %7.3f s   over floor %+6.2f %%   CPU %6.1f ms = %5.2f %% of a "
+        "%-12s wall %7.3f s   floor %7.3f s   over floor %+6.2f %%   CPU %6.1f ms = %5.2f %% of a "
         "core\n",
         name, f.wall, floor, over * 100.0, f.cpu * 1000.0, share * 100.0);
     return over <= kTargetOverFloor && share <= kTargetCpuShare;
@@ -86,33 +88,45 @@ int main() {
     std::printf("virtual radio on %s, paced at 2400 baud\n", radio.device.c_str());
 
     CCommPort port;
-    RadioImage readImage{};
-    ExchangeResult readResult;
-    const Figures read = Measure([&] {
-        if (port.OpenPort(radio.device, proto::kBaud, 0, kParityNone, kOneStopBit) == 1)
-            readResult = ReadRadio(port, readImage, {});
-    });
-
     RadioImage writeImage{};
     std::copy(memory.rbegin(), memory.rend(), writeImage.begin());
-    ExchangeResult writeResult;
-    const Figures write = Measure([&] {
-        if (port.OpenPort(radio.device, proto::kBaud, 0, kParityNone, kOneStopBit) == 1)
-            writeResult = WriteRadio(port, writeImage, {});
-    });
+    bool good = true;
+    bool onTarget = true;
+    LineImage held = memory;  // what the radio holds
+    radiolink::TraceRecorder recorder;
+    for (const bool traced : {false, true}) {
+        ExchangeOptions options;
+        if (traced) options.trace = &recorder;
+        RadioImage readImage{};
+        ExchangeResult readResult;
+        const Figures read = Measure([&] {
+            if (port.OpenPort(radio.device, proto::kBaud, 0, kParityNone, kOneStopBit) == 1)
+                readResult = ReadRadio(port, readImage, options);
+        });
+        ExchangeResult writeResult;
+        const Figures write = Measure([&] {
+            if (port.OpenPort(radio.device, proto::kBaud, 0, kParityNone, kOneStopBit) == 1)
+                writeResult = WriteRadio(port, writeImage, options);
+        });
+        const bool readGood = readResult.outcome == ExchangeOutcome::Complete &&
+                              std::equal(held.begin(), held.end(), readImage.begin());
+        const bool writeGood = writeResult.outcome == ExchangeOutcome::Complete;
+        const char* how = traced ? " traced" : "";
+        std::printf("read%s   %s\nwrite%s  %s\n", how,
+                    readGood ? "complete, image as sent" : "FAILED", how,
+                    writeGood ? "complete, confirmed" : "FAILED");
+        onTarget = Report(traced ? "read traced" : "read", read, readFloor) && onTarget;
+        onTarget = Report(traced ? "write traced" : "write", write, writeFloor) && onTarget;
+        good = good && readGood && writeGood;
+        // The next round reads what this one wrote.
+        std::copy_n(writeImage.begin(), held.size(), held.begin());
+    }
 
     ::close(radio.stopPipe);
     int status = 0;
     ::waitpid(radio.pid, &status, 0);
 
-    const bool readGood = readResult.outcome == ExchangeOutcome::Complete &&
-                          std::equal(memory.begin(), memory.end(), readImage.begin());
-    const bool writeGood = writeResult.outcome == ExchangeOutcome::Complete;
-    std::printf("read   %s\nwrite  %s\n", readGood ? "complete, image as sent" : "FAILED",
-                writeGood ? "complete, confirmed" : "FAILED");
-    bool onTarget = Report("read", read, readFloor);
-    onTarget = Report("write", write, writeFloor) && onTarget;
     std::printf("targets: within %.0f %% of the floor, under %.0f %% of one core: %s\n",
                 kTargetOverFloor * 100, kTargetCpuShare * 100, onTarget ? "met" : "MISSED");
-    return readGood && writeGood ? 0 : 1;
+    return good ? 0 : 1;
 }

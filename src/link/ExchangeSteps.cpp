@@ -33,10 +33,8 @@ std::optional<std::uint8_t> RequestAndAwaitAnswer(RadioLine& line, std::uint8_t 
                                                   const ExchangeOptions& options,
                                                   ExchangeResult& result) {
     LinkClock& clock = ClockOf(options);
-    Mark(options, TraceStepKind::Request);
-    const bool sent = SendByte(line, options, request);
-    Mark(options, TraceStepKind::Answer);
-    if (!sent) {
+    Expect(options, TraceStepKind::Answer);
+    if (!SendByte(line, options, request, TraceStepKind::Request)) {
         Fail(result, ExchangeOutcome::NoAnswer, msg::kLinkSendFailed);
         return std::nullopt;
     }

@@ -24,13 +24,20 @@ inline LinkClock& ClockOf(const ExchangeOptions& options) {
     return options.clock != nullptr ? *options.clock : SteadyLinkClock();
 }
 
-// The bytes sent and received from now on belong to `step` of the exchange's trace.
-inline void Mark(const ExchangeOptions& options, TraceStepKind kind, int block = 0) {
-    if (options.trace != nullptr) options.trace->Step({kind, static_cast<std::uint8_t>(block)});
+inline TraceStep StepOf(TraceStepKind kind, int block = 0) {
+    return {kind, static_cast<std::uint8_t>(block)};
 }
 
-inline bool SendByte(RadioLine& line, const ExchangeOptions& options, std::uint8_t byte) {
-    if (options.trace != nullptr) options.trace->Sent(byte, ClockOf(options).Now());
+// The radio's bytes from now on belong to this step of the exchange's trace.
+inline void Expect(const ExchangeOptions& options, TraceStepKind kind, int block = 0) {
+    if (options.trace != nullptr) options.trace->Expect(StepOf(kind, block));
+}
+
+// Sends one byte of step `kind` (and `block`).
+inline bool SendByte(RadioLine& line, const ExchangeOptions& options, std::uint8_t byte,
+                     TraceStepKind kind, int block = 0) {
+    if (options.trace != nullptr)
+        options.trace->Sent(byte, ClockOf(options).Now(), StepOf(kind, block));
     return line.WriteComm(&byte, 1) == 1;
 }
 

@@ -52,13 +52,12 @@ ExchangeResult Read(RadioLine& line, RadioImage& image, const ExchangeOptions& o
 
     Pacer pacer(clock);
     pacer.Pause(options.timing.readStartPause);
-    steps::Mark(options, TraceStepKind::Start);
-    steps::SendByte(line, options, proto::kStart);
+    steps::Expect(options, TraceStepKind::Block, 1);
+    steps::SendByte(line, options, proto::kStart, TraceStepKind::Start);
     std::size_t position = 0;
     for (std::size_t blockStart = 0; blockStart < image::kLineSize;
          blockStart += image::kBlockSize) {
         result.block = static_cast<int>(blockStart / image::kBlockSize) + 1;
-        steps::Mark(options, TraceStepKind::Block, result.block);
         const bool complete = ReceiveBlock(line, clock, options, image, position, blockStart);
         result.position = position;
         if (steps::StoppedMidTransfer(options, result)) return result;
@@ -79,8 +78,10 @@ ExchangeResult Read(RadioLine& line, RadioImage& image, const ExchangeOptions& o
         // The next block's first byte goes where this block's end byte landed.
         --position;
         if (options.onProgress) options.onProgress(static_cast<int>(position));
-        steps::Mark(options, TraceStepKind::Acknowledgement, result.block);
-        steps::SendByte(line, options, proto::kBlockEnd);
+        if (result.block < static_cast<int>(image::kBlockCount))
+            steps::Expect(options, TraceStepKind::Block, result.block + 1);
+        steps::SendByte(line, options, proto::kBlockEnd, TraceStepKind::Acknowledgement,
+                        result.block);
     }
     result.position = position + 1;  // the last block end byte stays at 2112
     if (options.onProgress) options.onProgress(proto::kProgressRange);

@@ -59,7 +59,8 @@ std::optional<TraceStep> ParseStep(std::string_view text) {
             continue;
         const std::string_view digits = text.substr(word.size() + 1);
         int block = 0;
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), block);
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), block);
         if (error != std::errc{} || end != digits.data() + digits.size() || block < 1 ||
             block > static_cast<int>(image::kBlockCount) || digits.front() == '0')
             return std::nullopt;

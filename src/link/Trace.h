@@ -50,15 +50,15 @@ struct TraceEvent {
 struct Trace {
     std::string program;  // the release that recorded it
     ExchangeKind kind = ExchangeKind::Read;
-    std::string port;    // "COM1", or the device path the user gave
-    std::string device;  // what it stood for
-    std::string line;    // "2400 8N1"
-    std::string model;   // empty when not known
+    std::string port;                               // "COM1", or the device path the user gave
+    std::string device;                             // what it stood for
+    std::string line;                               // "2400 8N1"
+    std::string model;                              // empty when not known
     std::chrono::system_clock::time_point start{};  // to the microsecond
     ExchangeOutcome outcome = ExchangeOutcome::Complete;
     std::string detail;
-    std::uint32_t endMicros = 0;  // when the exchange returned
-    std::size_t lost = 0;         // bytes beyond what the recorder had room for
+    std::uint32_t endMicros = 0;     // when the exchange returned
+    std::size_t lost = 0;            // bytes beyond what the recorder had room for
     std::vector<TraceEvent> events;  // in time order
     bool operator==(const Trace&) const = default;
 };

@@ -19,11 +19,11 @@ void TraceRecorder::Begin(ExchangeKind kind, LinkTime now) {
     m_Trace.events = std::move(room);
     m_Trace.program = program::Version();
     m_Trace.kind = kind;
-    m_Trace.start = std::chrono::time_point_cast<std::chrono::microseconds>(
-        std::chrono::system_clock::now());
+    m_Trace.start =
+        std::chrono::time_point_cast<std::chrono::microseconds>(std::chrono::system_clock::now());
     m_Origin = now;
     m_nSent = m_nSentLost = m_nReceived = m_nReceivedLost = 0;
-    Step({TraceStepKind::Request, 0});
+    Expect({TraceStepKind::Request, 0});
 }
 
 void TraceRecorder::SetLine(std::string port, std::string device, std::string settings) {
@@ -33,18 +33,18 @@ void TraceRecorder::SetLine(std::string port, std::string device, std::string se
 }
 
 std::uint32_t TraceRecorder::Micros(LinkTime at) const {
-    const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(at - m_Origin).count();
+    const auto micros =
+        std::chrono::duration_cast<std::chrono::microseconds>(at - m_Origin).count();
     constexpr auto most = std::numeric_limits<std::uint32_t>::max();
     return static_cast<std::uint32_t>(std::clamp<long long>(micros, 0, most));
 }
 
-void TraceRecorder::Sent(std::uint8_t byte, LinkTime at) {
+void TraceRecorder::Sent(std::uint8_t byte, LinkTime at, TraceStep step) {
     if (m_nSent == m_Sent.size()) {
         ++m_nSentLost;
         return;
     }
-    m_Sent[m_nSent++] = {Micros(at), byte, TraceDirection::Sent,
-                         Unpack(m_Step.load(std::memory_order_relaxed))};
+    m_Sent[m_nSent++] = {Micros(at), byte, TraceDirection::Sent, step};
 }
 
 void TraceRecorder::Received(const std::uint8_t* bytes, std::size_t count, LinkTime arrived) {

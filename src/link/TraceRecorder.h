@@ -28,9 +28,10 @@ public:
     void Begin(ExchangeKind kind, LinkTime now);
     // The line's description, given by the port as it is attached.
     void SetLine(std::string port, std::string device, std::string settings);
-    // The exchange's thread; the bytes sent and received from now on belong to `step`.
-    void Step(TraceStep step) { m_Step.store(Pack(step), std::memory_order_relaxed); }
-    void Sent(std::uint8_t byte, LinkTime at);
+    // The exchange's thread: the radio's bytes from now on belong to `step`. Set before the
+    // byte that makes the radio send them, so that none can come first.
+    void Expect(TraceStep step) { m_Step.store(Pack(step), std::memory_order_relaxed); }
+    void Sent(std::uint8_t byte, LinkTime at, TraceStep step);
     // The one thread that receives (the port's watcher), while the line is attached.
     void Received(const std::uint8_t* bytes, std::size_t count, LinkTime arrived);
     // The exchange's thread, once the line is detached and nothing arrives any more.

@@ -30,10 +30,9 @@ std::string StepRange(const StepTotal& total) {
 }
 
 std::string Heading(const Trace& t) {
-    const std::string what = t.model.empty()
-                                 ? std::string(KindText(t.kind))
-                                 : FormatText(msg::kSummaryKindModel, KindText(t.kind),
-                                              t.model.c_str());
+    const std::string what =
+        t.model.empty() ? std::string(KindText(t.kind))
+                        : FormatText(msg::kSummaryKindModel, KindText(t.kind), t.model.c_str());
     return FormatText(msg::kSummaryHeading, what.c_str(), UtcTimeText(t.start).c_str());
 }
 
@@ -121,8 +120,7 @@ std::string SummaryText(const Trace& t) {
     if (t.outcome == ExchangeOutcome::Complete) return text;
     if (const std::optional<BytePlace>& last = digest.lastByte)
         line(FormatText(msg::kSummaryFailure, StepText(last->step).c_str(),
-                        DirectionWord(last->direction), last->number,
-                        Seconds(last->micros).c_str(),
+                        DirectionWord(last->direction), last->number, Seconds(last->micros).c_str(),
                         Seconds(t.endMicros - std::min(t.endMicros, last->micros)).c_str()));
     else
         line(FormatText(msg::kSummaryNothing, Seconds(t.endMicros).c_str()));

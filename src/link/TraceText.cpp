@@ -16,9 +16,22 @@ namespace {
 using namespace std::chrono;
 
 constexpr std::size_t kBytesPerLine = 16;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr const char* kColumns = "# > sent, < received; microseconds from the start; hex; step";
 
-enum class Field { Program, Direction, Port, Device, Line, Model, Start, Outcome, Detail, End, Lost };
+enum class Field {
+    Program,
+    Direction,
+    Port,
+    Device,
+    Line,
+    Model,
+    Start,
+    Outcome,
+    Detail,
+    End,
+    Lost
+};
 struct FieldName {
     Field field;
     const char* name;
@@ -189,7 +202,8 @@ private:
         }
         if (bytes.empty()) return msg::kTraceNoBytes;
         std::string stepText;
-        for (; next < words.size(); ++next) stepText += (stepText.empty() ? "" : " ") + std::string(words[next]);
+        for (; next < words.size(); ++next)
+            stepText += (stepText.empty() ? "" : " ") + std::string(words[next]);
         const std::optional<TraceStep> step = ParseStep(stepText);
         if (!step) return FormatText(msg::kTraceBadStep, stepText.c_str());
         const TraceDirection direction =
@@ -212,12 +226,12 @@ std::string UtcTimeText(system_clock::time_point when) {
     const year_month_day date{day};
     const hh_mm_ss time{micros - day};
     char text[40];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d.%06lldZ",
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d.%06dZ",
                   static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
                   static_cast<unsigned>(date.day()), static_cast<int>(time.hours().count()),
                   static_cast<int>(time.minutes().count()),
                   static_cast<int>(time.seconds().count()),
-                  static_cast<long long>(time.subseconds().count()));
+                  static_cast<int>(time.subseconds().count()));
     return text;
 }
 
@@ -275,6 +289,8 @@ std::string FormatTrace(const Trace& t) {
 }
 
 ParsedTraces ParseTraces(std::string_view text) {
+    // An editor that saved the file on Windows may have put a byte order mark first.
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     ParsedTraces parsed;
     std::optional<CTraceReader> reader;
     const auto finish = [&](int lineNumber) {
@@ -326,7 +342,8 @@ ParsedTraces ReadTraceFile(const std::string& path) {
     else if (size > kMaxTraceFileSize)
         parsed.error = FormatText(msg::kTraceFileTooLarge, kMaxTraceFileSize);
     else
-        parsed = ParseTraces(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        parsed = ParseTraces(
+            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     if (!parsed.error.empty())
         parsed.error = FormatText(msg::kTraceFileFailure, path.c_str(), parsed.error.c_str());
     return parsed;

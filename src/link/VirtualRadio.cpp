@@ -148,7 +148,8 @@ void CVirtualRadio::Run() {
         if (n <= 0) continue;
         lastByte = Clock::now();
         if (replaying) {
-            for (ssize_t i = 0; i < n && !m_bStopping; ++i) Replay(buffer[static_cast<std::size_t>(i)]);
+            for (ssize_t i = 0; i < n && !m_bStopping; ++i)
+                Replay(buffer[static_cast<std::size_t>(i)]);
             continue;
         }
         PaceReceived(static_cast<std::size_t>(n));

@@ -24,23 +24,27 @@ ExchangeResult Write(RadioLine& line, const RadioImage& image, const ExchangeOpt
     // instead, and says once at the end whether the whole memory arrived.
     Pacer pacer(clock);
     pacer.Pause(timing.writeStartPause);
-    steps::Mark(options, TraceStepKind::Start);
-    bool sent = steps::SendByte(line, options, proto::kStart);
+    steps::Expect(options, TraceStepKind::Start);
+    bool sent = steps::SendByte(line, options, proto::kStart, TraceStepKind::Start);
     pacer.Pause(timing.writeStartPause);
     for (std::size_t position = 0; position < image::kLineSize && sent;) {
         result.block = static_cast<int>(position / image::kBlockSize) + 1;
-        steps::Mark(options, TraceStepKind::Block, result.block);
+        steps::Expect(options, TraceStepKind::Block, result.block);
         for (std::size_t i = 0; i < image::kBlockSize && sent; ++i) {
             if (steps::StoppedMidTransfer(options, result)) return result;
-            sent = steps::SendByte(line, options, image[position + i]);
+            sent = steps::SendByte(line, options, image[position + i], TraceStepKind::Block,
+                                   result.block);
             pacer.Pause(timing.byteGap);
         }
-        sent = sent && steps::SendByte(line, options, proto::kBlockEnd);
+        // The radio confirms once the last block end byte is in.
+        if (position + image::kBlockSize == image::kLineSize)
+            steps::Expect(options, TraceStepKind::Confirmation);
+        sent = sent &&
+               steps::SendByte(line, options, proto::kBlockEnd, TraceStepKind::Block, result.block);
         if (!sent) break;
         position += image::kBlockSize;
         result.position = position;
         if (options.onProgress) options.onProgress(static_cast<int>(position));
-        if (position == image::kLineSize) steps::Mark(options, TraceStepKind::Confirmation);
         pacer.Pause(position == image::kLineSize ? timing.lastBlockPause : timing.blockEndPause);
     }
     if (!sent) {

@@ -266,7 +266,6 @@ inline constexpr const char* kTraceTimeAfterEnd = "time %s is after the exchange
 inline constexpr const char* kTraceFileTooLarge = "larger than %zu bytes: not a transfer trace";
 inline constexpr const char* kTraceFileFailure = "%s: %s";
 inline constexpr const char* kNoStateFolder = "neither XDG_STATE_HOME nor HOME is set";
-inline constexpr const char* kTraceNotKept = "no transfer trace kept: %s";
 inline constexpr const char* kTraceNotWritten = "the trace could not be written to %s: %s";
 inline constexpr const char* kNoTracesYet = "No transfer traces yet in %s";
 // prg715-cli trace: the summary of each exchange
@@ -274,7 +273,7 @@ inline constexpr const char* kSummaryHeading = "%s %s";  // "read of KM162", tim
 inline constexpr const char* kSummaryKindModel = "%s of %s";
 inline constexpr const char* kSummaryField = "  %-9s %s";
 inline constexpr const char* kSummaryOutcome = "%s: %s";
-inline constexpr const char* kSummaryTotals = "%zu bytes sent, %zu received in %s s";
+inline constexpr const char* kSummaryTotals = "%zu sent, %zu received in %s s";
 inline constexpr const char* kSummaryLost = "%zu bytes more than the recorder had room for";
 inline constexpr const char* kSummarySteps = "  steps:";
 inline constexpr const char* kSummaryStep = "    %-22s %5zu sent %5zu received";
@@ -291,8 +290,8 @@ inline constexpr const char* kSummarySentWord = "sent";
 inline constexpr const char* kSummaryReceivedWord = "received";
 inline constexpr const char* kReplayDiffers =
     "replay: exchange %d, %s: the program sent 0x%02X where the trace has 0x%02X";
-inline constexpr const char* kReplayStarted = "replaying %zu exchanges from %s";
-inline constexpr const char* kReplayDone = "replay: all %zu exchanges played";
+inline constexpr const char* kReplayStarted = "replaying %s (exchanges: %zu)";
+inline constexpr const char* kReplayDone = "replay: played to its end (exchanges: %zu)";
 
 // Desktop application shell: port choice at start-up, About box
 inline constexpr const char* kPortFileUnreadable =
@@ -598,6 +597,8 @@ inline constexpr const char* kSimUnknownModel = "%s: unknown model '%s' (the mod
 inline constexpr const char* kSimMoreModelsThanRadios =
     "--models names %zu radios; --radios serves only %d";
 inline constexpr const char* kSimFaultRadioBeyond = "--fault-radio %d: --radios serves only %d";
+inline constexpr const char* kSimReplayAlone =
+    "--replay plays the radio the trace recorded: leave out %s";
 inline constexpr const char* kSimImageWithRadios =
     "--image is one radio's memory; --radios %d serves each radio a fresh one";
 }  // namespace msg

@@ -40,12 +40,11 @@ std::string Stamp(std::chrono::system_clock::time_point start) {
     const year_month_day date{day};
     const hh_mm_ss time{millis - day};
     char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d-%02d-%02d.%03d",
-                  static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
-                  static_cast<unsigned>(date.day()), static_cast<int>(time.hours().count()),
-                  static_cast<int>(time.minutes().count()),
-                  static_cast<int>(time.seconds().count()),
-                  static_cast<int>(time.subseconds().count()));
+    std::snprintf(
+        text, sizeof text, "%04d-%02u-%02uT%02d-%02d-%02d.%03d", static_cast<int>(date.year()),
+        static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+        static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+        static_cast<int>(time.seconds().count()), static_cast<int>(time.subseconds().count()));
     return text;
 }
 

@@ -10,6 +10,7 @@
 #include "../support/TempDir.h"
 #include "fleet/ProgrammingLog.h"
 #include "link/DemoRadio.h"
+#include "link/TraceText.h"
 #include "model/DataFile.h"
 
 namespace {
@@ -36,8 +37,9 @@ TEST(CliFleet, EachRadioGetsItsVerdictInTheOutputTheLogAndTheExitStatus) {
     ASSERT_FALSE(device.empty());
     const std::string log = dir.File("logs/log.csv");
 
-    const ProgramResult r = Cli({"fleet", plan, "--port", device, "--labels",
-                                 dir.File("labels.txt"), "--count", "3", "--log", log});
+    const ProgramResult r =
+        Cli({"fleet", plan, "--port", device, "--labels", dir.File("labels.txt"), "--count", "3",
+             "--log", log, "--trace", dir.File("job.trace")});
     EXPECT_EQ(r.exitCode, 1) << r.err;
     EXPECT_NE(r.out.find("radio 1 (A-1): verified\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("radio 2 (A-2): refused: other model\n"), std::string::npos) << r.out;
@@ -53,6 +55,17 @@ TEST(CliFleet, EachRadioGetsItsVerdictInTheOutputTheLogAndTheExitStatus) {
     EXPECT_EQ(third.exitCode, 0);
     EXPECT_NE(third.out.find("radio 3 \"A-3\""), std::string::npos) << third.out;
     EXPECT_EQ(third.out.find("A-1"), std::string::npos);
+    // The job's exchanges one after another in its trace: each radio read first, the refused
+    // one no further.
+    const radiolink::ParsedTraces job = radiolink::ReadTraceFile(dir.File("job.trace"));
+    ASSERT_EQ(job.error, "");
+    std::string kinds;
+    for (const radiolink::Trace& t : job.traces)
+        kinds += std::string(radiolink::KindText(t.kind)) + " " + t.model + ", ";
+    EXPECT_EQ(
+        kinds,
+        "read KM162, write KM162, read KM162, read KM41, read KM162, write KM162, read KM162, ");
+
     // The backups named there are the radio's before and after: diff finds the broken byte.
     const ProgramResult diff = Cli({"diff", history.lines[0].before, history.lines[0].after});
     EXPECT_EQ(diff.exitCode, 1);

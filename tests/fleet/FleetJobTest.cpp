@@ -89,6 +89,7 @@ private:
 TEST(FleetJob, EachRadioEndsItsOwnWayAndIsLoggedBeforeTheNext) {
     const TempDir dir;
     ::setenv("XDG_DATA_HOME", dir.File("data").c_str(), 1);
+    ::setenv("XDG_STATE_HOME", dir.File("state").c_str(), 1);
     const CKM42Doc plan = radiolink::DemoPlan(*FindRadioModel("KM162"));
     fleet::JobSettings settings{"shop.kmd16", dir.File("log/programming-log.csv")};
     settings.count = 4;

@@ -70,6 +70,11 @@ public:
                         (kept.Kept() ? "" : " not kept"));
     }
     bool GoOn(session::Step) override { return goOn; }
+    // Every exchange's trace, kept under the model the session knows by then.
+    void TraceRecorded(const radiolink::Trace& trace, const trace::KeepOutcome& kept) override {
+        calls.push_back(std::string("trace ") + radiolink::KindText(trace.kind) + " " +
+                        trace.model + (kept.Kept() ? "" : " not kept"));
+    }
     bool WriteAnyway(const RadioMismatch&) override {
         calls.push_back("ask");
         return writeAnyway;
@@ -94,6 +99,7 @@ struct Case {
 TEST(RadioSession, StepsRunInOrderAndStopWhereTheyShould) {
     const TempDir data;
     ::setenv("XDG_DATA_HOME", data.File("data").c_str(), 1);
+    ::setenv("XDG_STATE_HOME", data.File("state").c_str(), 1);
     const std::vector<Case> cases = {
         {"plain write",
          {},
@@ -102,7 +108,7 @@ TEST(RadioSession, StepsRunInOrderAndStopWhereTheyShould) {
          true,
          false,
          Ending::Written,
-         {"write 1/1", "open", "done", "backup write"}},
+         {"write 1/1", "open", "trace write KM162", "done", "backup write"}},
         {"both checks",
          {true, true},
          "KM162",
@@ -110,8 +116,9 @@ TEST(RadioSession, StepsRunInOrderAndStopWhereTheyShould) {
          true,
          false,
          Ending::Verified,
-         {"read first 1/3", "open", "done", "backup read", "write 2/3", "open", "done",
-          "backup write", "read back 3/3", "open", "done", "backup read"}},
+         {"read first 1/3", "open", "trace read KM162", "done", "backup read", "write 2/3", "open",
+          "trace write KM162", "done", "backup write", "read back 3/3", "open", "trace read KM162",
+          "done", "backup read"}},
         {"another model, No",
          {true, true},
          "KM41",
@@ -119,7 +126,7 @@ TEST(RadioSession, StepsRunInOrderAndStopWhereTheyShould) {
          true,
          false,
          Ending::Declined,
-         {"read first 1/3", "open", "done", "backup read", "ask"}},
+         {"read first 1/3", "open", "trace read KM162", "done", "backup read", "ask"}},
         {"another model, Yes",
          {true, false},
          "KM41",
@@ -127,8 +134,8 @@ TEST(RadioSession, StepsRunInOrderAndStopWhereTheyShould) {
          true,
          false,
          Ending::Written,
-         {"read first 1/2", "open", "done", "backup read", "ask", "write 2/2", "open", "done",
-          "backup write"}},
+         {"read first 1/2", "open", "trace read KM162", "done", "backup read", "ask", "write 2/2",
+          "open", "trace write KM41", "done", "backup write"}},
         {"front end stops",
          {false, true},
          "KM162",
@@ -136,7 +143,7 @@ TEST(RadioSession, StepsRunInOrderAndStopWhereTheyShould) {
          false,
          false,
          Ending::Stopped,
-         {"write 1/2", "open", "done", "backup write"}},
+         {"write 1/2", "open", "trace write KM162", "done", "backup write"}},
         {"radio keeps another byte",
          {false, true},
          "KM162",
@@ -144,8 +151,8 @@ TEST(RadioSession, StepsRunInOrderAndStopWhereTheyShould) {
          true,
          true,
          Ending::NotVerified,
-         {"write 1/2", "open", "done", "backup write", "read back 2/2", "open", "done",
-          "backup read"}},
+         {"write 1/2", "open", "trace write KM162", "done", "backup write", "read back 2/2", "open",
+          "trace read KM162", "done", "backup read"}},
     };
     for (const Case& c : cases) {
         radiolink::CVirtualRadio::Options options;
@@ -177,7 +184,8 @@ TEST(RadioSession, StepsRunInOrderAndStopWhereTheyShould) {
     const session::Result read = session::RunRead(reader);
     EXPECT_EQ(read.ending, Ending::Read);
     EXPECT_EQ(read.radio->m_b16Channel, 0);
-    EXPECT_THAT(reader.calls, ElementsAreArray({"read 1/1", "open", "done", "backup read"}));
+    EXPECT_THAT(reader.calls,
+                ElementsAreArray({"read 1/1", "open", "trace read KM41", "done", "backup read"}));
     CRecordingUi nowhere(data.File("no-such-tty"));
     EXPECT_EQ(session::RunWrite(NewPlan(kBandUhf2, true), {true, true}, nowhere).ending,
               Ending::LineFailed);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RadioFixture.h"
+#include "link/TraceText.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
+#include "safety/Traces.h"
 #include "ui/common/MSFlexGrid.h"
 
 namespace {
@@ -159,6 +161,13 @@ TEST_F(ReadFromRadio, RadioThatStopsMidBlockEndsWithRetryAndLeavesTheDocument) {
     EXPECT_EQ(DocumentBytes(), before);
     EXPECT_EQ(progress, (std::vector<int>{64, 128, 192, 256}));
     ExpectLineReleased();
+    // The dealer has the trace to send: the read to where block 5 stopped.
+    const std::vector<std::string> kept = trace::KeptTraces();
+    ASSERT_EQ(kept.size(), 1u);
+    const radiolink::ParsedTraces trace = radiolink::ReadTraceFile(kept[0]);
+    ASSERT_EQ(trace.traces.size(), 1u) << trace.error;
+    EXPECT_EQ(trace.traces[0].outcome, radiolink::ExchangeOutcome::Stalled);
+    EXPECT_EQ(radiolink::StepText(trace.traces[0].events.back().step), "block 5");
 }
 
 TEST_F(ReadFromRadio, EscapeWhileTheRadioIsSilentEndsQuietly) {

@@ -12,12 +12,13 @@
 #include "CliSupport.h"
 #include "Console.h"
 #include "Interruption.h"
+#include "OutputChecks.h"
 #include "RadioConsole.h"
+#include "codec/ImageCodec.h"
 #include "fleet/FleetJob.h"
 #include "fleet/ProgrammingLog.h"
 #include "interchange/CsvText.h"
 #include "model/Messages.h"
-#include "codec/ImageCodec.h"
 #include "model/PlanText.h"
 
 namespace cli {
@@ -28,7 +29,7 @@ constexpr const char* kStopAnswer = "q";
 
 struct FleetArgs {
     std::string plan;
-    std::optional<std::string> port, timeout, count, log, labels;
+    std::optional<std::string> port, timeout, count, log, labels, trace;
     bool noVerify = false, noBackup = false;
 };
 
@@ -152,6 +153,13 @@ int RunFleet(const FleetArgs& a) {
     const CKM42Doc plan = LoadPlan(a.plan);
     if (const std::optional<std::string> refusal = CheckEncodable(plan)) throw Failure(*refusal);
     settings.logPath = CheckedLog(a.log);
+    if (a.trace) {
+        RefuseSameFile(a.plan, *a.trace);
+        if (fileio::IsSameFile(settings.logPath, *a.trace))
+            throw Failure(
+                FormatText(msg::kOutputsAreOneFile, settings.logPath.c_str(), a.trace->c_str()));
+        CheckDestination(*a.trace);
+    }
 
     LabelsFile labels;
     if (a.labels && *a.labels != "-") {
@@ -163,7 +171,7 @@ int RunFleet(const FleetArgs& a) {
     }
     CFleetConsole console(labels.file, !a.labels && IsTerminal(stdin));
     console.m_strLogPath = settings.logPath;
-    CConsoleSession exchanges({"fleet", port, timeout, false, true});
+    CConsoleSession exchanges({"fleet", port, timeout, false, true, a.trace});
     fleet::CJob job(plan, settings);
     std::fprintf(stderr, "%s fleet: %s\n", kProgram,
                  FormatText(msg::kJobStarted, job.Name().c_str(), settings.logPath.c_str()).c_str());
@@ -226,6 +234,7 @@ void DeclareFleet(CCommandSet& commands) {
              "read each radio's label (asset tag, serial number) from a line of FILE (- for "
              "standard input) instead of asking; the job ends at its end");
     AddTimeout(command, a->timeout);
+    AddTrace(command, a->trace, "every exchange of the job, one after another,");
     AddNoBackup(command, a->noBackup, "what the radios held before and after");
     command.footer(
         "Each radio is read first (a radio of another model or band is refused and not "

@@ -31,7 +31,7 @@ using radiolink::ExchangeResult;
 
 // What read and write are given; the port and the timeout are checked before anything else.
 struct RadioArgs {
-    std::optional<std::string> port, output, image, timeout;
+    std::optional<std::string> port, output, image, timeout, trace;
     std::string plan;
     bool noBackup = false;
     bool checkRadio = false;  // write: read the radio first, refuse another model
@@ -81,6 +81,21 @@ void RefuseOneFile(const std::string& plan, const std::string& imagePath) {
             throw Failure(FormatText(msg::kOutputsAreOneFile, plan.c_str(), image.c_str()));
 }
 
+// The trace goes to a file of its own, checked before the port is opened like the others.
+void CheckTraceFile(const std::optional<std::string>& trace, const std::string& input,
+                    std::vector<std::string> outputs) {
+    if (!trace) return;
+    if (!input.empty()) RefuseSameFile(input, *trace);
+    for (const std::string& output : outputs)
+        if (fileio::IsSameFile(output, *trace))
+            throw Failure(FormatText(msg::kOutputsAreOneFile, output.c_str(), trace->c_str()));
+    CheckDestination(*trace);
+}
+
+std::vector<std::string> Given(const std::optional<std::string>& path) {
+    return path ? std::vector{*path} : std::vector<std::string>{};
+}
+
 // Both destinations are checked before the port is opened, so that a read of 9 s is not
 // thrown away for a folder that does not exist; one that still fails afterwards does not
 // keep the other from being written.
@@ -94,12 +109,16 @@ int RunRead(const RadioArgs& a) {
         CheckDestination(candidate);
     }
     if (imagePath) CheckDestination(*imagePath);
+    std::vector<std::string> outputs = PlanPathCandidates(*output);
+    if (imagePath) outputs.insert(outputs.end(), {*imagePath, PartialImagePath(*imagePath)});
+    CheckTraceFile(a.trace, {}, outputs);
 
-    CConsoleSession console({"read", portName, timeout});
+    CConsoleSession console({"read", portName, timeout, false, false, a.trace});
     const session::Result outcome = session::RunRead(console, !a.noBackup);
     const ExchangeResult& result = outcome.exchange;
     const RadioImage& image = outcome.lastRead;
     std::vector<std::string> failures;
+    if (console.traceFailure) failures.push_back(*console.traceFailure);
     if (result.outcome != ExchangeOutcome::Complete) {
         if (imagePath) KeepPartialImage(*imagePath, image, result, failures);
         Fail(ExchangeKind::Read, result, failures);
@@ -126,7 +145,8 @@ int EndOfWrite(const session::Result& outcome, std::vector<std::string> failures
     switch (outcome.ending) {
         case Ending::Verified:
             std::printf("%s\n", said.text.c_str());
-            return kExitOk;
+            if (failures.empty()) return kExitOk;
+            break;
         case Ending::Written:
         case Ending::Stopped:
             if (failures.empty()) return kExitOk;
@@ -161,8 +181,9 @@ int RunWrite(const RadioArgs& a) {
     const CKM42Doc doc = LoadPlan(planPath);
     if (const std::optional<std::string> refusal = CheckEncodable(doc)) throw Failure(*refusal);
     if (imagePath) CheckDestination(*imagePath);
+    CheckTraceFile(a.trace, planPath, Given(imagePath));
 
-    CConsoleSession console({"write", portName, timeout, a.force});
+    CConsoleSession console({"write", portName, timeout, a.force, false, a.trace});
     console.afterExchange = [&](session::Step step, const ExchangeResult&) {
         if (step != session::Step::Write || !imagePath) return;
         RadioImage image{};
@@ -171,7 +192,9 @@ int RunWrite(const RadioArgs& a) {
     };
     const session::Result outcome =
         session::RunWrite(doc, {a.checkRadio, a.verify}, console, !a.noBackup);
-    return EndOfWrite(outcome, console.failures);
+    std::vector<std::string> failures = console.failures;
+    if (console.traceFailure) failures.push_back(*console.traceFailure);
+    return EndOfWrite(outcome, failures);
 }
 
 }  // namespace
@@ -189,6 +212,7 @@ void DeclareRead(CCommandSet& commands) {
                   "also keep the 2112 bytes received; a failed read keeps only what arrived, as "
                   "IMAGE.partial, and leaves IMAGE as it was");
     AddTimeout(command, a->timeout);
+    AddTrace(command, a->trace, "the read");
     AddNoBackup(command, a->noBackup, "what is read");
 }
 
@@ -211,6 +235,7 @@ void DeclareWrite(CCommandSet& commands) {
     command.add_flag("--verify", a->verify,
                      "read the radio back after the write (about 9 s) and compare it with what "
                      "was sent; exit status 0 only when the radio holds exactly that");
+    AddTrace(command, a->trace, "the write and its extra reads, one after another,");
     AddNoBackup(command, a->noBackup, "what is written nor of the extra reads");
 }
 

@@ -19,12 +19,13 @@ void DeclareBackups(CCommandSet& commands);
 void DeclareFleet(CCommandSet& commands);
 void DeclareHistory(CCommandSet& commands);
 void DeclareDiagnostics(CCommandSet& commands);
+void DeclareTrace(CCommandSet& commands);
 
 void DeclareCommands(CCommandSet& commands) {
     for (void (*declare)(CCommandSet&) :
          {DeclareNew, DeclareShow, DeclareReport, DeclareSet, DeclareEncode, DeclareDecode,
-          DeclareDump, DeclareRead, DeclareWrite, DeclareFleet, DeclareHistory, DeclareBackups, DeclareExport, DeclareImport,
-          DeclareDiff, DeclareDiagnostics})
+          DeclareDump, DeclareRead, DeclareWrite, DeclareFleet, DeclareHistory, DeclareBackups,
+          DeclareTrace, DeclareExport, DeclareImport, DeclareDiff, DeclareDiagnostics})
         declare(commands);
 }
 

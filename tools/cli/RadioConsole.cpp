@@ -7,6 +7,8 @@
 #include "Console.h"
 #include "codec/ImageBytes.h"
 #include "link/Exchange.h"
+#include "link/TraceText.h"
+#include "model/FileAccess.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
 #include "settings/Settings.h"
@@ -128,6 +130,24 @@ bool CConsoleSession::WriteAnyway(const RadioMismatch& mismatch) {
     return true;
 }
 
+// The file starts afresh with the command's first exchange; the others are added as they end,
+// so an interrupted job leaves every exchange it finished. The kept copy is not mentioned: it
+// is there for a diagnosis, and its absence must not disturb a transfer's output.
+void CConsoleSession::TraceRecorded(const radiolink::Trace& trace, const trace::KeepOutcome&) {
+    if (!m_Setup.traceFile) return;
+    const std::string& path = *m_Setup.traceFile;
+    const std::string text = radiolink::FormatTrace(trace);
+    const fileio::Refusal why =
+        m_bTraceStarted
+            ? fileio::AppendToFile(path, text)
+            : fileio::ReplaceFile(
+                  path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    m_bTraceStarted = m_bTraceStarted || !why;
+    if (!why) return;
+    traceFailure = FormatText(msg::kTraceNotWritten, path.c_str(), why->c_str());
+    std::fprintf(stderr, "%s %s: %s\n", kProgram, m_Setup.command, traceFailure->c_str());
+}
+
 // The defaults, not the settings: the manual page is made from this text.
 void AddPort(CLI::App& command, std::optional<std::string>& port) {
     const CPortMap ports;
@@ -142,6 +162,13 @@ void AddPort(CLI::App& command, std::optional<std::string>& port) {
 void AddTimeout(CLI::App& command, std::optional<std::string>& timeout) {
     AddValue(command, "--timeout", timeout, "S",
              "wait at most S seconds for the radio to answer (default 10, up to 3600)");
+}
+
+void AddTrace(CLI::App& command, std::optional<std::string>& trace, const char* what) {
+    AddOutputFile(command, "--trace", trace, "FILE",
+                  std::string("also write the transfer trace of ") + what +
+                      " to FILE (every byte with its time; `prg715-cli trace FILE` sums it up); "
+                      "the last 20 are kept in $XDG_STATE_HOME/PRG-715/traces anyway");
 }
 
 void AddNoBackup(CLI::App& command, bool& noBackup, const char* what) {

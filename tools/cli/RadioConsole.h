@@ -22,6 +22,8 @@ std::string CheckedPort(const std::optional<std::string>& name);
 void AddPort(CLI::App& command, std::optional<std::string>& port);
 void AddTimeout(CLI::App& command, std::optional<std::string>& timeout);
 void AddNoBackup(CLI::App& command, bool& noBackup, const char* what);
+// --trace FILE: every exchange of the command, one after another.
+void AddTrace(CLI::App& command, std::optional<std::string>& trace, const char* what);
 
 // The session's front end on the console: progress and the radio shop's messages, the backup
 // notes, --force as the answer to the right-radio question. The port is open only inside each
@@ -36,12 +38,16 @@ public:
         double timeout = 10;
         bool force = false;               // write into another model anyway
         bool callerHoldsInterruption = false;
+        std::optional<std::string> traceFile;  // --trace: each exchange's trace goes there too
     };
     explicit CConsoleSession(Setup setup);
 
     // What a step leaves to be done once the exchange has returned (writing --image).
     std::function<void(session::Step, const radiolink::ExchangeResult&)> afterExchange;
     std::vector<std::string> failures;  // files that could not be written
+    // The --trace file could not be written: said at once, and the command fails at its end,
+    // but the exchanges go on.
+    std::optional<std::string> traceFailure;
 
     std::optional<Outcome> OpenLine() override;
     radiolink::RadioLine& Line() override { return m_port; }
@@ -52,12 +58,14 @@ public:
     // A file that could not be written ends the command after the write it followed.
     bool GoOn(session::Step) override { return failures.empty(); }
     bool WriteAnyway(const RadioMismatch& mismatch) override;
+    void TraceRecorded(const radiolink::Trace& trace, const trace::KeepOutcome& kept) override;
 
 private:
     Setup m_Setup;
     CCommPort m_port;
     std::optional<CUninterruptible> m_whilePortOpen;
     session::Step m_step = session::Step::Read;
+    bool m_bTraceStarted = false;  // the --trace file holds this command's first exchange
 };
 
 }  // namespace cli

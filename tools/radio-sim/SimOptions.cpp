@@ -18,6 +18,7 @@ using cmdline::AddValue;
 
 constexpr const char* kFaults = "Faults";
 constexpr const char* kFleet = "Fleet";
+constexpr const char* kReplay = "Replay";
 constexpr int kBlocks = 33;
 constexpr int kLongestDelayMs = 600000;
 constexpr int kMostRadios = 1000;
@@ -146,12 +147,38 @@ void DeclareOptions(CLI::App& app, OptionTexts& t) {
              "back shows the damage")
         ->group(kFaults);
     DeclareFleetOptions(app, t);
+    AddValue(app, "--replay", t.replay, "TRACE",
+             "play the radio's side of a transfer trace (kept after an exchange, or written by "
+             "prg715-cli --trace): wait for each byte the program sent, answer with the bytes "
+             "the radio sent at their recorded timing (--no-pacing: at once), every exchange "
+             "of the file in turn, then fall silent; a program byte that differs from the "
+             "recorded one is reported")
+        ->group(kReplay);
     // Last, beside --help in the listing, and after the radio's own options in the usage line.
     app.set_version_flag("--version", program::VersionText(kProgram), msg::kVersionOption);
 }
 
+// A replay is the recorded radio, with nothing of the virtual one's.
+void RefuseWithReplay(const OptionTexts& t) {
+    const std::pair<bool, const char*> others[] = {
+        {t.model.has_value(), "--model"},
+        {t.image.has_value(), "--image"},
+        {t.radios.has_value(), "--radios"},
+        {t.models.has_value(), "--models"},
+        {t.faultRadio.has_value(), "--fault-radio"},
+        {t.wrongAnswer || t.badEndBlock || t.stopInBlock || t.lateWriteAnswer || t.corruptStored ||
+             t.silent || t.noiseFirst || t.noWriteAnswer,
+         "a fault option"},
+        {t.noReadBack, "--no-read-back"},
+    };
+    for (const auto& [given, name] : others)
+        if (given) throw std::invalid_argument(FormatText(msg::kSimReplayAlone, name));
+}
+
 Settings CheckedSettings(const OptionTexts& t) {
+    if (t.replay) RefuseWithReplay(t);
     Settings s;
+    s.replayPath = t.replay;
     radiolink::RadioFaults faults;
     s.modelGiven = t.model || t.models;
     s.imagePath = t.image;

@@ -32,6 +32,7 @@ struct Settings {
     bool modelGiven = false;
     std::optional<std::string> imagePath;
     std::optional<std::string> linkPath;
+    std::optional<std::string> replayPath;  // play this trace's radio instead
     Fleet fleet;
     radiolink::CVirtualRadio::Options radio;  // the first radio's faults in it
 };
@@ -42,6 +43,7 @@ struct OptionTexts {
     std::optional<std::string> wrongAnswer, badEndBlock, stopInBlock, lateWriteAnswer;
     std::optional<std::string> corruptStored;
     std::optional<std::string> radios, models, faultRadio;
+    std::optional<std::string> replay;
     bool noPacing = false, silent = false, noiseFirst = false, noWriteAnswer = false;
     bool noReadBack = false;
 };

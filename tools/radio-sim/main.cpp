@@ -16,6 +16,8 @@
 #include "CommandLine.h"
 #include "SimOptions.h"
 #include "link/LineImageFile.h"
+#include "link/TraceReplay.h"
+#include "link/TraceText.h"
 #include "link/VirtualRadio.h"
 #include "model/Messages.h"
 #include "model/PlanText.h"
@@ -94,9 +96,25 @@ void ServeFleet(Settings& s) {
     };
 }
 
+// The trace's exchanges in place of the radio's memory and faults.
+void ServeReplay(Settings& s) {
+    const radiolink::ParsedTraces parsed = radiolink::ReadTraceFile(*s.replayPath);
+    if (!parsed.error.empty()) throw std::runtime_error(parsed.error);
+    const std::size_t count = parsed.traces.size();
+    s.radio.replay = radiolink::ReplayScript(parsed.traces);
+    s.radio.onReplayDiffers = [](const radiolink::ReplayByte& recorded, std::uint8_t got) {
+        Say(FormatText(msg::kReplayDiffers, recorded.exchange,
+                       radiolink::StepText(recorded.step).c_str(), got, recorded.byte));
+    };
+    s.radio.onReplayDone = [count] { Say(FormatText(msg::kReplayDone, count)); };
+    Say(FormatText(msg::kReplayStarted, s.replayPath->c_str(), count));
+}
+
 int Run(Settings s) {
     const LineImage memory = StartingMemory(s);
-    if (s.imagePath) {
+    if (s.replayPath) {
+        ServeReplay(s);
+    } else if (s.imagePath) {
         const std::string path = *s.imagePath;
         std::error_code error;
         if (!std::filesystem::exists(path, error)) {
@@ -110,7 +128,7 @@ int Run(Settings s) {
     } else {
         s.radio.onWriteStored = [](const LineImage&) { Say(msg::kSimWriteStored); };
     }
-    ServeFleet(s);
+    if (!s.replayPath) ServeFleet(s);
 
     // Signals are taken by sigwait below, not by whichever thread they hit.
     sigset_t stopSignals;
