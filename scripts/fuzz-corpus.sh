@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Rebuilds the fuzzers' seed corpus in fuzz/corpus/ from the built tools (scripts/build.sh first):
-# the default and sample plans and images of every model, and a few odd images and files, so
-# that fuzzing starts inside the formats instead of at their first byte.
+# the default and sample plans and images of every model, the sample plans as channel lists,
+# and a few odd images and files, so that fuzzing starts inside the formats instead of at their
+# first byte.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${PRG715_BUILD_DIR:-$root/build}"
@@ -10,10 +11,11 @@ cli="$build/tools/cli/prg715-cli"
 sim="$build/tools/radio-sim/prg715-radio-sim"
 images="$root/fuzz/corpus/fuzz_image"
 plans="$root/fuzz/corpus/fuzz_datafile"
+lists="$root/fuzz/corpus/fuzz_csv"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-rm -rf "$images" "$plans"
-mkdir -p "$images" "$plans"
+rm -rf "$images" "$plans" "$lists"
+mkdir -p "$images" "$plans" "$lists"
 
 # The image fuzzer reads 2739 bytes of image buffer, then a data file for the plan it decodes onto.
 pad_to_buffer() { head -c 2739 <(cat "$1" /dev/zero); }
@@ -32,6 +34,7 @@ for model in KM41 KM42 KM161 KM162; do
     cp "$work/demo-$model.img" "$images/demo-$model.img"
     "$cli" decode "$work/demo-$model.img" -o "$work/demo-$model" >/dev/null
     cp "$work"/demo-"$model".kmd* "$plans/demo-$model"
+    "$cli" export "$work"/demo-"$model".kmd* -o "$lists/demo-$model.csv" >/dev/null
 done
 
 # Images decoded onto a plan of the other channel count.
@@ -48,4 +51,8 @@ head -c 104 "$plans/demo-KM161" >"$plans/header-only"
 cp "$plans/demo-KM42" "$plans/sixteen-header-four-records"
 printf '\001' | dd of="$plans/sixteen-header-four-records" bs=1 seek=100 conv=notrunc status=none
 cat "$plans/demo-KM162" "$images/demo-KM162.img" >"$plans/long-tail"
-echo "seed corpus: $(ls "$images" | wc -l) images, $(ls "$plans" | wc -l) plan files"
+# Channel lists as spreadsheets and other tools write them: semicolons and decimal commas,
+# quoting, a byte-order mark, columns in another order, every signalling mode, rows to refuse.
+cp "$root"/tests/interchange/data/*.csv "$lists/"
+echo "seed corpus: $(ls "$images" | wc -l) images, $(ls "$plans" | wc -l) plan files," \
+    "$(ls "$lists" | wc -l) channel lists"

@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the libFuzzer targets with clang (ASan + UBSan) and runs one of them.
+# Builds one libFuzzer target in the sanitizer tree (build-sanitize/, clang, ASan + UBSan, as
+# scripts/sanitize.sh configures it) and runs it for a while.
 # usage: scripts/fuzz.sh TARGET [SECONDS]     e.g. scripts/fuzz.sh fuzz_datafile 60
-# (PRG715_FUZZ_CORPUS=DIR keeps new inputs in DIR instead of build-fuzz/corpus-TARGET)
+# (PRG715_FUZZ_CORPUS=DIR keeps new inputs in DIR instead of build-sanitize/corpus-TARGET)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$root/build-fuzz"
+build="${PRG715_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
 target="${1:?usage: fuzz.sh TARGET [SECONDS]}"
 seconds="${2:-60}"
-CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DPRG715_FUZZ=ON -DPRG715_BUILD_UI=OFF -DPRG715_BUILD_TESTS=OFF -DPRG715_BUILD_BENCH=OFF >/dev/null
+PRG715_SANITIZE_BUILD_DIR="$build" "$root/scripts/sanitize.sh" --configure-only
 cmake --build "$build" --target "$target" --parallel 2
-# New inputs go to the working corpus; the checked-in seeds (plans and images of every model,
+# New inputs go to the working corpus; the checked-in seeds (plans, images and channel lists,
 # scripts/fuzz-corpus.sh) are read as well, so a run starts inside the formats.
 corpus="${PRG715_FUZZ_CORPUS:-$build/corpus-$target}"
 seeds="$root/fuzz/corpus/$target"

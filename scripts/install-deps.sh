@@ -3,9 +3,12 @@
 # Installs what PRG-715 needs to build, run and test on Debian 12 or later and Ubuntu 24.04 or
 # later (older releases ship a CMake older than 3.25 or no Qt 6).
 # Runs apt-get only when a package is missing, as root or through sudo.
-# usage: install-deps.sh [--windows]   (--windows: also the MinGW-w64 cross compiler, wine to
-# run its programs, GoogleTest's sources to build with it, Python for the programs' icon and
-# unzip to look into the zip; scripts/test-windows.sh)
+# usage: install-deps.sh [--windows] [--sanitize] [--coverage]
+#   --windows:  also the MinGW-w64 cross compiler, wine to run its programs, GoogleTest's
+#               sources to build with it, Python for the programs' icon and unzip to look into
+#               the zip (scripts/test-windows.sh)
+#   --sanitize: also clang with its sanitizer and libFuzzer runtimes, and lld (scripts/sanitize.sh)
+#   --coverage: also clang and llvm-cov (scripts/coverage.sh)
 set -euo pipefail
 
 packages=(
@@ -18,13 +21,16 @@ packages=(
     libcli11-dev groff-base bash-completion
     desktop-file-utils appstream shared-mime-info lintian
 )
-if [ "${1:-}" = "--windows" ]; then
-    # The -posix thread model, so std::thread and std::mutex work in the cross build.
-    packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest python3 unzip)
-elif [ $# -gt 0 ]; then
-    echo "usage: install-deps.sh [--windows]" >&2
-    exit 2
-fi
+for option in "$@"; do
+    case "$option" in
+        # The -posix thread model, so std::thread and std::mutex work in the cross build.
+        --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest python3 unzip) ;;
+        # libclang-rt-dev holds the ASan, UBSan and libFuzzer runtimes; clang alone lacks them.
+        --sanitize) packages+=(clang libclang-rt-dev lld) ;;
+        --coverage) packages+=(clang llvm) ;;
+        *) echo "usage: install-deps.sh [--windows] [--sanitize] [--coverage]" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

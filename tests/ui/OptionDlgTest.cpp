@@ -295,7 +295,7 @@ TEST_F(OptionEditor, WorksByKeyboardAlone) {
     FocusGrid(Frame(), *View().m_Grid16);
     Keyboard keys;
     const std::vector<std::uint8_t> before = datafile::SerializeDocument(Doc());
-    prompts.ScriptDialog([&keys, this](QDialog& dialog) {
+    prompts.ScriptDialog([&keys](QDialog& dialog) {
         ActivateForKeys(dialog);
         EXPECT_EQ(QApplication::focusWidget(), Button(dialog, "txTimeOutButton"));
         // Each caption state keeps the keys apart.

@@ -48,6 +48,8 @@ protected:
     }
 
     // One random edit of each kind a user can make (refusals along the way are expected).
+    // Each draw is a statement of its own: the order in which a call's arguments are worked out
+    // differs between compilers, and so would the run of edits.
     void RandomEdit(std::mt19937& random) {
         const auto any = [&random](int low, int high) {
             return std::uniform_int_distribution<int>(low, high)(random);
@@ -60,12 +62,14 @@ protected:
                 ActivateForKeys(dialog);
                 script(dialog);
             });
-            At(row, any(kColRxFreq, kColTxValue), any(0, 1) == 0 ? Qt::Key_Return : Qt::Key_F2);
+            const int col = any(kColRxFreq, kColTxValue);
+            At(row, col, any(0, 1) == 0 ? Qt::Key_Return : Qt::Key_F2);
         };
         switch (any(0, 8)) {
-            case 0:  // frequencies, the TX one sometimes emptied
-                editor(any(1, 16), [this, rx = frequency(),
-                                    tx = any(0, 2) == 0 ? QString() : frequency()](QDialog&) {
+            case 0: {  // frequencies, the TX one sometimes emptied
+                const int row = any(1, 16);
+                editor(row, [this, rx = frequency(),
+                             tx = any(0, 2) == 0 ? QString() : frequency()](QDialog&) {
                     keys.Type(rx);
                     keys.Press(Qt::Key_Tab);
                     keys.Press(Qt::Key_A, Qt::ControlModifier);
@@ -74,29 +78,42 @@ protected:
                     keys.Press(Qt::Key_Return);
                 });
                 break;
-            case 1:  // a non-standard tone, which the whole radio shares
-                editor(any(1, 12), [two = any(0, 1) == 1, tone = any(500, 3000)](QDialog& dialog) {
+            }
+            case 1: {  // a non-standard tone, which the whole radio shares
+                const int row = any(1, 12);
+                // A channel emptied by an earlier edit gets its frequency first: OK waits for it.
+                editor(row, [two = any(0, 1) == 1, tone = any(500, 3000),
+                             rx = frequency()](QDialog& dialog) {
+                    if (Box(dialog, "rxFreq")->text().isEmpty()) Type(Box(dialog, "rxFreq"), rx);
                     Click(Button(dialog, two ? "rxNsc2" : "rxNsc1"));
                     QLineEdit* box = Box(dialog, two ? "rxNsc2Tone" : "rxNsc1Tone");
                     Type(box, QString::number(tone / 10.0, 'f', 1));
                     QTest::keyClick(box, Qt::Key_Return);
                 });
                 break;
+            }
             case 2:
                 editor(any(1, 16), [](QDialog& dialog) { PressAltKey(dialog, Qt::Key_L); });
                 break;
-            case 3:
-                At(any(1, 16), any(kColScan, kColSpacing), Qt::Key_Space);
+            case 3: {
+                const int row = any(1, 16);
+                At(row, any(kColScan, kColSpacing), Qt::Key_Space);
                 break;
-            case 4:
-                SelectDown(any(1, 12), any(0, 1) == 0 ? kColScan : kColPower, any(1, 4));
+            }
+            case 4: {
+                const int first = any(1, 12);
+                const int col = any(0, 1) == 0 ? kColScan : kColPower;
+                SelectDown(first, col, any(1, 4));
                 keys.Press(Qt::Key_Space);
                 break;
-            case 5:
-                SelectDown(any(1, 14), kColRxFreq, any(0, 2));
+            }
+            case 5: {
+                const int first = any(1, 14);
+                SelectDown(first, kColRxFreq, any(0, 2));
                 prompts.AnswerQuestion(QuestionAnswer::Yes);
                 keys.Press(Qt::Key_Delete);
                 break;
+            }
             case 6: {
                 const std::vector<const char*> toggles = {"beepButton", "monitorButton",
                                                           "busyLockoutButton", "scanTxButton"};
@@ -110,17 +127,21 @@ protected:
                 Action(Options)->trigger();
                 break;
             }
-            case 7:
-                SelectDown(any(1, 12), kColRxFreq, any(0, 3));
+            case 7: {
+                const int first = any(1, 12);
+                SelectDown(first, kColRxFreq, any(0, 3));
                 keys.Press(Qt::Key_C, Qt::ControlModifier);
                 At(any(1, 16), kColTxFreq, Qt::Key_V, Qt::ControlModifier);
                 break;
-            default:
+            }
+            default: {
                 prompts.ScriptDialog([](QDialog& dialog) {
                     QTest::mouseClick(Button(dialog, "okButton"), Qt::LeftButton);
                 });
-                View().ImportCsvText(FormatText("Location,Frequency\n%d,%s\n", any(1, 16),
+                const int row = any(1, 16);
+                View().ImportCsvText(FormatText("Location,Frequency\n%d,%s\n", row,
                                                 frequency().toStdString().c_str()));
+            }
         }
         prompts.messages.clear();
     }
