@@ -52,9 +52,12 @@ if [ "${1:-}" = "--report" ]; then
     exit 0
 fi
 
-"$root/scripts/install-deps.sh" --coverage >/dev/null
+"$root/scripts/install-deps.sh" --coverage
+# Counters live in the profile file itself (continuous mode, which on Linux needs them
+# relocatable), so a program the tests stop with a signal still counts: the desktop under the
+# screen-reader walk, the virtual radios.
 options=(-G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++
-         -DCMAKE_CXX_FLAGS="-fprofile-instr-generate -fcoverage-mapping"
+         -DCMAKE_CXX_FLAGS="-fprofile-instr-generate -fcoverage-mapping -mllvm -runtime-counter-relocation"
          -DCMAKE_EXE_LINKER_FLAGS="-fprofile-instr-generate" -DPRG715_BUILD_BENCH=OFF)
 if command -v ccache >/dev/null; then
     options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -68,8 +71,8 @@ echo "coverage: build $((SECONDS - start)) s"
 rm -rf "$profiles"
 start=$SECONDS
 status=0
-# One profile per program (%m), merged as the processes of it end; four at a time may write.
-(cd "$build" && QT_QPA_PLATFORM=offscreen LLVM_PROFILE_FILE="$profiles/%4m.profraw" \
+# One profile per program (%m) that all its processes count into as they run (%c).
+(cd "$build" && QT_QPA_PLATFORM=offscreen LLVM_PROFILE_FILE="$profiles/%c%4m.profraw" \
     ctest --output-on-failure --parallel 2 --timeout 300 "$@") || status=$?
 echo "coverage: tests $((SECONDS - start)) s"
 report

@@ -20,7 +20,7 @@ case "${1:-}" in
     *) echo "usage: sanitize.sh [--tests-only | --fuzz-only | --configure-only]" >&2; exit 2 ;;
 esac
 
-"$root/scripts/install-deps.sh" --sanitize >/dev/null
+"$root/scripts/install-deps.sh" --sanitize
 
 elapsed() { echo $((SECONDS - $1)); }
 
