@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/TraceText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -53,8 +54,7 @@ constexpr std::array<FieldName, 11> kFields{{
 
 // A value stays on its line whatever the system put into it.
 std::string OneLine(std::string text) {
-    for (char& c : text)
-        if (c == '\n' || c == '\r') c = ' ';
+    std::replace(text.begin(), text.end(), '\n', ' ');
     return text;
 }
 
