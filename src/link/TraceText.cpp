@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/TraceText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -16,6 +17,8 @@ namespace {
 using namespace std::chrono;
 
 constexpr std::size_t kBytesPerLine = 16;
+constexpr std::chrono::year kFirstYear{1970};
+constexpr std::chrono::year kLastYear{2200};
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr const char* kColumns = "# > sent, < received; microseconds from the start; hex; step";
 
@@ -53,8 +56,7 @@ constexpr std::array<FieldName, 11> kFields{{
 
 // A value stays on its line whatever the system put into it.
 std::string OneLine(std::string text) {
-    for (char& c : text)
-        if (c == '\n' || c == '\r') c = ' ';
+    std::replace(text.begin(), text.end(), '\n', ' ');
     return text;
 }
 
@@ -249,7 +251,11 @@ std::optional<system_clock::time_point> ParseUtcTime(std::string_view text) {
     const year_month_day date{year{number(0, 4)}, month{static_cast<unsigned>(number(5, 2))},
                               day{static_cast<unsigned>(number(8, 2))}};
     const int h = number(11, 2), m = number(14, 2), s = number(17, 2);
-    if (!date.ok() || h > 23 || m > 59 || s > 59) return std::nullopt;
+    // The clock counts nanoseconds: only years it holds (1677 to 2262) are times, and none
+    // before its epoch is a trace's.
+    if (!date.ok() || date.year() < kFirstYear || date.year() > kLastYear || h > 23 || m > 59 ||
+        s > 59)
+        return std::nullopt;
     return sys_days{date} + hours{h} + minutes{m} + seconds{s} + microseconds{number(20, 6)};
 }
 

@@ -178,6 +178,8 @@ TEST(TraceText, BadInputIsRefusedWithItsLineAndReason) {
         {replaced("Program: 2.5", "Outcome: complete"), "line 5: Outcome given twice"},
         {replaced("Start: 2026-12-08T16:30:01.123456Z", "Start: 2026-02-30T16:30:01.123456Z"),
          "line 4: Start: bad value"},
+        {replaced("Start: 2026-12-08T16:30:01.123456Z", "Start: 1370-12-08T16:30:01.123456Z"),
+         "line 4: Start: bad value"},
         {replaced("End: 10000000\n", ""), "line 7: the exchange that starts on line 1 has no End"},
         {replaced("End: 10000000", "End: 99999999999"), "line 7: End: bad value"},
         {replaced("> 0 BB request", "> 0 BB sideways"), "line 8: unknown step \"sideways\""},

@@ -35,14 +35,13 @@ void DeclareTrace(CCommandSet& commands) {
     command.add_option("FILE", *path, "a trace kept after an exchange, or written by --trace")
         ->required();
     command.footer(FormatText(
-        "For each exchange in FILE: its header (program, port, device, line settings, model, "
-        "start in UTC, outcome), its steps with the bytes sent and received, the gaps longer "
-        "than usual and, when it did not complete, the failure point: the last byte that "
-        "crossed the line (its step, its number in the step, its time) and how long nothing "
-        "more came.\n"
-        "A gap is longer than usual when a byte from the radio came more than %u times the "
-        "median of such gaps and more than %u ms after the byte before it, either way.\n"
-        "Every read and write, of the desktop too, keeps its trace: the last %zu are in "
+        "For each exchange in FILE: its header (program, port, device, line settings, model,\n"
+        "start in UTC, outcome), its steps with the bytes sent and received, the gaps longer than\n"
+        "usual and, when it did not complete, its failure point: the last byte that crossed the\n"
+        "line (its step, its number in the step, its time) and how long nothing more came.\n"
+        "A gap is longer than usual when a byte from the radio came more than %u times the median\n"
+        "of such gaps, and more than %u ms, after the byte before it (sent or received).\n"
+        "Every read and write, of the desktop too, keeps its trace: the last %zu are in\n"
         "$XDG_STATE_HOME/PRG-715/traces (~/.local/state/PRG-715/traces), newest by name.",
         radiolink::kGapFactor, radiolink::kGapFloorMicros / 1000, trace::kKeptTraces));
 }
